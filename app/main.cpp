@@ -1,0 +1,3 @@
+#include "app/Pornire.h"
+
+int main(int argc, char* argv[]) { return ruleazaProgramul(argc, argv); }

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QWidget;
+
+// Every message box and file dialog of the program goes through this interface, so that
+// tests can answer them without anything blocking.
+class Dialoguri {
+public:
+    virtual ~Dialoguri() = default;
+
+    // A hint: information icon, one OK button.
+    virtual void mesaj(QWidget* parinte, const QString& text) = 0;
+    // Refused input: warning icon, one OK button.
+    virtual void avertisment(QWidget* parinte, const QString& text) = 0;
+    // A confirmation with Yes and No; true for Yes.
+    virtual bool intrebare(QWidget* parinte, const QString& text) = 0;
+    // The general error box.
+    virtual void eroare(QWidget* parinte, const QString& text) = 0;
+    // A file to open; the empty text when the user gives up.
+    virtual QString fisierDeDeschis(QWidget* parinte, const QString& titlu, const QString& filtru) = 0;
+    // A file to write; the empty text when the user gives up.
+    virtual QString fisierDeSalvat(QWidget* parinte, const QString& titlu, const QString& filtru) = 0;
+};
+
+// The dialogs in use: Qt's own unless another set was installed.
+Dialoguri& dialoguri();
+// Installs another set (tests); returns the one it replaces.
+std::unique_ptr<Dialoguri> instaleazaDialoguri(std::unique_ptr<Dialoguri> noi);

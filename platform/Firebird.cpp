@@ -1,0 +1,549 @@
+#include "platform/Firebird.h"
+
+#include "platform/Eroare.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QtGlobal>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <firebird/Interface.h>
+
+using namespace Firebird;
+
+namespace {
+
+IMaster* master() {
+    static IMaster* m = fb_get_master_interface();
+    return m;
+}
+
+// A status wrapper that turns the engine's failures into C++ exceptions; one per call.
+struct Stare {
+    ThrowStatusWrapper s{master()->getStatus()};
+    ~Stare() { s.dispose(); }
+    ThrowStatusWrapper* operator&() { return &s; }
+};
+
+bool areCod(const IStatus* status, ISC_STATUS cod) {
+    for (const ISC_STATUS* v = status->getErrors(); v && *v != isc_arg_end;) {
+        const ISC_STATUS fel = v[0];
+        if (fel == isc_arg_gds && v[1] == cod) return true;
+        v += (fel == isc_arg_cstring) ? 3 : 2;
+    }
+    return false;
+}
+
+QString textulMotorului(const IStatus* status) {
+    char buffer[2048];
+    master()->getUtilInterface()->formatStatus(buffer, sizeof buffer, const_cast<IStatus*>(status));
+    return QString::fromUtf8(buffer).trimmed();
+}
+
+// Turns an engine failure into the program's error type, with a Romanian explanation where the
+// user can act on it.
+[[noreturn]] void ridica(const FbException& e, const QString& context = QString()) {
+    const IStatus* status = e.getStatus();
+    const QString motor = textulMotorului(status);
+    if (areCod(status, isc_lock_timeout) || areCod(status, isc_lock_conflict) ||
+        motor.contains(QStringLiteral("lock time-out"), Qt::CaseInsensitive) ||
+        motor.contains(QStringLiteral("database is in use"), Qt::CaseInsensitive))
+        throw Eroare(QStringLiteral("Baza de date este folosita de alt program (poate o alta copie a "
+                                    "programului Vardolin este deschisa). Inchideti-l si incercati din nou.\n\n") +
+                     motor);
+    if (context.isEmpty()) throw Eroare(motor);
+    throw Eroare(context + QStringLiteral("\n\n") + motor);
+}
+
+// Splits an SQL text into the engine's text (with "?") and the parameter name at each "?".
+void desparteParametrii(const QString& sql, QByteArray& motor, std::vector<QString>& pozitii) {
+    QString rezultat;
+    rezultat.reserve(sql.size());
+    const auto caracterNume = [](QChar c) { return c.isLetterOrNumber() || c == u'_' || c == u'$'; };
+    for (qsizetype i = 0; i < sql.size(); ++i) {
+        const QChar c = sql[i];
+        if (c == u'\'' || c == u'"') { // literal or quoted name: copied as it stands
+            qsizetype j = i + 1;
+            while (j < sql.size() && sql[j] != c) ++j;
+            rezultat += sql.mid(i, j - i + 1);
+            i = j;
+        } else if (c == u'-' && i + 1 < sql.size() && sql[i + 1] == u'-') {
+            qsizetype j = sql.indexOf(u'\n', i);
+            if (j < 0) j = sql.size();
+            rezultat += sql.mid(i, j - i);
+            i = j - 1;
+        } else if (c == u'/' && i + 1 < sql.size() && sql[i + 1] == u'*') {
+            qsizetype j = sql.indexOf(QStringLiteral("*/"), i + 2);
+            j = j < 0 ? sql.size() : j + 2;
+            rezultat += sql.mid(i, j - i);
+            i = j - 1;
+        } else if (c == u':' && i + 1 < sql.size() && caracterNume(sql[i + 1])) {
+            qsizetype j = i + 1;
+            while (j < sql.size() && caracterNume(sql[j])) ++j;
+            pozitii.push_back(sql.mid(i + 1, j - i - 1).toUpper());
+            rezultat += u'?';
+            i = j - 1;
+        } else {
+            rezultat += c;
+        }
+    }
+    motor = rezultat.toUtf8();
+}
+
+template <class T> void scrie(unsigned char* unde, T valoare) { std::memcpy(unde, &valoare, sizeof(T)); }
+template <class T> T citeste(const unsigned char* deUnde) {
+    T valoare;
+    std::memcpy(&valoare, deUnde, sizeof(T));
+    return valoare;
+}
+
+qint64 scalat(const QVariant& v, int scala) {
+    if (scala == 0) {
+        if (v.typeId() == QMetaType::Double) return qRound64(v.toDouble());
+        bool ok = false;
+        const qint64 n = v.toLongLong(&ok);
+        if (!ok) throw Eroare(QStringLiteral("Valoarea \"%1\" nu este un numar intreg").arg(v.toString()));
+        return n;
+    }
+    bool ok = false;
+    const double d = v.toDouble(&ok);
+    if (!ok) throw Eroare(QStringLiteral("Valoarea \"%1\" nu este un numar").arg(v.toString()));
+    return qRound64(d * std::pow(10.0, -scala));
+}
+
+QString nume(const QString& n) { return n.toUpper(); }
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// FbConexiune
+
+FbConexiune::FbConexiune() = default;
+
+FbConexiune::~FbConexiune() {
+    for (auto* q : interogari_) q->elibereaza();
+    try {
+        deconecteaza();
+    } catch (...) {
+    }
+}
+
+void FbConexiune::pregatesteMotorulIncorporat() {
+    if (!qEnvironmentVariableIsEmpty("FIREBIRD_LOCK")) return;
+    // A /tmp/firebird made by another user would refuse the connection.
+    QString baza = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (baza.isEmpty()) baza = QDir::tempPath();
+    const QString dosar = QDir(baza).filePath(QStringLiteral("vardolin-firebird"));
+    QDir().mkpath(dosar);
+    qputenv("FIREBIRD_LOCK", QFile::encodeName(dosar));
+}
+
+namespace {
+IXpbBuilder* dpbDinParametri(ThrowStatusWrapper* st, const QStringList& parametri) {
+    IXpbBuilder* dpb = master()->getUtilInterface()->getXpbBuilder(st, IXpbBuilder::DPB, nullptr, 0);
+    bool areSetDeCaractere = false;
+    for (const QString& p : parametri) {
+        const qsizetype egal = p.indexOf(u'=');
+        const QString cheie = p.left(egal).trimmed().toUpper();
+        const QByteArray valoare = p.mid(egal + 1).toUtf8();
+        if (cheie == u"USER_NAME" || cheie == u"USER") {
+            dpb->insertString(st, isc_dpb_user_name, valoare.constData());
+        } else if (cheie == u"PASSWORD") {
+            dpb->insertString(st, isc_dpb_password, valoare.constData());
+        } else if (cheie == u"LC_CTYPE") {
+            dpb->insertString(st, isc_dpb_lc_ctype, valoare.constData());
+            areSetDeCaractere = true;
+        }
+    }
+    // Texts travel as UTF-8 both ways.
+    if (!areSetDeCaractere) dpb->insertString(st, isc_dpb_lc_ctype, "UTF8");
+    return dpb;
+}
+} // namespace
+
+void FbConexiune::conecteaza() {
+    if (atasare_) return;
+    pregatesteMotorulIncorporat();
+    Stare st;
+    IXpbBuilder* dpb = nullptr;
+    try {
+        dpb = dpbDinParametri(&st, parametri_);
+        IProvider* furnizor = master()->getDispatcher();
+        const QByteArray cale = numeBazaDeDate_.toUtf8();
+        try {
+            atasare_ = furnizor->attachDatabase(&st, cale.constData(), dpb->getBufferLength(&st),
+                                                dpb->getBuffer(&st));
+        } catch (...) {
+            furnizor->release();
+            throw;
+        }
+        furnizor->release();
+        dpb->dispose();
+    } catch (const FbException& e) {
+        if (dpb) dpb->dispose();
+        ridica(e, QStringLiteral("Nu ma pot conecta la baza de date %1").arg(numeBazaDeDate_));
+    }
+}
+
+void FbConexiune::deconecteaza() {
+    if (!atasare_) return;
+    for (auto* q : interogari_) q->elibereaza();
+    Stare st;
+    try {
+        atasare_->detach(&st);
+        atasare_ = nullptr;
+    } catch (const FbException& e) {
+        atasare_->release();
+        atasare_ = nullptr;
+        ridica(e);
+    }
+}
+
+void FbConexiune::creeazaBazaDeDate(const QString& cale, const QString& utilizator, const QString& parola) {
+    pregatesteMotorulIncorporat();
+    Stare st;
+    try {
+        IXpbBuilder* dpb = dpbDinParametri(
+            &st, {QStringLiteral("USER_NAME=") + utilizator, QStringLiteral("password=") + parola});
+        dpb->insertInt(&st, isc_dpb_sql_dialect, 3);
+        dpb->insertString(&st, isc_dpb_set_db_charset, "UTF8");
+        IProvider* furnizor = master()->getDispatcher();
+        IAttachment* a = furnizor->createDatabase(&st, cale.toUtf8().constData(), dpb->getBufferLength(&st),
+                                                  dpb->getBuffer(&st));
+        dpb->dispose();
+        furnizor->release();
+        a->detach(&st);
+    } catch (const FbException& e) {
+        ridica(e, QStringLiteral("Nu pot crea baza de date %1").arg(cale));
+    }
+}
+
+void FbConexiune::scoate(FbInterogare* q) {
+    interogari_.erase(std::remove(interogari_.begin(), interogari_.end(), q), interogari_.end());
+}
+
+void FbConexiune::inchideCursoarele() {
+    for (auto* q : interogari_) q->inchide();
+}
+
+void FbConexiune::elibereazaInstructiunile() {
+    for (auto* q : interogari_) q->elibereaza();
+}
+
+// ---------------------------------------------------------------------------------------------
+// FbTranzactie
+
+FbTranzactie::~FbTranzactie() {
+    if (tranzactie_) {
+        try {
+            rollback();
+        } catch (...) {
+        }
+    }
+}
+
+void FbTranzactie::start() {
+    if (tranzactie_) throw Eroare(QStringLiteral("Tranzactia este deja activa"));
+    if (!conexiune_.atasare()) throw Eroare(QStringLiteral("Baza de date nu este deschisa"));
+    Stare st;
+    try {
+        IXpbBuilder* tpb = master()->getUtilInterface()->getXpbBuilder(&st, IXpbBuilder::TPB, nullptr, 0);
+        tpb->insertTag(&st, isc_tpb_write);
+        tpb->insertTag(&st, isc_tpb_read_committed);
+        tpb->insertTag(&st, isc_tpb_rec_version);
+        tpb->insertTag(&st, isc_tpb_wait);
+        tpb->insertInt(&st, isc_tpb_lock_timeout, 10);
+        tranzactie_ = conexiune_.atasare()->startTransaction(&st, tpb->getBufferLength(&st), tpb->getBuffer(&st));
+        tpb->dispose();
+    } catch (const FbException& e) {
+        ridica(e);
+    }
+}
+
+void FbTranzactie::commit() {
+    if (!tranzactie_) throw Eroare(QStringLiteral("Tranzactia nu este activa"));
+    conexiune_.inchideCursoarele();
+    Stare st;
+    try {
+        tranzactie_->commit(&st);
+        tranzactie_ = nullptr;
+    } catch (const FbException& e) {
+        ridica(e); // still active: the caller rolls it back
+    }
+}
+
+void FbTranzactie::rollback() {
+    if (!tranzactie_) throw Eroare(QStringLiteral("Tranzactia nu este activa"));
+    conexiune_.inchideCursoarele();
+    Stare st;
+    ITransaction* t = tranzactie_;
+    tranzactie_ = nullptr;
+    try {
+        t->rollback(&st);
+    } catch (const FbException& e) {
+        t->release();
+        ridica(e);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// FbInterogare
+
+FbInterogare::FbInterogare(FbConexiune& conexiune, FbTranzactie& tranzactie)
+    : conexiune_(conexiune), tranzactie_(tranzactie) {
+    conexiune_.inregistreaza(this);
+}
+
+FbInterogare::~FbInterogare() {
+    elibereaza();
+    conexiune_.scoate(this);
+}
+
+void FbInterogare::seteazaSql(const QString& sql) {
+    if (sql == sql_) return;
+    elibereaza();
+    sql_ = sql;
+    sqlMotor_.clear();
+    pozitii_.clear();
+    parametri_.clear();
+    desparteParametrii(sql_, sqlMotor_, pozitii_);
+    for (const QString& n : pozitii_) {
+        const bool exista = std::any_of(parametri_.begin(), parametri_.end(),
+                                        [&](const Parametru& p) { return p.nume == n; });
+        if (!exista) parametri_.push_back({n, {}, false});
+    }
+}
+
+void FbInterogare::param(const QString& numeParametru, const QVariant& valoare) {
+    const QString n = nume(numeParametru);
+    for (auto& p : parametri_) {
+        if (p.nume == n) {
+            p.valoare = valoare;
+            p.setat = true;
+            return;
+        }
+    }
+    throw Eroare(QStringLiteral("Parametrul %1 nu exista in textul SQL:\n%2").arg(numeParametru, sql_));
+}
+
+void FbInterogare::verificaTranzactia() const {
+    if (!tranzactie_.activa()) throw Eroare(QStringLiteral("Tranzactia nu este activa"));
+}
+
+void FbInterogare::pregateste() {
+    if (instructiune_) return;
+    Stare st;
+    try {
+        instructiune_ = conexiune_.atasare()->prepare(&st, tranzactie_.handle(), 0, sqlMotor_.constData(),
+                                                      SQL_DIALECT_V6, IStatement::PREPARE_PREFETCH_METADATA);
+        tipInstructiune_ = instructiune_->getType(&st);
+        intrare_ = instructiune_->getInputMetadata(&st);
+        iesire_ = instructiune_->getOutputMetadata(&st);
+        bufferIntrare_.assign(intrare_->getMessageLength(&st), 0);
+        bufferIesire_.assign(iesire_->getMessageLength(&st), 0);
+        campuri_.clear();
+        const unsigned n = iesire_->getCount(&st);
+        for (unsigned i = 0; i < n; ++i) {
+            const QString alias = QString::fromUtf8(iesire_->getAlias(&st, i)).toUpper();
+            if (!campuri_.contains(alias)) campuri_.insert(alias, int(i));
+        }
+    } catch (const FbException& e) {
+        elibereaza();
+        ridica(e, sql_);
+    }
+}
+
+void FbInterogare::scrieParametrii() {
+    for (const auto& p : parametri_)
+        if (!p.setat)
+            throw Eroare(QStringLiteral("Parametrul %1 nu a primit o valoare:\n%2").arg(p.nume, sql_));
+    Stare st;
+    try {
+        for (unsigned i = 0; i < pozitii_.size(); ++i) {
+            const auto& p = *std::find_if(parametri_.begin(), parametri_.end(),
+                                          [&](const Parametru& x) { return x.nume == pozitii_[i]; });
+            unsigned char* valoare = bufferIntrare_.data() + intrare_->getOffset(&st, i);
+            unsigned char* nul = bufferIntrare_.data() + intrare_->getNullOffset(&st, i);
+            if (p.valoare.isNull() || !p.valoare.isValid()) {
+                scrie<short>(nul, -1);
+                continue;
+            }
+            scrie<short>(nul, 0);
+            const unsigned tip = intrare_->getType(&st, i) & ~1u;
+            const unsigned lungime = intrare_->getLength(&st, i);
+            const int scala = intrare_->getScale(&st, i);
+            switch (tip) {
+            case SQL_VARYING:
+            case SQL_TEXT: {
+                const QByteArray octeti =
+                    p.valoare.typeId() == QMetaType::Bool ? QByteArray(p.valoare.toBool() ? "1" : "0")
+                                                          : p.valoare.toString().toUtf8();
+                if (unsigned(octeti.size()) > lungime)
+                    throw Eroare(QStringLiteral("Textul pentru %1 este prea lung (%2 octeti, cel mult %3)")
+                                     .arg(p.nume)
+                                     .arg(octeti.size())
+                                     .arg(lungime));
+                if (tip == SQL_VARYING) {
+                    scrie<ISC_USHORT>(valoare, ISC_USHORT(octeti.size()));
+                    std::memcpy(valoare + 2, octeti.constData(), octeti.size());
+                } else {
+                    std::memset(valoare, ' ', lungime);
+                    std::memcpy(valoare, octeti.constData(), octeti.size());
+                }
+                break;
+            }
+            case SQL_SHORT: scrie<ISC_SHORT>(valoare, ISC_SHORT(scalat(p.valoare, scala))); break;
+            case SQL_LONG: scrie<ISC_LONG>(valoare, ISC_LONG(scalat(p.valoare, scala))); break;
+            case SQL_INT64: scrie<ISC_INT64>(valoare, scalat(p.valoare, scala)); break;
+            case SQL_FLOAT: scrie<float>(valoare, float(p.valoare.toDouble())); break;
+            case SQL_DOUBLE:
+            case SQL_D_FLOAT: scrie<double>(valoare, p.valoare.toDouble()); break;
+            case SQL_BOOLEAN: scrie<FB_BOOLEAN>(valoare, p.valoare.toBool() ? FB_TRUE : FB_FALSE); break;
+            default:
+                throw Eroare(QStringLiteral("Tip de parametru nesuportat (%1) pentru %2").arg(tip).arg(p.nume));
+            }
+        }
+    } catch (const FbException& e) {
+        ridica(e, sql_);
+    }
+}
+
+void FbInterogare::deschide() {
+    verificaTranzactia();
+    if (cursor_) inchide();
+    pregateste();
+    scrieParametrii();
+    Stare st;
+    try {
+        cursor_ = instructiune_->openCursor(&st, tranzactie_.handle(), intrare_, bufferIntrare_.data(), iesire_, 0);
+        eof_ = cursor_->fetchNext(&st, bufferIesire_.data()) != IStatus::RESULT_OK;
+    } catch (const FbException& e) {
+        inchide();
+        ridica(e, sql_);
+    }
+}
+
+void FbInterogare::urmator() {
+    if (!cursor_ || eof_) return;
+    Stare st;
+    try {
+        eof_ = cursor_->fetchNext(&st, bufferIesire_.data()) != IStatus::RESULT_OK;
+    } catch (const FbException& e) {
+        ridica(e, sql_);
+    }
+}
+
+void FbInterogare::inchide() {
+    eof_ = true;
+    if (!cursor_) return;
+    IResultSet* c = cursor_;
+    cursor_ = nullptr;
+    Stare st;
+    try {
+        c->close(&st);
+    } catch (const FbException&) {
+        c->release(); // the transaction already took it down
+    }
+}
+
+void FbInterogare::executa() {
+    verificaTranzactia();
+    if (cursor_) inchide();
+    pregateste();
+    scrieParametrii();
+    if (tipInstructiune_ == isc_info_sql_stmt_ddl) {
+        // A prepared statement holds its tables; changing them needs every other one let go.
+        for (auto* q : conexiune_.interogari_)
+            if (q != this) q->elibereaza();
+    }
+    Stare st;
+    try {
+        instructiune_->execute(&st, tranzactie_.handle(), intrare_, bufferIntrare_.data(), iesire_,
+                               bufferIesire_.data());
+    } catch (const FbException& e) {
+        ridica(e, sql_);
+    }
+    if (tipInstructiune_ == isc_info_sql_stmt_ddl) elibereaza();
+}
+
+void FbInterogare::elibereaza() {
+    inchide();
+    if (intrare_) intrare_->release();
+    if (iesire_) iesire_->release();
+    intrare_ = iesire_ = nullptr;
+    if (instructiune_) {
+        Stare st;
+        try {
+            instructiune_->free(&st);
+        } catch (const FbException&) {
+            instructiune_->release();
+        }
+        instructiune_ = nullptr;
+    }
+    campuri_.clear();
+}
+
+int FbInterogare::indiceCamp(const QString& numeCamp) const {
+    const auto it = campuri_.constFind(nume(numeCamp));
+    if (it == campuri_.constEnd()) throw Eroare(QStringLiteral("Campul %1 nu exista").arg(numeCamp));
+    if (!cursor_ || eof_) throw Eroare(QStringLiteral("Nu exista inregistrarea curenta pentru campul %1").arg(numeCamp));
+    return it.value();
+}
+
+bool FbInterogare::areCamp(const QString& numeCamp) const { return campuri_.contains(nume(numeCamp)); }
+
+bool FbInterogare::esteNull(const QString& numeCamp) const { return valoareCamp(indiceCamp(numeCamp)).isNull(); }
+
+QVariant FbInterogare::camp(const QString& numeCamp) const { return valoareCamp(indiceCamp(numeCamp)); }
+
+QString FbInterogare::text(const QString& numeCamp) const {
+    const QVariant v = camp(numeCamp);
+    if (v.isNull()) throw Eroare(QStringLiteral("Campul %1 este NULL si nu poate fi citit ca text").arg(numeCamp));
+    return v.toString();
+}
+
+qint64 FbInterogare::intreg(const QString& numeCamp) const {
+    const QVariant v = camp(numeCamp);
+    if (v.isNull()) throw Eroare(QStringLiteral("Campul %1 este NULL si nu poate fi citit ca numar").arg(numeCamp));
+    bool ok = false;
+    const qint64 n = v.toLongLong(&ok);
+    if (!ok) throw Eroare(QStringLiteral("Campul %1 nu este un numar intreg").arg(numeCamp));
+    return n;
+}
+
+QVariant FbInterogare::valoareCamp(int i) const {
+    Stare st;
+    try {
+        const unsigned char* baza = bufferIesire_.data();
+        if (citeste<short>(baza + iesire_->getNullOffset(&st, i)) != 0) return {};
+        const unsigned char* v = baza + iesire_->getOffset(&st, i);
+        const unsigned tip = iesire_->getType(&st, i) & ~1u;
+        const int scala = iesire_->getScale(&st, i);
+        const auto numar = [scala](qint64 n) -> QVariant {
+            if (scala == 0) return n;
+            return double(n) * std::pow(10.0, scala);
+        };
+        switch (tip) {
+        case SQL_VARYING:
+            return QString::fromUtf8(reinterpret_cast<const char*>(v + 2), citeste<ISC_USHORT>(v));
+        case SQL_TEXT: {
+            QByteArray octeti(reinterpret_cast<const char*>(v), iesire_->getLength(&st, i));
+            while (!octeti.isEmpty() && octeti.back() == ' ') octeti.chop(1);
+            return QString::fromUtf8(octeti);
+        }
+        case SQL_SHORT: return numar(citeste<ISC_SHORT>(v));
+        case SQL_LONG: return numar(citeste<ISC_LONG>(v));
+        case SQL_INT64: return numar(citeste<ISC_INT64>(v));
+        case SQL_FLOAT: return double(citeste<float>(v));
+        case SQL_DOUBLE:
+        case SQL_D_FLOAT: return citeste<double>(v);
+        case SQL_BOOLEAN: return citeste<FB_BOOLEAN>(v) != FB_FALSE;
+        default: return QStringLiteral("?");
+        }
+    } catch (const FbException& e) {
+        ridica(e, sql_);
+    }
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+#include <memory>
+
+// The settings store of the current user: the registry under HKEY_CURRENT_USER on Windows,
+// an INI file in the user's configuration folder elsewhere. Keys are given as registry paths,
+// for example "Software\Orvanta\Kalvor\2006\Global".
+class StocSetari {
+public:
+    // The key's values; what is written is kept when the object goes.
+    static std::unique_ptr<QSettings> deschide(const QString& cheie);
+
+    // Where the INI file lives (not used on Windows). VARDOLIN_SETTINGS overrides it.
+    static QString fisier();
+    // Redirects the store to another INI file (tests); the empty text restores the default.
+    static void redirectioneaza(const QString& fisierIni);
+};

@@ -1,0 +1,58 @@
+#include "MediuTest.h"
+
+#include "platform/Cai.h"
+#include "platform/StocSetari.h"
+
+#include <QCoreApplication>
+
+bool DialoguriInregistrate::intrebare(QWidget*, const QString& text) {
+    mesaje.push_back({"intrebare", text});
+    if (raspunsuri.empty()) return false;
+    const bool r = raspunsuri.front();
+    raspunsuri.pop_front();
+    return r;
+}
+
+QString DialoguriInregistrate::fisierDeDeschis(QWidget*, const QString& titlu, const QString&) {
+    mesaje.push_back({"deschide", titlu});
+    if (fisiere.empty()) return {};
+    QString f = fisiere.front();
+    fisiere.pop_front();
+    return f;
+}
+
+QString DialoguriInregistrate::fisierDeSalvat(QWidget*, const QString& titlu, const QString&) {
+    mesaje.push_back({"salveaza", titlu});
+    if (fisiere.empty()) return {};
+    QString f = fisiere.front();
+    fisiere.pop_front();
+    return f;
+}
+
+QStringList DialoguriInregistrate::texte(const QString& fel) const {
+    QStringList r;
+    for (const auto& m : mesaje)
+        if (m.fel == fel) r << m.text;
+    return r;
+}
+
+MediuTest::MediuTest() {
+    dataDirVechi_ = qgetenv("VARDOLIN_DATA_DIR");
+    qputenv("VARDOLIN_DATA_DIR", dir_.path().toUtf8());
+    StocSetari::redirectioneaza(dir_.filePath(QStringLiteral("setari.ini")));
+    auto d = std::make_unique<DialoguriInregistrate>();
+    dialoguri_ = d.get();
+    instaleazaDialoguri(std::move(d));
+}
+
+MediuTest::~MediuTest() {
+    instaleazaDialoguri(nullptr);
+    StocSetari::redirectioneaza(QString());
+    Cai::seteazaDosarExecutabil(QString());
+    if (dataDirVechi_.isEmpty())
+        qunsetenv("VARDOLIN_DATA_DIR");
+    else
+        qputenv("VARDOLIN_DATA_DIR", dataDirVechi_);
+}
+
+QString MediuTest::dosarProgram() { return QCoreApplication::applicationDirPath(); }

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/Dialoguri.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+
+// Dialogs that record what they were asked and answer from a script, so nothing blocks.
+class DialoguriInregistrate : public Dialoguri {
+public:
+    struct Mesaj {
+        QString fel; // "mesaj", "avertisment", "intrebare", "eroare", "deschide", "salveaza"
+        QString text;
+    };
+
+    void mesaj(QWidget*, const QString& text) override { mesaje.push_back({"mesaj", text}); }
+    void avertisment(QWidget*, const QString& text) override { mesaje.push_back({"avertisment", text}); }
+    bool intrebare(QWidget*, const QString& text) override;
+    void eroare(QWidget*, const QString& text) override { mesaje.push_back({"eroare", text}); }
+    QString fisierDeDeschis(QWidget*, const QString& titlu, const QString&) override;
+    QString fisierDeSalvat(QWidget*, const QString& titlu, const QString&) override;
+
+    // The texts of the messages of one kind, in order.
+    QStringList texte(const QString& fel) const;
+
+    std::vector<Mesaj> mesaje;
+    std::deque<bool> raspunsuri;  // answers to questions; No when empty
+    std::deque<QString> fisiere;  // answers to file dialogs; none when empty
+};
+
+// A test's own world: data folder, settings file and recorded dialogs, all in a temporary
+// folder that goes with the object.
+class MediuTest {
+public:
+    MediuTest();
+    ~MediuTest();
+
+    QString dosar() const { return dir_.path(); }
+    QString cale(const QString& nume) const { return dir_.filePath(nume); }
+    DialoguriInregistrate& dialoguri() { return *dialoguri_; }
+
+    // The folder of the built program (where BLANK.FDB lies).
+    static QString dosarProgram();
+
+private:
+    QTemporaryDir dir_;
+    DialoguriInregistrate* dialoguri_;
+    QByteArray dataDirVechi_;
+};
