@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+// The certificate's layout as it is stored in the resources: two pages, their text areas in
+// child order (the order of filling and printing) and the named fonts, all in millimetres
+// from the sheet's top left corner. Plain data; the widgets are made from it elsewhere.
+
+enum class AliniereMacheta { Stanga, Dreapta, Centru };
+
+struct FontMacheta {
+    QString nume; // component name, also what the areas refer to
+    QString FontName;
+    double Size = 3.0; // character-cell height in mm
+    bool Bold = false;
+    bool Italic = false;
+    int CharSet = 238;
+    int CodePage = 1250;
+    QString DescrierePentruEditor;
+};
+
+struct ArieMacheta {
+    QString nume; // "FormularTextArea" + number
+    QString Denumire1, Denumire2, Denumire3;
+    double _Left = 0, _Top = 0, _Width = 0, _Height = 0;
+    QString Font;
+    AliniereMacheta Alignment = AliniereMacheta::Stanga;
+    double ZoomLock = 0;
+    QString Text;
+
+    // The number after "FormularTextArea", 0 when the name carries none.
+    int numar() const;
+};
+
+struct PaginaMacheta {
+    QString nume;      // component name
+    QString titlu;     // tab caption
+    QString codPagina; // page code of the keys (FATA, SPATE)
+    double Latime = 10, Inaltime = 10, Zoom = 100;
+    double TextAreaBaseLine2_delta = 1.0, TextAreaTopLine1_delta = 1.0;
+    double DeltaStanga = 0, DeltaSus = 0;
+    QString BkImage; // resource path of the blank-form picture
+    std::vector<ArieMacheta> arii;
+
+    const ArieMacheta* arie(const QString& numeComponenta) const;
+};
+
+struct MachetaVardolin {
+    QString fereastra; // window component name (keys the per-area adjustments)
+    QString formular;  // form code of the keys
+    std::vector<FontMacheta> fonturi;
+    std::vector<PaginaMacheta> pagini;
+
+    static constexpr const char* caleImplicita = ":/layout/vardolin.json";
+
+    // Reads and checks a layout file; throws Eroare with the reason when it is unusable.
+    static MachetaVardolin citeste(const QString& cale = QString::fromLatin1(caleImplicita));
+    static MachetaVardolin dinJson(const QByteArray& json, const QString& sursa);
+
+    const FontMacheta* font(const QString& nume) const;
+    // The page whose page code or component name is given, or none.
+    const PaginaMacheta* pagina(const QString& codSauNume) const;
+    int numarArii() const;
+};
