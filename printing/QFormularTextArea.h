@@ -1,0 +1,163 @@
+#pragma once
+
+#include "platform/Imprimanta.h"
+
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+class TFontFormular;
+class TFormularDePrintat;
+
+// What painting and printing take from an area's user adjustment (the choices of the
+// adjustment dialog); every field at its zero value changes nothing.
+struct TAjustareTextArea {
+    int Aliniere = 0;            // 0 keep, 1 left, 2 centre, 3 right
+    int DeplasareOrizontala = 0; // -1, 0, +1 half millimetres
+    int DeplasareVerticala = 0;  // -1, 0, +1 half millimetres
+    TFontFormular* Font = nullptr;
+    QString TextRedefinit;
+    int StilItalic = 0; // 0 keep, 1 italic, 2 upright
+    int StilBold = 0;   // 0 keep, 1 bold, 2 normal
+    QString FontSpecificat;
+};
+
+// The rectangle of an area on the printer page, device pixels from the printable area's corner.
+struct DreptunghiTiparire {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    int w() const { return right - left + 1; }
+    int hgt() const { return bottom - top + 1; }
+    bool operator==(const DreptunghiTiparire&) const = default;
+};
+
+// One text of a printed form: millimetre geometry, text, named font, alignment. A light
+// alien (non-native) widget, child of its page.
+class TFormularTextArea : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(double _Top READ _Top WRITE set_Top)
+    Q_PROPERTY(double _Left READ _Left WRITE set_Left)
+    Q_PROPERTY(double _Width READ _Width WRITE set_Width)
+    Q_PROPERTY(double _Height READ _Height WRITE set_Height)
+    Q_PROPERTY(QString Text READ Text WRITE setText)
+    Q_PROPERTY(TFontFormular* Font READ Font WRITE setFontFormular)
+    Q_PROPERTY(double ZoomLock READ ZoomLock WRITE setZoomLock)
+    Q_PROPERTY(TAlignment Alignment READ Alignment WRITE setAlignment)
+    Q_PROPERTY(QString Denumire1 READ Denumire1 WRITE setDenumire1)
+    Q_PROPERTY(QString Denumire2 READ Denumire2 WRITE setDenumire2)
+    Q_PROPERTY(QString Denumire3 READ Denumire3 WRITE setDenumire3)
+    Q_PROPERTY(QStringList SursaText READ SursaText WRITE setSursaText)
+    Q_PROPERTY(double p_zoom READ p_zoom WRITE setP_zoom STORED false)
+    Q_PROPERTY(double p_dpi READ p_dpi STORED false)
+    Q_PROPERTY(QStringList Log READ Log STORED false)
+
+public:
+    enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+    Q_ENUM(TAlignment)
+
+    explicit TFormularTextArea(QWidget* parent = nullptr);
+    ~TFormularTextArea() override;
+
+    double _Top() const { return top_; }
+    double _Left() const { return left_; }
+    double _Width() const { return width_; }
+    double _Height() const { return height_; }
+    void set_Top(double mm);
+    void set_Left(double mm);
+    void set_Width(double mm);
+    void set_Height(double mm);
+
+    QString Text() const { return text_; }
+    void setText(const QString& text);
+    TFontFormular* Font() const { return font_; }
+    void setFontFormular(TFontFormular* font);
+    double ZoomLock() const { return zoomLock_; }
+    void setZoomLock(double zoom) { zoomLock_ = zoom; }
+    TAlignment Alignment() const { return alignment_; }
+    void setAlignment(TAlignment alignment) { alignment_ = alignment; }
+    QString Denumire1() const { return denumire1_; }
+    QString Denumire2() const { return denumire2_; }
+    QString Denumire3() const { return denumire3_; }
+    void setDenumire1(const QString& valoare) { denumire1_ = valoare; }
+    void setDenumire2(const QString& valoare) { denumire2_ = valoare; }
+    void setDenumire3(const QString& valoare) { denumire3_ = valoare; }
+    QStringList SursaText() const { return sursaText_; }
+    void setSursaText(const QStringList& linii) { sursaText_ = linii; }
+    QStringList Log() const { return log_; }
+
+    // The page's zoom and screen resolution; 100 and 96 when the parent is not a page.
+    double p_zoom() const;
+    void setP_zoom(double zoom);
+    double p_dpi() const;
+    TFormularDePrintat* pagina() const;
+
+    // Pixel bounds from the millimetres at the page's resolution.
+    void ApplyGeometry();
+    QString EffectiveText() const;
+    virtual void FontChanged();
+    virtual void FontReleased();
+    virtual void ZoomChanged();
+
+    // Prints the area on the page of the printer's open job, offset by L and T millimetres.
+    virtual void PrintArea(Imprimanta& dispozitiv, bool rotate, double L, double T);
+    // Where the area lands on the printer page (nudge in millimetres).
+    DreptunghiTiparire ComputePrintRect(const ZonaTiparibila& zona, const PaginaFizica& pagina, double L,
+                                        double T, double nudgeX = 0.0, double nudgeY = 0.0) const;
+
+    bool MouseOver() const { return mouseOver_; }
+    void setMouseOver(bool valoare);
+
+    // The geometry at the first grade placement, recorded once for the life of the area.
+    bool TopInitialInregistrat() const { return topInitialInregistrat_; }
+    double TopInitial() const { return topInitial_; }
+    double LeftInitial() const { return leftInitial_; }
+    double WidthInitial() const { return widthInitial_; }
+    void InregistreazaTopInitial();
+
+    // The cell height the last paint used on screen, pixels (0 before any paint with a font).
+    int inaltimeFontEcran() const { return inaltimeFontEcran_; }
+    // Takes the present pixel bounds as already matching the millimetres (after loading).
+    void acceptaLimiteleActuale() { limiteCunoscute_ = geometry(); }
+
+signals:
+    // The user clicked the area (the adjustment dialog opens on it).
+    void clicked(TFormularTextArea* zona);
+
+protected:
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void enterEvent(QEnterEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    struct Stil;
+    Stil stilEfectiv(const std::optional<TAjustareTextArea>& ajustare) const;
+    void limiteSchimbate();
+    void preiaMilimetriiDinPixeli();
+    bool seIncarca() const;
+
+    double top_ = 0.0, left_ = 0.0, width_ = 0.0, height_ = 0.0;
+    QString text_;
+    TFontFormular* font_ = nullptr;
+    double zoomLock_ = 0.0;
+    TAlignment alignment_ = taLeftJustify;
+    QString denumire1_, denumire2_, denumire3_;
+    QStringList sursaText_;
+    QStringList log_;
+    bool fisZooming_ = false;
+    bool fisSizing_ = false;
+    bool mouseOver_ = false;
+    bool topInitialInregistrat_ = false;
+    double topInitial_ = 0.0, leftInitial_ = 0.0, widthInitial_ = 0.0;
+    int inaltimeFontEcran_ = 0;
+    // The pixel bounds the millimetres were last laid out to or taken from; Qt delivers the
+    // resize of a hidden widget only when it is shown, and such a late event must not be
+    // mistaken for an edit.
+    QRect limiteCunoscute_;
+};
+
+// The adjustment of an area, or none. Finds nothing until a lookup is installed.
+std::optional<TAjustareTextArea> FindCustomisation(const TFormularTextArea& zona);
+using CautareAjustare = std::function<std::optional<TAjustareTextArea>(const TFormularTextArea&)>;
+void instaleazaCautareAjustare(CautareAjustare cautare);
