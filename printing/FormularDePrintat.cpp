@@ -1,0 +1,156 @@
+#include "printing/FormularDePrintat.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QSet>
+#include <climits>
+
+double RezolutieEcran(double zoom) {
+    const double scalat = static_cast<double>(96.0L * zoom / 100.0L);
+    return static_cast<double>(scalat * 1.051403996L);
+}
+
+int MmToPixels(double mm, double dpi) {
+    const double px = static_cast<double>(static_cast<long double>(mm) * dpi / 25.4L);
+    return static_cast<int>(px);
+}
+
+double PixelsToMm(int px, double dpi) {
+    return static_cast<double>(static_cast<long double>(px) * 25.4L / dpi);
+}
+
+namespace {
+const QString prefixZona = QStringLiteral("FormularTextArea");
+
+// The number of an area's name as NumberTextAreas writes it: the prefix and n in decimal.
+int numarExact(const QString& nume) {
+    if (!nume.startsWith(prefixZona)) return 0;
+    const QString rest = nume.mid(prefixZona.size());
+    if (rest.isEmpty() || rest.startsWith(u'0')) return 0;
+    bool ok = false;
+    const int n = rest.toInt(&ok);
+    return ok && rest == QString::number(n) ? n : 0;
+}
+} // namespace
+
+TFormularDePrintat::TFormularDePrintat(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    UpdatePageSize();
+}
+
+void TFormularDePrintat::setZoom(double zoom) {
+    if (zoom == zoom_) return;
+    zoom_ = zoom;
+    UpdatePageSize();
+    for (TFormularTextArea* zona : zone())
+        zona->ZoomChanged();
+    update();
+}
+
+void TFormularDePrintat::setLatime(double mm) {
+    latime_ = mm;
+    UpdatePageSize();
+}
+
+void TFormularDePrintat::setInaltime(double mm) {
+    inaltime_ = mm;
+    UpdatePageSize();
+}
+
+void TFormularDePrintat::setBkImage(const QImage& imagine) {
+    cache_ = QPixmap();
+    bkImage_ = imagine;
+    update();
+}
+
+void TFormularDePrintat::UpdatePageSize() {
+    const QSize marime(MmToPixels(latime_, rezolutie()), MmToPixels(inaltime_, rezolutie()));
+    if (marime != minimumSize() || marime != maximumSize()) setFixedSize(marime);
+    if (size() != marime) resize(marime);
+}
+
+void TFormularDePrintat::resizeEvent(QResizeEvent* e) {
+    UpdatePageSize();
+    QWidget::resizeEvent(e);
+}
+
+void TFormularDePrintat::reconstruiesteCache() {
+    cache_ = QPixmap(size());
+    cache_.fill(Qt::white);
+    QPainter p(&cache_);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRect(0, 0, width() - 1, height() - 1), bkImage_);
+}
+
+void TFormularDePrintat::paintEvent(QPaintEvent* e) {
+    QPainter p(this);
+    if (bkImage_.isNull()) {
+        p.fillRect(e->rect(), Qt::white);
+        return;
+    }
+    if (cache_.size() != size()) reconstruiesteCache();
+    p.drawPixmap(e->rect(), cache_, e->rect());
+}
+
+QList<TFormularTextArea*> TFormularDePrintat::zone() const {
+    return findChildren<TFormularTextArea*>(Qt::FindDirectChildrenOnly);
+}
+
+TFormularTextArea* TFormularDePrintat::TextAreaByNumber(int n) const {
+    const QString nume = prefixZona + QString::number(n);
+    for (QObject* copil : children())
+        if (copil->isWidgetType() && copil->objectName() == nume)
+            return qobject_cast<TFormularTextArea*>(copil);
+    return nullptr;
+}
+
+int TFormularDePrintat::HighestTextAreaNumber() const {
+    qint64 maxim = 0;
+    for (QObject* copil : children()) {
+        const QString nume = copil->objectName();
+        if (!copil->isWidgetType() || nume.size() <= prefixZona.size() || !nume.startsWith(prefixZona))
+            continue;
+        QString cifre;
+        for (QChar c : nume.mid(prefixZona.size()))
+            if (c >= u'0' && c <= u'9') cifre += c;
+        // A number too long for an int counts as the largest one.
+        bool ok = false;
+        const qint64 n = cifre.toLongLong(&ok);
+        if (!cifre.isEmpty()) maxim = std::max(maxim, ok ? std::min<qint64>(n, INT_MAX) : INT_MAX);
+    }
+    return static_cast<int>(maxim);
+}
+
+void TFormularDePrintat::NumberTextAreas() {
+    // The same areas as asking TextAreaByNumber for 1 .. HighestTextAreaNumber, in one pass:
+    // the first child of each exact name, so a huge number in a name costs nothing.
+    QSet<QString> vazute;
+    for (QObject* copil : children()) {
+        if (!copil->isWidgetType()) continue;
+        const QString nume = copil->objectName();
+        const int n = numarExact(nume);
+        if (n < 1 || vazute.contains(nume)) continue;
+        vazute.insert(nume);
+        if (auto* zona = qobject_cast<TFormularTextArea*>(copil))
+            zona->setText(QStringLiteral("<%1>").arg(n));
+    }
+    setTextAreaTransparent(true);
+    setZoom(100.0);
+}
+
+void TFormularDePrintat::PrintPage(bool rotate, double L, double T) {
+    PrintPage(imprimanta(), rotate, L, T);
+}
+
+void TFormularDePrintat::PrintPage(Imprimanta& dispozitiv, bool rotate, double L, double T) {
+    L += deltaStanga_;
+    T += deltaSus_;
+    for (TFormularTextArea* zona : zone())
+        zona->PrintArea(dispozitiv, rotate, L, T);
+}
+
+void TFormularDePrintat::terminaIncarcarea() {
+    seIncarca_ = false;
+    for (TFormularTextArea* zona : zone())
+        zona->acceptaLimiteleActuale();
+}
