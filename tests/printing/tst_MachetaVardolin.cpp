@@ -1,0 +1,269 @@
+#include "MediuTest.h"
+#include "platform/Eroare.h"
+#include "printing/FormularDePrintat.h"
+#include "printing/UMachetaVardolin.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QtTest>
+
+namespace {
+
+const double mmPePunct = 25.4 / 72.0;
+
+struct Cuvant {
+    QString text;
+    QRectF caseta; // mm from the sheet's top left corner
+};
+
+struct PaginaPdf {
+    QSizeF marime; // mm
+    QHash<QString, Cuvant> cuvinte;
+};
+
+// The words of the first page of a PDF with their boxes, as poppler reads them.
+PaginaPdf citestePdf(const QString& pdf) {
+    QProcess p;
+    p.start("pdftotext", {"-bbox", "-f", "1", "-l", "1", pdf, "-"});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) throw Eroare("pdftotext a esuat pe " + pdf);
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    PaginaPdf r;
+    static const QRegularExpression pagina(R"re(<page width="([\d.]+)" height="([\d.]+)")re");
+        const auto mp = pagina.match(html);
+    if (mp.hasMatch()) r.marime = QSizeF(mp.captured(1).toDouble(), mp.captured(2).toDouble()) * mmPePunct;
+    static const QRegularExpression cuvant(
+        R"re(<word xMin="([\d.-]+)" yMin="([\d.-]+)" xMax="([\d.-]+)" yMax="([\d.-]+)">([^<]*)</word>)re");
+    for (auto it = cuvant.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        QString text = m.captured(5);
+        text.replace("&lt;", "<").replace("&gt;", ">").replace("&amp;", "&");
+        const QPointF a(m.captured(1).toDouble(), m.captured(2).toDouble());
+        const QPointF b(m.captured(3).toDouble(), m.captured(4).toDouble());
+        r.cuvinte.insert(text, {text, QRectF(a * mmPePunct, b * mmPePunct)});
+    }
+    return r;
+}
+
+QString unealta() {
+    return QCoreApplication::applicationDirPath() + "/vardolin-formtool";
+}
+
+struct Rezultat {
+    int cod;
+    QString erori;
+};
+
+Rezultat ruleazaUnealta(const QStringList& argumente) {
+    QProcess p;
+    p.start(unealta(), argumente);
+    if (!p.waitForFinished(120000)) return {-1, "nu s-a terminat"};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+} // namespace
+
+class TestMachetaVardolin : public QObject {
+    Q_OBJECT
+    std::unique_ptr<MediuTest> mediu;
+    MachetaVardolin macheta;
+
+private slots:
+    void initTestCase() {
+        macheta = MachetaVardolin::citeste();
+        QVERIFY2(QFileInfo::exists(unealta()), qPrintable(unealta()));
+    }
+    void init() { mediu = std::make_unique<MediuTest>(); }
+    void cleanup() { mediu.reset(); }
+
+    void componenteleAuProprietatileMachetei() {
+        QWidget fereastra;
+        const ComponenteMacheta c = creeazaComponente(macheta, &fereastra);
+        QCOMPARE(c.fonturi.size(), size_t(12));
+        QCOMPARE(c.pagini.size(), size_t(2));
+        QCOMPARE(c.pagina("FATA"), c.pagini[0]);
+        QCOMPARE(c.pagina("FormularDePrintat2"), c.pagini[1]);
+        QCOMPARE(c.pagina("Verso"), nullptr);
+        QCOMPARE(fereastra.findChildren<TFormularTextArea*>().size(), 168);
+        for (size_t i = 0; i < c.pagini.size(); ++i) {
+            const PaginaMacheta& pm = macheta.pagini[i];
+            TFormularDePrintat* p = c.pagini[i];
+            QCOMPARE(p->objectName(), pm.nume);
+            QCOMPARE(p->Zoom(), pm.Zoom);
+            QVERIFY(!p->seIncarca());
+            QCOMPARE(p->BkImage().size(), QImage(pm.BkImage).size());
+            QVERIFY(!p->BkImage().isNull());
+            const QList<TFormularTextArea*> zone = p->zone();
+            QCOMPARE(zone.size(), qsizetype(pm.arii.size()));
+            for (qsizetype k = 0; k < zone.size(); ++k) {
+                const ArieMacheta& am = pm.arii[size_t(k)];
+                TFormularTextArea* z = zone[k];
+                QCOMPARE(z->objectName(), am.nume);
+                QCOMPARE(z->Denumire1(), am.Denumire1);
+                QCOMPARE(z->Denumire2(), am.Denumire2);
+                QCOMPARE(z->Denumire3(), am.Denumire3);
+                QCOMPARE(z->_Left(), am._Left);
+                QCOMPARE(z->_Height(), am._Height);
+                QCOMPARE(z->ZoomLock(), 200.0);
+                QVERIFY(z->Font());
+                QCOMPARE(z->Font()->objectName(), am.Font);
+                QCOMPARE(int(z->Alignment()),
+                         int(am.Alignment == AliniereMacheta::Centru    ? TFormularTextArea::taCenter
+                             : am.Alignment == AliniereMacheta::Dreapta ? TFormularTextArea::taRightJustify
+                                                                        : TFormularTextArea::taLeftJustify));
+                // Laid out from the millimetres at the page's stored zoom.
+                const double dpi = p->rezolutie();
+                QCOMPARE(z->geometry(), QRect(MmToPixels(am._Left, dpi), MmToPixels(am._Top, dpi),
+                                              MmToPixels(am._Width, dpi), MmToPixels(am._Height, dpi)));
+            }
+        }
+        QCOMPARE(c.font("DREAPTA_BOLD")->zone().size(), size_t(53));
+        QVERIFY(c.font("stanga_nume")->zone().empty());
+    }
+
+    void geometriaDeLaZoom() {
+        QWidget fereastra;
+        const ComponenteMacheta c = creeazaComponente(macheta, &fereastra);
+        TFormularDePrintat* fata = c.pagina("FATA");
+        TFormularDePrintat* verso = c.pagina("SPATE");
+        QCOMPARE(fata->size(), QSize(1180, 833));
+        QCOMPARE(verso->size(), QSize(2345, 1669));
+        QCOMPARE(fata->TextAreaByNumber(1)->geometry(), QRect(140, 278, 202, 17));
+        // The user's zoom changes leave the millimetres where they were.
+        fata->setZoom(173);
+        fata->setZoom(100);
+        QCOMPARE(fata->TextAreaByNumber(1)->geometry(), QRect(140, 278, 202, 17));
+        QCOMPARE(fata->TextAreaByNumber(1)->_Top(), 69.96);
+        verso->setZoom(100);
+        QCOMPARE(verso->TextAreaByNumber(57)->geometry(),
+                 QRect(MmToPixels(46.43, verso->rezolutie()), MmToPixels(8.30, verso->rezolutie()),
+                       MmToPixels(120.67, verso->rezolutie()), MmToPixels(4.40, verso->rezolutie())));
+    }
+
+    void pngAreMarimeaPaginii_data() {
+        QTest::addColumn<QString>("parte");
+        QTest::addColumn<QString>("zoom");
+        QTest::addColumn<QSize>("marime");
+        QTest::newRow("fata 100") << "fata"
+                                  << "100" << QSize(1180, 833);
+        QTest::newRow("verso 200") << "verso"
+                                   << "200" << QSize(2345, 1669);
+        QTest::newRow("fata 37.5") << "fata"
+                                   << "37.5"
+                                   << QSize(MmToPixels(297, RezolutieEcran(37.5)),
+                                            MmToPixels(209.73, RezolutieEcran(37.5)));
+    }
+    void pngAreMarimeaPaginii() {
+        QFETCH(QString, parte);
+        QFETCH(QString, zoom);
+        QFETCH(QSize, marime);
+        const QString png = mediu->cale("pagina.png");
+        const Rezultat r =
+            ruleazaUnealta({"png", "--side", parte, "--zoom", zoom, "--out", png, "--numbers"});
+        QVERIFY2(r.cod == 0, qPrintable(r.erori));
+        const QImage imagine(png);
+        QCOMPARE(imagine.size(), marime);
+        // The blank form is under the areas: the picture is not a plain white page.
+        const QImage mic = imagine.scaled(40, 30);
+        int neAlbi = 0;
+        for (int y = 0; y < mic.height(); ++y)
+            for (int x = 0; x < mic.width(); ++x)
+                neAlbi += mic.pixelColor(x, y) != QColor(Qt::white);
+        QVERIFY(neAlbi > 600);
+    }
+
+    void argumenteGresiteDauEroare_data() {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<QString>("mesaj");
+        QTest::newRow("fara comanda") << QStringList() << "Lipseste comanda";
+        QTest::newRow("comanda necunoscuta") << QStringList{"svg", "--side", "fata"} << "Comanda necunoscuta";
+        QTest::newRow("parte gresita") << QStringList{"png", "--side", "spate", "--out", "x.png"} << "--side";
+        QTest::newRow("fara iesire") << QStringList{"pdf", "--side", "fata"} << "Lipseste --out";
+        QTest::newRow("zoom gresit") << QStringList{"png", "--side", "fata", "--zoom",
+                                                    "1o0", "--out",  "x.png"}
+                                     << "nu este un numar";
+        QTest::newRow("zoom negativ")
+            << QStringList{"png", "--side", "fata", "--zoom", "-5", "--out", "x.png"} << "--zoom";
+        QTest::newRow("margine fara valoare")
+            << QStringList{"pdf", "--side", "fata", "--out", "x.pdf", "--left"} << "Lipseste valoarea";
+        QTest::newRow("rotire la png")
+            << QStringList{"png", "--side", "fata", "--out", "x.png", "--rotate"} << "doar cu pdf";
+        QTest::newRow("dosar inexistent")
+            << QStringList{"png", "--side", "fata", "--out", "/nu/exista/x.png"} << "Nu pot scrie";
+    }
+    void argumenteGresiteDauEroare() {
+        QFETCH(QStringList, argumente);
+        QFETCH(QString, mesaj);
+        const Rezultat r = ruleazaUnealta(argumente);
+        QVERIFY(r.cod != 0);
+        QVERIFY2(r.erori.contains(mesaj), qPrintable(r.erori));
+    }
+
+    // Every numbered area of a side printed through the PDF printer lies where its
+    // millimetres say, aligned as the area says, with the margins and with the turn.
+    void pdfPuneFiecareArieLaLoculEi_data() {
+        QTest::addColumn<QString>("parte");
+        QTest::addColumn<double>("stanga");
+        QTest::addColumn<double>("sus");
+        QTest::addColumn<bool>("rotit");
+        QTest::newRow("fata") << "fata" << 0.0 << 0.0 << false;
+        QTest::newRow("fata cu margini") << "fata" << 3.5 << -2.25 << false;
+        QTest::newRow("fata rotita") << "fata" << 0.0 << 0.0 << true;
+        QTest::newRow("verso") << "verso" << 0.0 << 0.0 << false;
+        QTest::newRow("verso rotit cu margini") << "verso" << -1.75 << 4.0 << true;
+    }
+    void pdfPuneFiecareArieLaLoculEi() {
+        QFETCH(QString, parte);
+        QFETCH(double, stanga);
+        QFETCH(double, sus);
+        QFETCH(bool, rotit);
+        const QString pdf = mediu->cale("pagina.pdf");
+        QStringList argumente{"pdf",    "--side",
+                              parte,    "--out",
+                              pdf,      "--numbers",
+                              "--left", QString::number(stanga),
+                              "--top",  QString::number(sus)};
+        if (rotit) argumente << "--rotate";
+        const Rezultat r = ruleazaUnealta(argumente);
+        QVERIFY2(r.cod == 0, qPrintable(r.erori));
+        QVERIFY2(QDir(mediu->cale("PDF")).isEmpty(), "fisierul a ramas in dosarul imprimantei");
+
+        const PaginaPdf pagina = citestePdf(pdf);
+        QVERIFY(qAbs(pagina.marime.width() - 297.0) < 0.1);
+        QVERIFY(qAbs(pagina.marime.height() - 210.0) < 0.1);
+        const PaginaMacheta* pm = macheta.pagina(parte == "fata" ? "FATA" : "SPATE");
+        const double tol = 0.1;
+        for (const ArieMacheta& a : pm->arii) {
+            const QString text = QString("<%1>").arg(a.numar());
+            QVERIFY2(pagina.cuvinte.contains(text), qPrintable(text));
+            QRectF c = pagina.cuvinte[text].caseta;
+            // Turned by 180 degrees about the sheet's centre, the box comes back by the same turn.
+            if (rotit)
+                c = QRectF(QPointF(pagina.marime.width() - c.right(), pagina.marime.height() - c.bottom()),
+                           c.size());
+            const QRectF arie(a._Left + stanga, a._Top + sus, a._Width, a._Height);
+            const double asteptatX = a.Alignment == AliniereMacheta::Stanga ? arie.left()
+                                     : a.Alignment == AliniereMacheta::Dreapta
+                                         ? arie.right() - c.width()
+                                         : arie.left() + (arie.width() - c.width()) / 2;
+            const QString unde = QString("%1: caseta (%2, %3)-(%4, %5) mm, aria (%6, %7)-(%8, %9) mm")
+                                     .arg(text)
+                                     .arg(c.left(), 0, 'f', 3)
+                                     .arg(c.top(), 0, 'f', 3)
+                                     .arg(c.right(), 0, 'f', 3)
+                                     .arg(c.bottom(), 0, 'f', 3)
+                                     .arg(arie.left())
+                                     .arg(arie.top())
+                                     .arg(arie.right())
+                                     .arg(arie.bottom());
+            QVERIFY2(qAbs(c.left() - asteptatX) <= tol, qPrintable(unde));
+            QVERIFY2(c.width() <= arie.width() + tol, qPrintable(unde));
+            // The character cell sits on the area's bottom edge and is never taller than the area.
+            QVERIFY2(qAbs(c.bottom() - arie.bottom()) <= tol, qPrintable(unde));
+            QVERIFY2(c.height() <= arie.height() + tol, qPrintable(unde));
+        }
+    }
+};
+
+QTEST_MAIN(TestMachetaVardolin)
+#include "tst_MachetaVardolin.moc"
