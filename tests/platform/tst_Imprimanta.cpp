@@ -242,10 +242,20 @@ void TestImprimanta::textInPdf() {
     QVERIFY2(std::abs(c->xMax - asteptat.right()) < 0.1, qPrintable(unde));
     QVERIFY2(std::abs(c->yMin - asteptat.top()) < 0.1, qPrintable(unde));
     QVERIFY2(std::abs(c->yMax - asteptat.bottom()) < 0.1, qPrintable(unde));
+    // The hidden text left no ink anywhere around its cell.
     const QImage imagine = randeaza(sistem.ultimulFisierPdf(), 50);
-    const QPointF ascuns =
-        QPointF(punct + QPoint(masura.width() / 2 * (inclinare ? -1 : 1), 600 + 50)) * (50 / 600.0);
-    QCOMPARE(qGray(imagine.pixel(ascuns.toPoint())), 255);
+    const QPoint ascuns = punct + QPoint(0, 600);
+    const QRect celula =
+        inclinare == 0 ? QRect(ascuns, QSize(500, 118)) : QRect(ascuns - QPoint(500, 118), QSize(500, 118));
+    int cerneala = 0;
+    for (int y = celula.top(); y <= celula.bottom(); y += 6)
+        for (int x = celula.left(); x <= celula.right(); x += 6)
+            cerneala += qGray(imagine.pixel(x * 50 / 600, y * 50 / 600)) < 200;
+    QCOMPARE(cerneala, 0);
+    // The visible one did.
+    for (int x = c->xMin / 25.4 * 50; x < c->xMax / 25.4 * 50; ++x)
+        cerneala += qGray(imagine.pixel(x, (c->yMin + c->yMax) / 2 / 25.4 * 50)) < 200;
+    QVERIFY(cerneala > 0);
 }
 
 void TestImprimanta::masurareaInregistrataEsteCeaReala() {
