@@ -429,8 +429,8 @@ int TKivCustomTextEdit::pozitieLaX(int x) const {
 
 void TKivCustomTextEdit::mousePressEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return TKivFieldBasedControl::mousePressEvent(e);
+    // The click that brings the focus only focuses (the focus arrives before the press).
     if (clicDoarFocalizeaza_ || !hasFocus()) {
-        clicDoarFocalizeaza_ = false;
         if (!hasFocus()) setFocus(Qt::MouseFocusReason);
         clicDoarFocalizeaza_ = false;
         return;

@@ -202,7 +202,9 @@ QString FormateazaSuma(int zecimale, Currency valoare) {
     return valoare.negativ() ? u'-' + text : text;
 }
 
+// A date that is not valid (a NULL field) is written as nothing rather than read out of the tables.
 QString DataLunaInLitere(const QDate& data) {
+    if (!data.isValid()) return {};
     static const std::array<const char*, 12> luni = {"ianuarie",   "februarie", "martie",    "aprilie",
                                                      "mai",        "iunie",     "iulie",     "august",
                                                      "septembrie", "octombrie", "noiembrie", "decembrie"};
@@ -213,10 +215,11 @@ QString DataLunaInLitere(const QDate& data) {
 }
 
 QString DataZiLuna(const QDate& data) {
-    return douaCifre(data.day()) + u'/' + douaCifre(data.month());
+    return data.isValid() ? douaCifre(data.day()) + u'/' + douaCifre(data.month()) : QString();
 }
 
 QString DataScurta(const QDate& data) {
+    if (!data.isValid()) return {};
     const QString an = QString::number(data.year()).leftJustified(4, u'?');
     return DataZiLuna(data) + u'/' + an.mid(2, 2);
 }

@@ -149,6 +149,9 @@ private slots:
         QTest::newRow("mai") << QDate(2024, 5, 20) << "20 mai 2024"
                              << "20/05"
                              << "20/05/24";
+        QTest::newRow("data nula") << QDate() << ""
+                                   << ""
+                                   << "";
     }
     void date() {
         QFETCH(QDate, data);
