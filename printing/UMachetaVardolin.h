@@ -3,6 +3,11 @@
 #include <QString>
 #include <vector>
 
+class QObject;
+class QWidget;
+class TFontFormular;
+class TFormularDePrintat;
+
 // The certificate's layout as it is stored in the resources: two pages, their text areas in
 // child order (the order of filling and printing) and the named fonts, all in millimetres
 // from the sheet's top left corner. Plain data; the widgets are made from it elsewhere.
@@ -63,3 +68,20 @@ struct MachetaVardolin {
     const PaginaMacheta* pagina(const QString& codSauNume) const;
     int numarArii() const;
 };
+
+// The components made from a layout under an owner, which owns them all.
+struct ComponenteMacheta {
+    std::vector<TFontFormular*> fonturi;     // in the layout's order
+    std::vector<TFormularDePrintat*> pagini; // in the layout's order
+    std::vector<QString> coduriPagini;       // page code of each page
+
+    // The page whose page code ("FATA", "SPATE") or component name is given, or none.
+    TFormularDePrintat* pagina(const QString& codSauNume) const;
+    TFontFormular* font(const QString& nume) const;
+};
+
+// Makes the layout's fonts, pages and text areas under the owner, with their properties set
+// from the data; the areas are laid out from their millimetres at the page's stored zoom and
+// every page gets its blank-form picture. The pages are children of the owner until the
+// window places them elsewhere.
+ComponenteMacheta creeazaComponente(const MachetaVardolin& macheta, QWidget* proprietar);

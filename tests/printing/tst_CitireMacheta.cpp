@@ -1,4 +1,5 @@
 #include "platform/Eroare.h"
+#include "printing/FormularDePrintat.h"
 #include "printing/UMachetaVardolin.h"
 
 #include <QSet>
@@ -285,9 +286,25 @@ private slots:
         QCOMPARE(a->Denumire1, cheie);
         QCOMPARE(a->Denumire2, d2);
         QCOMPARE(a->Denumire3, d3);
-        QCOMPARE((QList<double>{a->_Left, a->_Top, a->_Width, a->_Height}), geometrie);
+        // The stored millimetres are exact; the table they are checked against has two decimals.
+        const QList<double> mm{a->_Left, a->_Top, a->_Width, a->_Height};
+        for (int i = 0; i < 4; ++i)
+            QVERIFY2(qAbs(mm[i] - geometrie[i]) < 0.005, qPrintable(QString::number(i)));
         QCOMPARE(a->Font, font);
         QCOMPARE(a->Alignment, aliniere);
+    }
+
+    // The areas were placed by hand at their lock zoom, so each millimetre value is a whole
+    // number of pixels there; a value typed in by mistake would not be.
+    void milimetriiSuntPixeliIntregiLaZoomLock() {
+        for (const PaginaMacheta& p : m.pagini)
+            for (const ArieMacheta& a : p.arii) {
+                const double dpi = RezolutieEcran(a.ZoomLock);
+                for (double mm : {a._Left, a._Top, a._Width, a._Height})
+                    QVERIFY2(PixelsToMm(qRound(mm * dpi / 25.4), dpi) == mm,
+                             qPrintable(a.nume + " " + QString::number(mm, 'g', 17)));
+            }
+        QCOMPARE(m.pagini[0].arie("FormularTextArea1")->_Top, 69.9580436697015);
     }
 
     void ordineaCopiilorEsteCeaDinMacheta() {
@@ -313,12 +330,12 @@ private slots:
         QTest::newRow("nume dublu") << QByteArray("\"FormularTextArea2\"")
                                     << QByteArray("\"FormularTextArea1\"") << "apare de doua ori";
         QTest::newRow("in afara paginii")
-            << QByteArray("\"_Left\": 35.23") << QByteArray("\"_Left\": 295.23") << "iese din pagina";
+            << QByteArray("\"_Left\": 35.") << QByteArray("\"_Left\": 295.") << "iese din pagina";
         QTest::newRow("cheie pe alta pagina")
             << QByteArray("\"Vardolin.FATA.C_NUME_L1\"") << QByteArray("\"Vardolin.SPATE.C_NUME_L1\"")
             << "cheia gresita";
         QTest::newRow("numar scris ca text")
-            << QByteArray("\"_Top\": 69.96") << QByteArray("\"_Top\": \"69.96\"") << "\"_Top\"";
+            << QByteArray("\"_Top\": 69.9580436697015") << QByteArray("\"_Top\": \"69.96\"") << "\"_Top\"";
         QTest::newRow("aliniere necunoscuta") << QByteArray("\"Alignment\": \"centru\"")
                                               << QByteArray("\"Alignment\": \"sus\"") << "\"Alignment\"";
         QTest::newRow("lipseste latimea") << QByteArray("\"Latime\": 297.0,") << QByteArray() << "lipseste";

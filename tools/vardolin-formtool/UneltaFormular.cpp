@@ -1,0 +1,129 @@
+#include "UneltaFormular.h"
+
+#include "platform/Eroare.h"
+#include "platform/ImprimantaSistem.h"
+#include "printing/FormularDePrintat.h"
+#include "printing/UMachetaVardolin.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPixmap>
+#include <QWidget>
+#include <cmath>
+
+const char* const utilizareUnealta =
+    "Utilizare:\n"
+    "  vardolin-formtool png --side fata|verso --zoom Z --out FISIER.png [--numbers]\n"
+    "  vardolin-formtool pdf --side fata|verso --out FISIER.pdf [--left MM] [--top MM] [--rotate] "
+    "[--numbers]\n";
+
+namespace {
+
+double numar(const QString& optiune, const QString& text) {
+    bool ok = false;
+    const double v = QLocale::c().toDouble(text, &ok);
+    if (!ok || !std::isfinite(v))
+        throw Eroare::format("Valoarea lui %s nu este un numar: \"%s\".", {optiune, text});
+    return v;
+}
+
+QString codPaginaDinParte(const QString& parte) {
+    if (parte == u"fata") return QStringLiteral("FATA");
+    if (parte == u"verso") return QStringLiteral("SPATE");
+    throw Eroare::format("--side trebuie sa fie fata sau verso, nu \"%s\".", {parte});
+}
+
+// Moves a file, also across file systems; an existing target is replaced.
+void muta(const QString& de, const QString& la) {
+    QFile::remove(la);
+    if (QFile::rename(de, la)) return;
+    if (!QFile::copy(de, la)) throw Eroare::format("Nu pot scrie %s.", {la});
+    QFile::remove(de);
+}
+
+} // namespace
+
+OptiuniUnealta OptiuniUnealta::citeste(const QStringList& argumente) {
+    if (argumente.isEmpty()) throw Eroare("Lipseste comanda (png sau pdf).");
+    OptiuniUnealta o;
+    const QString comanda = argumente.first();
+    if (comanda == u"png")
+        o.comanda = Png;
+    else if (comanda == u"pdf")
+        o.comanda = Pdf;
+    else
+        throw Eroare::format("Comanda necunoscuta \"%s\".", {comanda});
+
+    for (qsizetype i = 1; i < argumente.size(); ++i) {
+        const QString& a = argumente[i];
+        const auto valoare = [&]() -> QString {
+            if (i + 1 >= argumente.size()) throw Eroare::format("Lipseste valoarea lui %s.", {a});
+            return argumente[++i];
+        };
+        const bool doarPdf = a == u"--left" || a == u"--top" || a == u"--rotate";
+        if (doarPdf && o.comanda != Pdf) throw Eroare::format("%s se foloseste doar cu pdf.", {a});
+        if (a == u"--zoom" && o.comanda != Png) throw Eroare::format("%s se foloseste doar cu png.", {a});
+        if (a == u"--side")
+            o.codPagina = codPaginaDinParte(valoare());
+        else if (a == u"--zoom")
+            o.zoom = numar(a, valoare());
+        else if (a == u"--out")
+            o.iesire = valoare();
+        else if (a == u"--left")
+            o.stanga = numar(a, valoare());
+        else if (a == u"--top")
+            o.sus = numar(a, valoare());
+        else if (a == u"--rotate")
+            o.rotit = true;
+        else if (a == u"--numbers")
+            o.numere = true;
+        else
+            throw Eroare::format("Optiune necunoscuta \"%s\".", {a});
+    }
+    if (o.codPagina.isEmpty()) throw Eroare("Lipseste --side.");
+    if (o.iesire.isEmpty()) throw Eroare("Lipseste --out.");
+    // A huge zoom would ask for a picture no memory holds.
+    if (o.zoom <= 0 || o.zoom > 1000) throw Eroare("--zoom trebuie sa fie intre 0 si 1000.");
+    return o;
+}
+
+void UneltaFormular::ruleaza() {
+    QWidget proprietar;
+    const MachetaVardolin macheta = MachetaVardolin::citeste();
+    const ComponenteMacheta componente = creeazaComponente(macheta, &proprietar);
+    TFormularDePrintat* pagina = componente.pagina(optiuni_.codPagina);
+    if (!pagina) throw Eroare::format("Macheta nu are pagina %s.", {optiuni_.codPagina});
+    umple(*pagina);
+    if (optiuni_.comanda == OptiuniUnealta::Png)
+        scriePng(*pagina);
+    else
+        scriePdf(*pagina);
+}
+
+void UneltaFormular::umple(TFormularDePrintat& pagina) {
+    if (optiuni_.numere) pagina.NumberTextAreas();
+}
+
+void UneltaFormular::scriePng(TFormularDePrintat& pagina) {
+    pagina.setZoom(optiuni_.zoom);
+    const QPixmap imagine = pagina.grab();
+    if (imagine.size() != pagina.size() || !imagine.save(optiuni_.iesire, "PNG"))
+        throw Eroare::format("Nu pot scrie %s.", {optiuni_.iesire});
+}
+
+void UneltaFormular::scriePdf(TFormularDePrintat& pagina) {
+    ImprimantaSistem& imprimanta = ImprimantaSistem::instanta();
+    imprimanta.selecteaza(imprimanta.indexImprimantaPdf());
+    imprimanta.pregatesteSetari(SetariDispozitiv{});
+    imprimanta.incepeLucrare(QStringLiteral("Vardolin ") + optiuni_.codPagina);
+    try {
+        pagina.PrintPage(imprimanta, optiuni_.rotit, optiuni_.stanga, optiuni_.sus);
+    } catch (...) {
+        imprimanta.terminaLucrare();
+        throw;
+    }
+    imprimanta.terminaLucrare();
+    muta(imprimanta.ultimulFisierPdf(), optiuni_.iesire);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class TFormularDePrintat;
+
+// What one run of the form tool is asked to do.
+struct OptiuniUnealta {
+    enum Comanda { Png, Pdf };
+    Comanda comanda = Png;
+    QString codPagina; // FATA or SPATE
+    double zoom = 100;
+    QString iesire;
+    double stanga = 0, sus = 0; // print margins, mm
+    bool rotit = false;
+    bool numere = false;
+
+    // Reads the arguments (without the program's name); throws Eroare with the usage fault.
+    static OptiuniUnealta citeste(const QStringList& argumente);
+};
+
+// Renders or prints one side of the certificate's layout as the options say; throws Eroare.
+class UneltaFormular {
+public:
+    explicit UneltaFormular(const OptiuniUnealta& optiuni) : optiuni_(optiuni) {}
+    void ruleaza();
+
+private:
+    // Puts the texts into the areas (their numbers, or nothing).
+    void umple(TFormularDePrintat& pagina);
+    void scriePng(TFormularDePrintat& pagina);
+    void scriePdf(TFormularDePrintat& pagina);
+
+    OptiuniUnealta optiuni_;
+};
+
+extern const char* const utilizareUnealta;
