@@ -9,7 +9,6 @@
 #include <QtTest>
 #include <memory>
 
-Q_DECLARE_METATYPE(Qt::Key)
 
 namespace {
 
