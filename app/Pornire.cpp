@@ -1,8 +1,50 @@
 #include "app/Pornire.h"
 
+#include "app/UVardolinMain.h"
+#include "data/UDm.h"
+#include "data/UProfilVardolin.h"
+#include "platform/Firebird.h"
+#include "platform/Protejat.h"
+
 #include <QApplication>
+#include <QFont>
+
+namespace {
+
+// No exception may cross Qt's event loop: whatever escapes a handler is shown to the user.
+class AplicatieVardolin : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* destinatar, QEvent* e) override {
+        try {
+            return QApplication::notify(destinatar, e);
+        } catch (const std::exception& eroare) {
+            aratEroarea(activeWindow(), eroare);
+        } catch (...) {
+            aratEroarea(activeWindow(), Eroare(QStringLiteral("Eroare necunoscuta")));
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 int ruleazaProgramul(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    return 0;
+    // The definitions register themselves before anything else.
+    protejat(nullptr, [] { InregistreazaProfilVardolin(); });
+    FbConexiune::pregatesteMotorulIncorporat();
+
+    AplicatieVardolin app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Vardolin"));
+    QApplication::setApplicationName(QStringLiteral("Vardolin"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+
+    TDM dm;
+    TDM::seteazaEcranePornire(AfiseazaSplash);
+    protejat(nullptr, [&] { dm.DataModuleCreate(); });
+
+    TVardolineMain fereastra;
+    fereastra.show();
+    return app.exec();
 }

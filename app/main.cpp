@@ -1,3 +1,5 @@
 #include "app/Pornire.h"
 
-int main(int argc, char* argv[]) { return ruleazaProgramul(argc, argv); }
+int main(int argc, char* argv[]) {
+    return ruleazaProgramul(argc, argv);
+}

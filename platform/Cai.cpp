@@ -30,6 +30,10 @@ QString Cai::dosarDate() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
-QString Cai::inDosarDate(const QString& nume) { return QDir(dosarDate()).filePath(nume); }
+QString Cai::inDosarDate(const QString& nume) {
+    return QDir(dosarDate()).filePath(nume);
+}
 
-void Cai::seteazaDosarExecutabil(const QString& dosar) { dosarExecutabilFortat() = dosar; }
+void Cai::seteazaDosarExecutabil(const QString& dosar) {
+    dosarExecutabilFortat() = dosar;
+}

@@ -42,7 +42,9 @@ std::unique_ptr<Dialoguri>& instalate() {
 
 } // namespace
 
-Dialoguri& dialoguri() { return *instalate(); }
+Dialoguri& dialoguri() {
+    return *instalate();
+}
 
 std::unique_ptr<Dialoguri> instaleazaDialoguri(std::unique_ptr<Dialoguri> noi) {
     auto vechi = std::move(instalate());

@@ -48,12 +48,14 @@ QString textulMotorului(const IStatus* status) {
 [[noreturn]] void ridica(const FbException& e, const QString& context = QString()) {
     const IStatus* status = e.getStatus();
     const QString motor = textulMotorului(status);
-    if (areCod(status, isc_lock_timeout) || areCod(status, isc_lock_conflict) ||
+    if (areCod(status, isc_already_opened) || areCod(status, isc_lock_timeout) ||
+        areCod(status, isc_lock_conflict) ||
         motor.contains(QStringLiteral("lock time-out"), Qt::CaseInsensitive) ||
         motor.contains(QStringLiteral("database is in use"), Qt::CaseInsensitive))
-        throw Eroare(QStringLiteral("Baza de date este folosita de alt program (poate o alta copie a "
-                                    "programului Vardolin este deschisa). Inchideti-l si incercati din nou.\n\n") +
-                     motor);
+        throw Eroare(
+            QStringLiteral("Baza de date este folosita de alt program (poate o alta copie a "
+                           "programului Vardolin este deschisa). Inchideti-l si incercati din nou.\n\n") +
+            motor);
     if (context.isEmpty()) throw Eroare(motor);
     throw Eroare(context + QStringLiteral("\n\n") + motor);
 }
@@ -67,7 +69,8 @@ void desparteParametrii(const QString& sql, QByteArray& motor, std::vector<QStri
         const QChar c = sql[i];
         if (c == u'\'' || c == u'"') { // literal or quoted name: copied as it stands
             qsizetype j = i + 1;
-            while (j < sql.size() && sql[j] != c) ++j;
+            while (j < sql.size() && sql[j] != c)
+                ++j;
             rezultat += sql.mid(i, j - i + 1);
             i = j;
         } else if (c == u'-' && i + 1 < sql.size() && sql[i + 1] == u'-') {
@@ -82,7 +85,8 @@ void desparteParametrii(const QString& sql, QByteArray& motor, std::vector<QStri
             i = j - 1;
         } else if (c == u':' && i + 1 < sql.size() && caracterNume(sql[i + 1])) {
             qsizetype j = i + 1;
-            while (j < sql.size() && caracterNume(sql[j])) ++j;
+            while (j < sql.size() && caracterNume(sql[j]))
+                ++j;
             pozitii.push_back(sql.mid(i + 1, j - i - 1).toUpper());
             rezultat += u'?';
             i = j - 1;
@@ -93,7 +97,9 @@ void desparteParametrii(const QString& sql, QByteArray& motor, std::vector<QStri
     motor = rezultat.toUtf8();
 }
 
-template <class T> void scrie(unsigned char* unde, T valoare) { std::memcpy(unde, &valoare, sizeof(T)); }
+template <class T> void scrie(unsigned char* unde, T valoare) {
+    std::memcpy(unde, &valoare, sizeof(T));
+}
 template <class T> T citeste(const unsigned char* deUnde) {
     T valoare;
     std::memcpy(&valoare, deUnde, sizeof(T));
@@ -114,7 +120,9 @@ qint64 scalat(const QVariant& v, int scala) {
     return qRound64(d * std::pow(10.0, -scala));
 }
 
-QString nume(const QString& n) { return n.toUpper(); }
+QString nume(const QString& n) {
+    return n.toUpper();
+}
 
 } // namespace
 
@@ -124,7 +132,8 @@ QString nume(const QString& n) { return n.toUpper(); }
 FbConexiune::FbConexiune() = default;
 
 FbConexiune::~FbConexiune() {
-    for (auto* q : interogari_) q->elibereaza();
+    for (auto* q : interogari_)
+        q->elibereaza();
     try {
         deconecteaza();
     } catch (...) {
@@ -190,7 +199,8 @@ void FbConexiune::conecteaza() {
 
 void FbConexiune::deconecteaza() {
     if (!atasare_) return;
-    for (auto* q : interogari_) q->elibereaza();
+    for (auto* q : interogari_)
+        q->elibereaza();
     Stare st;
     try {
         atasare_->detach(&st);
@@ -226,11 +236,13 @@ void FbConexiune::scoate(FbInterogare* q) {
 }
 
 void FbConexiune::inchideCursoarele() {
-    for (auto* q : interogari_) q->inchide();
+    for (auto* q : interogari_)
+        q->inchide();
 }
 
 void FbConexiune::elibereazaInstructiunile() {
-    for (auto* q : interogari_) q->elibereaza();
+    for (auto* q : interogari_)
+        q->elibereaza();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -256,7 +268,8 @@ void FbTranzactie::start() {
         tpb->insertTag(&st, isc_tpb_rec_version);
         tpb->insertTag(&st, isc_tpb_wait);
         tpb->insertInt(&st, isc_tpb_lock_timeout, 10);
-        tranzactie_ = conexiune_.atasare()->startTransaction(&st, tpb->getBufferLength(&st), tpb->getBuffer(&st));
+        tranzactie_ =
+            conexiune_.atasare()->startTransaction(&st, tpb->getBufferLength(&st), tpb->getBuffer(&st));
         tpb->dispose();
     } catch (const FbException& e) {
         ridica(e);
@@ -378,9 +391,9 @@ void FbInterogare::scrieParametrii() {
             switch (tip) {
             case SQL_VARYING:
             case SQL_TEXT: {
-                const QByteArray octeti =
-                    p.valoare.typeId() == QMetaType::Bool ? QByteArray(p.valoare.toBool() ? "1" : "0")
-                                                          : p.valoare.toString().toUtf8();
+                const QByteArray octeti = p.valoare.typeId() == QMetaType::Bool
+                                              ? QByteArray(p.valoare.toBool() ? "1" : "0")
+                                              : p.valoare.toString().toUtf8();
                 if (unsigned(octeti.size()) > lungime)
                     throw Eroare(QStringLiteral("Textul pentru %1 este prea lung (%2 octeti, cel mult %3)")
                                      .arg(p.nume)
@@ -395,15 +408,28 @@ void FbInterogare::scrieParametrii() {
                 }
                 break;
             }
-            case SQL_SHORT: scrie<ISC_SHORT>(valoare, ISC_SHORT(scalat(p.valoare, scala))); break;
-            case SQL_LONG: scrie<ISC_LONG>(valoare, ISC_LONG(scalat(p.valoare, scala))); break;
-            case SQL_INT64: scrie<ISC_INT64>(valoare, scalat(p.valoare, scala)); break;
-            case SQL_FLOAT: scrie<float>(valoare, float(p.valoare.toDouble())); break;
+            case SQL_SHORT:
+                scrie<ISC_SHORT>(valoare, ISC_SHORT(scalat(p.valoare, scala)));
+                break;
+            case SQL_LONG:
+                scrie<ISC_LONG>(valoare, ISC_LONG(scalat(p.valoare, scala)));
+                break;
+            case SQL_INT64:
+                scrie<ISC_INT64>(valoare, scalat(p.valoare, scala));
+                break;
+            case SQL_FLOAT:
+                scrie<float>(valoare, float(p.valoare.toDouble()));
+                break;
             case SQL_DOUBLE:
-            case SQL_D_FLOAT: scrie<double>(valoare, p.valoare.toDouble()); break;
-            case SQL_BOOLEAN: scrie<FB_BOOLEAN>(valoare, p.valoare.toBool() ? FB_TRUE : FB_FALSE); break;
+            case SQL_D_FLOAT:
+                scrie<double>(valoare, p.valoare.toDouble());
+                break;
+            case SQL_BOOLEAN:
+                scrie<FB_BOOLEAN>(valoare, p.valoare.toBool() ? FB_TRUE : FB_FALSE);
+                break;
             default:
-                throw Eroare(QStringLiteral("Tip de parametru nesuportat (%1) pentru %2").arg(tip).arg(p.nume));
+                throw Eroare(
+                    QStringLiteral("Tip de parametru nesuportat (%1) pentru %2").arg(tip).arg(p.nume));
             }
         }
     } catch (const FbException& e) {
@@ -418,7 +444,8 @@ void FbInterogare::deschide() {
     scrieParametrii();
     Stare st;
     try {
-        cursor_ = instructiune_->openCursor(&st, tranzactie_.handle(), intrare_, bufferIntrare_.data(), iesire_, 0);
+        cursor_ =
+            instructiune_->openCursor(&st, tranzactie_.handle(), intrare_, bufferIntrare_.data(), iesire_, 0);
         eof_ = cursor_->fetchNext(&st, bufferIesire_.data()) != IStatus::RESULT_OK;
     } catch (const FbException& e) {
         inchide();
@@ -489,25 +516,40 @@ void FbInterogare::elibereaza() {
 int FbInterogare::indiceCamp(const QString& numeCamp) const {
     const auto it = campuri_.constFind(nume(numeCamp));
     if (it == campuri_.constEnd()) throw Eroare(QStringLiteral("Campul %1 nu exista").arg(numeCamp));
-    if (!cursor_ || eof_) throw Eroare(QStringLiteral("Nu exista inregistrarea curenta pentru campul %1").arg(numeCamp));
+    if (!cursor_ || eof_)
+        throw Eroare(QStringLiteral("Nu exista inregistrarea curenta pentru campul %1").arg(numeCamp));
     return it.value();
 }
 
-bool FbInterogare::areCamp(const QString& numeCamp) const { return campuri_.contains(nume(numeCamp)); }
+QString FbInterogare::numeCamp(int i) const {
+    for (auto it = campuri_.constBegin(); it != campuri_.constEnd(); ++it)
+        if (it.value() == i) return it.key();
+    throw Eroare(QStringLiteral("Coloana %1 nu exista").arg(i));
+}
 
-bool FbInterogare::esteNull(const QString& numeCamp) const { return valoareCamp(indiceCamp(numeCamp)).isNull(); }
+bool FbInterogare::areCamp(const QString& numeCamp) const {
+    return campuri_.contains(nume(numeCamp));
+}
 
-QVariant FbInterogare::camp(const QString& numeCamp) const { return valoareCamp(indiceCamp(numeCamp)); }
+bool FbInterogare::esteNull(const QString& numeCamp) const {
+    return valoareCamp(indiceCamp(numeCamp)).isNull();
+}
+
+QVariant FbInterogare::camp(const QString& numeCamp) const {
+    return valoareCamp(indiceCamp(numeCamp));
+}
 
 QString FbInterogare::text(const QString& numeCamp) const {
     const QVariant v = camp(numeCamp);
-    if (v.isNull()) throw Eroare(QStringLiteral("Campul %1 este NULL si nu poate fi citit ca text").arg(numeCamp));
+    if (v.isNull())
+        throw Eroare(QStringLiteral("Campul %1 este NULL si nu poate fi citit ca text").arg(numeCamp));
     return v.toString();
 }
 
 qint64 FbInterogare::intreg(const QString& numeCamp) const {
     const QVariant v = camp(numeCamp);
-    if (v.isNull()) throw Eroare(QStringLiteral("Campul %1 este NULL si nu poate fi citit ca numar").arg(numeCamp));
+    if (v.isNull())
+        throw Eroare(QStringLiteral("Campul %1 este NULL si nu poate fi citit ca numar").arg(numeCamp));
     bool ok = false;
     const qint64 n = v.toLongLong(&ok);
     if (!ok) throw Eroare(QStringLiteral("Campul %1 nu este un numar intreg").arg(numeCamp));
@@ -531,17 +573,25 @@ QVariant FbInterogare::valoareCamp(int i) const {
             return QString::fromUtf8(reinterpret_cast<const char*>(v + 2), citeste<ISC_USHORT>(v));
         case SQL_TEXT: {
             QByteArray octeti(reinterpret_cast<const char*>(v), iesire_->getLength(&st, i));
-            while (!octeti.isEmpty() && octeti.back() == ' ') octeti.chop(1);
+            while (!octeti.isEmpty() && octeti.back() == ' ')
+                octeti.chop(1);
             return QString::fromUtf8(octeti);
         }
-        case SQL_SHORT: return numar(citeste<ISC_SHORT>(v));
-        case SQL_LONG: return numar(citeste<ISC_LONG>(v));
-        case SQL_INT64: return numar(citeste<ISC_INT64>(v));
-        case SQL_FLOAT: return double(citeste<float>(v));
+        case SQL_SHORT:
+            return numar(citeste<ISC_SHORT>(v));
+        case SQL_LONG:
+            return numar(citeste<ISC_LONG>(v));
+        case SQL_INT64:
+            return numar(citeste<ISC_INT64>(v));
+        case SQL_FLOAT:
+            return double(citeste<float>(v));
         case SQL_DOUBLE:
-        case SQL_D_FLOAT: return citeste<double>(v);
-        case SQL_BOOLEAN: return citeste<FB_BOOLEAN>(v) != FB_FALSE;
-        default: return QStringLiteral("?");
+        case SQL_D_FLOAT:
+            return citeste<double>(v);
+        case SQL_BOOLEAN:
+            return citeste<FB_BOOLEAN>(v) != FB_FALSE;
+        default:
+            return QStringLiteral("?");
         }
     } catch (const FbException& e) {
         ridica(e, sql_);

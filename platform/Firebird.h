@@ -104,6 +104,8 @@ public:
     void executa();
 
     bool areCamp(const QString& nume) const;
+    // The name of the i-th column of the result.
+    QString numeCamp(int i) const;
     QVariant camp(const QString& nume) const;
     // The field as text (NULL fails with a conversion error, as the readers expect).
     QString text(const QString& nume) const;
@@ -128,9 +130,9 @@ private:
     FbConexiune& conexiune_;
     FbTranzactie& tranzactie_;
     QString sql_;
-    QByteArray sqlMotor_;                 // the text with "?" in place of the names
-    std::vector<QString> pozitii_;        // parameter name at each "?"
-    std::vector<Parametru> parametri_;    // distinct names, in order of appearance
+    QByteArray sqlMotor_;              // the text with "?" in place of the names
+    std::vector<QString> pozitii_;     // parameter name at each "?"
+    std::vector<Parametru> parametri_; // distinct names, in order of appearance
     Firebird::IStatement* instructiune_ = nullptr;
     Firebird::IMessageMetadata* intrare_ = nullptr;
     Firebird::IMessageMetadata* iesire_ = nullptr;

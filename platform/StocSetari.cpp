@@ -18,7 +18,9 @@ QString StocSetari::fisier() {
         .filePath(QStringLiteral("vardolin/vardolin.ini"));
 }
 
-void StocSetari::redirectioneaza(const QString& fisierIni) { redirectionare() = fisierIni; }
+void StocSetari::redirectioneaza(const QString& fisierIni) {
+    redirectionare() = fisierIni;
+}
 
 std::unique_ptr<QSettings> StocSetari::deschide(const QString& cheie) {
 #ifdef Q_OS_WIN

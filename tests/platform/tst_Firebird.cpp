@@ -17,12 +17,14 @@ private slots:
         FbConexiune::creeazaBazaDeDate(cale, "sysdba", "plumbarte");
         db = std::make_unique<FbConexiune>();
         db->seteazaNumeBazaDeDate(cale);
-        db->parametri() << "USER_NAME=sysdba" << "password=plumbarte";
+        db->parametri() << "USER_NAME=sysdba"
+                        << "password=plumbarte";
         db->conecteaza();
         trz = std::make_unique<FbTranzactie>(*db);
         FbInterogare q(*db, *trz);
         trz->start();
-        q.seteazaSql("create table T (ID INTEGER, NUME VARCHAR(20), \"DATE\" VARCHAR(20), SUMA NUMERIC(18,4))");
+        q.seteazaSql(
+            "create table T (ID INTEGER, NUME VARCHAR(20), \"DATE\" VARCHAR(20), SUMA NUMERIC(18,4))");
         q.executa();
         trz->commit();
     }

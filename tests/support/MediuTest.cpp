@@ -55,4 +55,6 @@ MediuTest::~MediuTest() {
         qputenv("VARDOLIN_DATA_DIR", dataDirVechi_);
 }
 
-QString MediuTest::dosarProgram() { return QCoreApplication::applicationDirPath(); }
+QString MediuTest::dosarProgram() {
+    return QCoreApplication::applicationDirPath();
+}

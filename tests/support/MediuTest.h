@@ -26,8 +26,8 @@ public:
     QStringList texte(const QString& fel) const;
 
     std::vector<Mesaj> mesaje;
-    std::deque<bool> raspunsuri;  // answers to questions; No when empty
-    std::deque<QString> fisiere;  // answers to file dialogs; none when empty
+    std::deque<bool> raspunsuri; // answers to questions; No when empty
+    std::deque<QString> fisiere; // answers to file dialogs; none when empty
 };
 
 // A test's own world: data folder, settings file and recorded dialogs, all in a temporary

@@ -1,0 +1,102 @@
+#include "app/UVardolinMain.h"
+
+#include "Versiune.h"
+#include "app/UErrCodePage.h"
+#include "app/USplashForm.h"
+#include "platform/Ecran.h"
+#include "platform/Protejat.h"
+
+#include <QLabel>
+#include <QMenuBar>
+
+namespace {
+std::function<void(QDialog&)>& afisareModala() {
+    static std::function<void(QDialog&)> f = [](QDialog& d) { d.exec(); };
+    return f;
+}
+
+QAction* element(QMenu* meniu, const QString& text, const QString& nume) {
+    QAction* a = meniu->addAction(text);
+    a->setObjectName(nume);
+    return a;
+}
+} // namespace
+
+void seteazaAfisareModala(std::function<void(QDialog&)> afisare) {
+    afisareModala() = afisare ? std::move(afisare) : [](QDialog& d) { d.exec(); };
+}
+
+void AfiseazaSplash(const QString& text) {
+    if (!PaginaDeCodRomana(PaginaDeCodActiva())) {
+        TErrCodePage pagina;
+        afisareModala()(pagina);
+    }
+    TSplashForm splash;
+    splash.Label1->setText(text + QStringLiteral(" - ") + QStringLiteral(VARDOLIN_VERSIUNE));
+    afisareModala()(splash);
+}
+
+void DimensioneazaFereastraPrincipala(QWidget* fereastra) {
+    const Monitor m = MonitorulMouseului();
+    if (m.geometrie.height() < 1200) {
+        const QRect a = m.zonaLucru;
+        fereastra->setGeometry(a.left() + 15, a.top() + 15, a.width() - 30, a.height() - 30);
+        fereastra->setWindowState(fereastra->windowState() | Qt::WindowMaximized);
+    }
+    CentreazaFereastra(fereastra);
+}
+
+TVardolineMain::TVardolineMain(QWidget* owner) : QMainWindow(owner) {
+    setObjectName(QStringLiteral("VardolineMain"));
+    setWindowTitle(QStringLiteral("VardolineMain"));
+    resize(869, 623);
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPixelSize(11);
+    setFont(f);
+    creeazaMeniul();
+    FormCreate();
+}
+
+void TVardolineMain::creeazaMeniul() {
+    QMenuBar* MainMenu1 = menuBar();
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+
+    Configurare1 = MainMenu1->addMenu(QStringLiteral("Configurare"));
+    Configurare1->setObjectName(QStringLiteral("Configurare1"));
+    Configurarediploma1 =
+        element(Configurare1, QStringLiteral("Configurare diploma"), QStringLiteral("Configurarediploma1"));
+    Configurarescoala1 =
+        element(Configurare1, QStringLiteral("Configurare scoala"), QStringLiteral("Configurarescoala1"));
+    Formatnote1 = element(Configurare1, QStringLiteral("Format note"), QStringLiteral("Formatnote1"));
+    Configurare1->addSeparator()->setObjectName(QStringLiteral("N2"));
+    ImportdinExcel1 =
+        element(Configurare1, QStringLiteral("Import din Excel"), QStringLiteral("ImportdinExcel1"));
+
+    Configurareimprimanta1 = MainMenu1->addMenu(QStringLiteral("Configurare imprimanta"));
+    Configurareimprimanta1->setObjectName(QStringLiteral("Configurareimprimanta1"));
+    Configurareimprimanta2 = element(Configurareimprimanta1, QStringLiteral("Configurare imprimanta"),
+                                     QStringLiteral("Configurareimprimanta2"));
+
+    Help1 = MainMenu1->addMenu(QStringLiteral("Ajutor"));
+    Help1->setObjectName(QStringLiteral("Help1"));
+    Desprenoi1 = element(Help1, QStringLiteral("Despre noi"), QStringLiteral("Desprenoi1"));
+    Help1->addSeparator()->setObjectName(QStringLiteral("N1"));
+    Despreaplicatie1 = element(Help1, QStringLiteral("Despre aplicatie"), QStringLiteral("Despreaplicatie1"));
+
+    connect(Configurarediploma1, &QAction::triggered, this, &TVardolineMain::Configurarediploma1Click);
+    connect(Configurarescoala1, &QAction::triggered, this, &TVardolineMain::Configurarescoala1Click);
+    connect(Formatnote1, &QAction::triggered, this, &TVardolineMain::Formatnote1Click);
+    connect(Configurareimprimanta2, &QAction::triggered, this, &TVardolineMain::Configurareimprimanta2Click);
+    connect(ImportdinExcel1, &QAction::triggered, this, &TVardolineMain::ImportdinExcel1Click);
+}
+
+void TVardolineMain::FormCreate() {
+    DimensioneazaFereastraPrincipala(this);
+}
+
+// The windows behind these entries come with their own parts of the program.
+void TVardolineMain::Configurarediploma1Click() {}
+void TVardolineMain::Configurarescoala1Click() {}
+void TVardolineMain::Formatnote1Click() {}
+void TVardolineMain::Configurareimprimanta2Click() {}
+void TVardolineMain::ImportdinExcel1Click() {}

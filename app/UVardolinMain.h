@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+
+class QAction;
+class QMenu;
+
+// The main window: the student list and the menu of the configuration windows.
+class TVardolineMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TVardolineMain(QWidget* owner = nullptr);
+
+    QMenu* Configurare1;
+    QAction* Configurarediploma1;
+    QAction* Configurarescoala1;
+    QAction* Formatnote1;
+    QAction* ImportdinExcel1;
+    QMenu* Configurareimprimanta1;
+    QAction* Configurareimprimanta2;
+    QMenu* Help1;
+    QAction* Desprenoi1;
+    QAction* Despreaplicatie1;
+
+public slots:
+    void Configurarediploma1Click();
+    void Configurarescoala1Click();
+    void Formatnote1Click();
+    void Configurareimprimanta2Click();
+    void ImportdinExcel1Click();
+
+private:
+    void FormCreate();
+    void creeazaMeniul();
+};
+
+// Fits the main window to the monitor under the mouse pointer.
+void DimensioneazaFereastraPrincipala(QWidget* fereastra);
+
+// The two start-up screens: the code page window when needed, then the splash.
+void AfiseazaSplash(const QString& text);
+// How the start-up screens are shown (modally by default); tests replace it.
+void seteazaAfisareModala(std::function<void(class QDialog&)> afisare);

@@ -1,0 +1,299 @@
+#include "data/UDm.h"
+
+#include "data/UProfilDiploma.h"
+#include "data/UTabele.h"
+#include "platform/Cai.h"
+#include "platform/Dialoguri.h"
+#include "platform/Eroare.h"
+#include "platform/StocSetari.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <cstdlib>
+
+namespace {
+
+TDM* dmCurent = nullptr;
+
+std::function<void(const QString&)>& ecranePornire() {
+    static std::function<void(const QString&)> f;
+    return f;
+}
+
+std::function<void(int)>& terminare() {
+    static std::function<void(int)> f = [](int cod) { std::exit(cod); };
+    return f;
+}
+
+TDM& dm() {
+    if (!dmCurent || !dmCurent->Db.conectata())
+        throw Eroare(QStringLiteral("Baza de date nu este deschisa. Reporniti programul."));
+    return *dmCurent;
+}
+
+// A server database is named host:path (or host/port:path); a drive letter is not a host.
+bool esteCaleLocala(const QString& baza) {
+    static const QRegularExpression server(QStringLiteral("^[^:/\\\\]{2,}:"));
+    return !server.match(baza).hasMatch();
+}
+
+const QString cheieBaza = QStringLiteral("Software\\Orvanta\\Kalvor\\2006\\Baza");
+
+} // namespace
+
+TDM::TDM(QObject* owner) : QObject(owner) {
+    dmCurent = this;
+}
+
+TDM::~TDM() {
+    if (dmCurent == this) dmCurent = nullptr;
+}
+
+void TDM::seteazaEcranePornire(std::function<void(const QString&)> ecrane) {
+    ecranePornire() = std::move(ecrane);
+}
+
+void TDM::seteazaTerminare(std::function<void(int)> f) {
+    terminare() = f ? std::move(f) : [](int cod) { std::exit(cod); };
+}
+
+TDM::Conectare TDM::conectareConfigurata() {
+    const auto setari = StocSetari::deschide(cheieBaza);
+    Conectare c{setari->value(QStringLiteral("BazaDeDate")).toString(),
+                setari->value(QStringLiteral("Utilizator"), QStringLiteral("sysdba")).toString(),
+                setari->value(QStringLiteral("Parola"), QStringLiteral("plumbarte")).toString()};
+    if (!qEnvironmentVariableIsEmpty("VARDOLIN_DATABASE")) c.baza = qEnvironmentVariable("VARDOLIN_DATABASE");
+    if (!qEnvironmentVariableIsEmpty("VARDOLIN_DB_USER"))
+        c.utilizator = qEnvironmentVariable("VARDOLIN_DB_USER");
+    if (!qEnvironmentVariableIsEmpty("VARDOLIN_DB_PASSWORD"))
+        c.parola = qEnvironmentVariable("VARDOLIN_DB_PASSWORD");
+    return c;
+}
+
+// Makes sure a local database file exists, copying the template when it does not.
+QString TDM::pregatesteFisierulLocal(const QString& caleBaza) {
+    QDir().mkpath(QFileInfo(caleBaza).absolutePath());
+    if (QFileInfo::exists(caleBaza)) return caleBaza;
+    const QString sablon = QDir(Cai::dosarExecutabil()).filePath(QStringLiteral("BLANK.FDB"));
+    if (!QFileInfo::exists(sablon)) {
+        dialoguri().avertisment(
+            nullptr,
+            QStringLiteral("Nu exista baza de date curenta si nu gasesc baza de date \"BLANK\" pentru "
+                           "initializare.\r\nDB Curent:") +
+                QDir::toNativeSeparators(caleBaza) + QStringLiteral("\r\nDB Blank:") +
+                QDir::toNativeSeparators(sablon));
+        terminare()(1);
+        throw Eroare(QStringLiteral("Lipseste baza de date BLANK")); // only when a test keeps the process
+    }
+    // A failed copy shows up as a failure to connect.
+    QFile::copy(sablon, caleBaza);
+    QFile::setPermissions(caleBaza,
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup);
+    return caleBaza;
+}
+
+void TDM::DataModuleCreate() {
+    if (ecranePornire()) ecranePornire()(QStringLiteral("Comun"));
+    const TClasaProfilDiploma* profil = ProfilInregistrat();
+    if (!profil) throw Eroare(QStringLiteral("NU ai definit profilul diplomei"));
+    const QString numeBaza = profil->NumeBazaDeDate();
+
+    Conectare c = conectareConfigurata();
+    QString baza = c.baza;
+    if (baza.isEmpty())
+        baza = QDir(Cai::inDosarDate(QStringLiteral("DB"))).filePath(numeBaza + QStringLiteral(".FDB"));
+    if (esteCaleLocala(baza)) baza = pregatesteFisierulLocal(baza);
+
+    Db.seteazaNumeBazaDeDate(baza);
+    Db.parametri().clear();
+    Db.parametri() << QStringLiteral("USER_NAME=") + c.utilizator << QStringLiteral("password=") + c.parola;
+    Db.conecteaza();
+
+    ActualizeazaStructura();
+    SincronizeazaTabele();
+    AsiguraStructuraTabele();
+    SincronizeazaTipuri();
+    SincronizeazaProfil();
+}
+
+void TDM::ActualizeazaStructura() {
+    int versiune = 0;
+    {
+        GardaTranzactie garda;
+        Q1.seteazaSql(QStringLiteral("SELECT VERSIUNE FROM CONFID_DB"));
+        Q1.deschide();
+        versiune = int(Q1.intreg(QStringLiteral("VERSIUNE")));
+        Q1.inchide();
+    }
+    if (versiune < 2) {
+        GardaTranzactie garda;
+        Q1.seteazaSql(QStringLiteral(
+            "ALTER TABLE PROFIL_DIPLOMA ADD LATIME_SUGERATA INTEGER, ADD COD_LINIE VARCHAR(32)"));
+        Q1.executa();
+        Q1.seteazaSql(QStringLiteral("UPDATE CONFID_DB SET VERSIUNE=2"));
+        Q1.executa();
+        garda.Commit();
+    }
+    if (versiune < 3) {
+        GardaTranzactie garda;
+        Q1.seteazaSql(QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD ORDINE INTEGER"));
+        Q1.executa();
+        Q1.seteazaSql(QStringLiteral("UPDATE CONFID_DB SET VERSIUNE=3"));
+        Q1.executa();
+        garda.Commit();
+    }
+}
+
+void TDM::AsiguraStructuraTabele() {
+    QStringList tabele;
+    {
+        GardaTranzactie garda;
+        Q1.seteazaSql(QStringLiteral("select NUME_TABEL from TABELE"));
+        Q1.deschide();
+        for (; !Q1.eof(); Q1.urmator())
+            tabele << Q1.text(QStringLiteral("NUME_TABEL"));
+        Q1.inchide();
+        garda.Commit();
+    }
+    for (const QString& tabel : tabele) {
+        VerificaNumeTabel(tabel);
+        for (auto pas : {&TDM::AsiguraTabel, &TDM::AsiguraCheiePrimara, &TDM::AsiguraGenerator,
+                         &TDM::AsiguraColoaneDate, &TDM::AsiguraCheiExterne}) {
+            GardaTranzactie garda;
+            (this->*pas)(tabel);
+            garda.Commit();
+        }
+    }
+}
+
+// Looks an object up on the given query and runs the creation when it is not there.
+void TDM::executaDacaLipseste(FbInterogare& cautare, const QString& sqlCautare, const QString& parametru,
+                              const QVariant& valoare, const std::function<void()>& creeaza) {
+    cautare.seteazaSql(sqlCautare);
+    cautare.param(parametru, valoare);
+    cautare.deschide();
+    const bool exista = !cautare.eof();
+    cautare.inchide();
+    if (!exista) creeaza();
+}
+
+bool TDM::lipsesteConstrangerea(const QString& nume) {
+    bool lipseste = false;
+    executaDacaLipseste(
+        Q2,
+        QStringLiteral("select    RDB$CONSTRAINT_NAME from    RDB$RELATION_CONSTRAINTS where    "
+                       "RDB$CONSTRAINT_NAME = :RDB$CONSTRAINT_NAME"),
+        QStringLiteral("RDB$CONSTRAINT_NAME"), nume, [&] { lipseste = true; });
+    return lipseste;
+}
+
+void TDM::AsiguraTabel(const QString& t) {
+    executaDacaLipseste(Q2,
+                        QStringLiteral("select    RDB$RELATION_NAME from    RDB$RELATIONS where    "
+                                       "RDB$RELATION_NAME = :RDB$RELATION_NAME"),
+                        QStringLiteral("RDB$RELATION_NAME"), t, [&] {
+                            Q2.seteazaSql(QStringLiteral("create table ") + t + QStringLiteral("(") +
+                                          QStringLiteral("    ID_") + t +
+                                          QStringLiteral(" INTEGER NOT NULL ") + QStringLiteral(");"));
+                            Q2.executa();
+                        });
+}
+
+void TDM::AsiguraCheiePrimara(const QString& t) {
+    if (!lipsesteConstrangerea(QStringLiteral("PK_") + t)) return;
+    Q2.seteazaSql(QStringLiteral("ALTER TABLE ") + t + QStringLiteral(" ADD CONSTRAINT PK_") + t +
+                  QStringLiteral(" PRIMARY KEY (ID_") + t + QStringLiteral(");"));
+    Q2.executa();
+}
+
+void TDM::AsiguraGenerator(const QString& t) {
+    executaDacaLipseste(Q2,
+                        QStringLiteral("select    RDB$GENERATOR_NAME from    RDB$GENERATORS where    "
+                                       "RDB$GENERATOR_NAME = :RDB$GENERATOR_NAME"),
+                        QStringLiteral("RDB$GENERATOR_NAME"), QStringLiteral("G_ID_") + t, [&] {
+                            Q2.seteazaSql(QStringLiteral("CREATE GENERATOR G_ID_") + t + QStringLiteral(";"));
+                            Q2.executa();
+                            Q2.seteazaSql(QStringLiteral("SET GENERATOR G_ID_") + t +
+                                          QStringLiteral(" TO 0;"));
+                            Q2.executa();
+                        });
+}
+
+void TDM::AsiguraColoaneDate(const QString& t) {
+    for (const QString& prefix : {QStringLiteral("ID_"), QStringLiteral("IDF_")}) {
+        Q2.seteazaSql(QStringLiteral(
+            "SELECT * FROM RDB$RELATION_FIELDS WHERE (RDB$RELATION_NAME=:TAB) AND (RDB$FIELD_NAME=:FLD)"));
+        Q2.param(QStringLiteral("TAB"), QStringLiteral("DATE"));
+        Q2.param(QStringLiteral("FLD"), prefix + t);
+        Q2.deschide();
+        const bool exista = !Q2.eof();
+        Q2.inchide();
+        if (!exista) {
+            Q3.seteazaSql(QStringLiteral("ALTER TABLE \"DATE\" ADD ") + prefix + t +
+                          QStringLiteral(" INTEGER"));
+            Q3.executa();
+        }
+    }
+}
+
+void TDM::AsiguraCheiExterne(const QString& t) {
+    const QString tipare[] = {
+        QStringLiteral("alter table \"DATE\" add constraint FK_%:1s_1 foreign key (ID_%:1s) references "
+                       "%:1s(ID_%:1s) on delete CASCADE"),
+        QStringLiteral("alter table \"DATE\" add constraint FK_%:1s_2 foreign key (IDF_%:1s) references "
+                       "%:1s(ID_%:1s) on delete CASCADE")};
+    for (int i = 0; i < 2; ++i) {
+        if (!lipsesteConstrangerea(QStringLiteral("FK_%1_%2").arg(t).arg(i + 1))) continue;
+        QString sql = tipare[i];
+        Q2.seteazaSql(sql.replace(QStringLiteral("%:1s"), t));
+        Q2.executa();
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TDM* DM() {
+    return dmCurent;
+}
+FbTranzactie& Tr() {
+    return dm().Tr;
+}
+FbInterogare& Q1() {
+    return dm().Q1;
+}
+FbInterogare& Q2() {
+    return dm().Q2;
+}
+FbInterogare& Q3() {
+    return dm().Q3;
+}
+FbInterogare& Q4() {
+    return dm().Q4;
+}
+FbInterogare& Q5() {
+    return dm().Q5;
+}
+FbInterogare& Q6() {
+    return dm().Q6;
+}
+
+GardaTranzactie::GardaTranzactie(Fel fel) {
+    if (fel == Imbricata && Tr().activa()) return;
+    Tr().start();
+    amPornit_ = true;
+}
+
+GardaTranzactie::~GardaTranzactie() {
+    if (!amPornit_ || !dmCurent || !dmCurent->Tr.activa()) return;
+    try {
+        dmCurent->Tr.rollback();
+    } catch (...) {
+        // Nothing more can be done while unwinding; the engine drops it with the connection.
+    }
+}
+
+void GardaTranzactie::Commit() {
+    if (amPornit_) Tr().commit();
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "platform/Firebird.h"
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+// The data module: the one connection, the one transaction and the six shared queries.
+class TDM : public QObject {
+    Q_OBJECT
+public:
+    explicit TDM(QObject* owner = nullptr);
+    ~TDM() override;
+
+    // The creation step, run once at start-up: start-up screens, database file, connection,
+    // schema upgrade, entity tables and profile.
+    void DataModuleCreate();
+
+    void ActualizeazaStructura();
+    void AsiguraStructuraTabele();
+    void AsiguraTabel(const QString& tabel);
+    void AsiguraCheiePrimara(const QString& tabel);
+    void AsiguraGenerator(const QString& tabel);
+    void AsiguraColoaneDate(const QString& tabel);
+    void AsiguraCheiExterne(const QString& tabel);
+
+    FbConexiune Db;
+    FbTranzactie Tr{Db};
+    FbInterogare Q1{Db, Tr}, Q2{Db, Tr}, Q3{Db, Tr}, Q4{Db, Tr}, Q5{Db, Tr}, Q6{Db, Tr};
+
+    // Where the working database is, as chosen by DataModuleCreate.
+    QString caleBazaDeDate() const { return Db.numeBazaDeDate(); }
+
+    // The start-up screens (code page check and splash); tests replace them.
+    static void seteazaEcranePornire(std::function<void(const QString&)> ecrane);
+    // What ends the process when the template is missing; tests replace it.
+    static void seteazaTerminare(std::function<void(int)> terminare);
+
+private:
+    struct Conectare {
+        QString baza;
+        QString utilizator;
+        QString parola;
+    };
+    static Conectare conectareConfigurata();
+    QString pregatesteFisierulLocal(const QString& numeBaza);
+    void executaDacaLipseste(FbInterogare& cautare, const QString& sqlCautare, const QString& parametru,
+                             const QVariant& valoare, const std::function<void()>& creeaza);
+    bool lipsesteConstrangerea(const QString& nume);
+};
+
+// The published handles; they fail with a clear message while no database is open.
+FbTranzactie& Tr();
+FbInterogare& Q1();
+FbInterogare& Q2();
+FbInterogare& Q3();
+FbInterogare& Q4();
+FbInterogare& Q5();
+FbInterogare& Q6();
+// The data module, when one exists.
+TDM* DM();
+
+// Runs one database operation in Tr: started here, committed by Commit(), rolled back on the
+// way out otherwise (also when an error leaves it). With Imbricata it joins a transaction the
+// caller already holds and ends only one it started itself.
+class GardaTranzactie {
+public:
+    enum Fel { Proprie, Imbricata };
+    explicit GardaTranzactie(Fel fel = Proprie);
+    ~GardaTranzactie();
+    GardaTranzactie(const GardaTranzactie&) = delete;
+    GardaTranzactie& operator=(const GardaTranzactie&) = delete;
+
+    void Commit();
+
+private:
+    bool amPornit_ = false;
+};

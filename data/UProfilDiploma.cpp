@@ -1,0 +1,183 @@
+#include "data/UProfilDiploma.h"
+
+#include "data/UDm.h"
+#include "platform/Eroare.h"
+
+#include <QSet>
+
+CheieCamp DesparteCheie(const QString& cheie) {
+    CheieCamp rezultat;
+    int segment = 1;
+    for (const QChar c : cheie) {
+        if (c == u'.') {
+            ++segment;
+            continue;
+        }
+        if (segment == 1)
+            rezultat.formular += c;
+        else if (segment == 2)
+            rezultat.pagina += c;
+        else if (segment == 3)
+            rezultat.camp += c;
+    }
+    return rezultat;
+}
+
+QString SeparaCuvinte(const QString& text) {
+    QString rezultat;
+    rezultat.reserve(text.size() * 2);
+    for (const QChar c : text) {
+        if (c >= u'A' && c <= u'Z') rezultat += u' ';
+        rezultat += c;
+    }
+    return rezultat;
+}
+
+void TListaLiniiProfilDiploma::AdaugaLinie(const QString& COD_FORMULAR, const QString& COD_PAGINA,
+                                           const QString& COD_CAMP, const QString& ETICHETA_EDITOR,
+                                           const QString& FORMULA, const QString& VIZIBIL,
+                                           const QString& TIP_DE_DATE, const QString& ASOCIAT_CU,
+                                           const QString& SIMILAR_CU, int LATIME_SUGERATA,
+                                           const QString& COD_LINIE) {
+    TLinieProfilDiploma linie{
+        COD_FORMULAR, COD_PAGINA, COD_CAMP,  SIMILAR_CU,      ETICHETA_EDITOR, FORMULA, VIZIBIL,
+        TIP_DE_DATE,  ASOCIAT_CU, QString(), LATIME_SUGERATA, COD_LINIE,       0};
+    linii_.push_back(std::move(linie));
+    linii_.back().ORDINE = int(linii_.size());
+}
+
+QString TClasaProfilDiploma::ListaCampuriElev() const {
+    throw Eroare::format(QStringLiteral("Nu ai definit %s.ListaCampuriElev; Lista trebuie sa fie de tipul "
+                                        "\"{FORMULAR.PAG.CAMP} {FORMULAR.PAG.CAMP}\""),
+                         {NumeClasa()});
+}
+
+QString TClasaProfilDiploma::ListaCampuriGeneric() const {
+    throw Eroare::format(QStringLiteral("Nu ai definit %s.ListaCampuriGeneric; Lisra trebuie sa fie de tipul "
+                                        "\"{FORMULAR.PAG.CAMP} {FORMULAR.PAG.CAMP}\""),
+                         {NumeClasa()});
+}
+
+namespace {
+std::unique_ptr<TClasaProfilDiploma>& profilInregistrat() {
+    static std::unique_ptr<TClasaProfilDiploma> p;
+    return p;
+}
+} // namespace
+
+void InregistreazaProfil(std::unique_ptr<TClasaProfilDiploma> clasa) {
+    if (profilInregistrat())
+        throw Eroare(QStringLiteral("Am inregistrat deja un profil de diploma: ") +
+                     profilInregistrat()->NumeClasa());
+    profilInregistrat() = std::move(clasa);
+}
+
+const TClasaProfilDiploma* ProfilInregistrat() {
+    return profilInregistrat().get();
+}
+
+void AnuleazaInregistrareaProfilului() {
+    profilInregistrat().reset();
+}
+
+TListaHandlerFormularDePrintat& HandlereFormulare() {
+    static TListaHandlerFormularDePrintat registru;
+    return registru;
+}
+
+void SincronizeazaTipuri() {
+    GardaTranzactie garda;
+    for (const QString& tip : TipuriDeDate()) {
+        Q1().seteazaSql(QStringLiteral("select * from TIPURI_DE_DATE where TIP_DE_DATE = :TIP_DE_DATE"));
+        Q1().param(QStringLiteral("TIP_DE_DATE"), tip);
+        Q1().deschide();
+        const bool exista = !Q1().eof();
+        Q1().inchide();
+        if (exista) continue;
+        Q1().seteazaSql(QStringLiteral("insert into TIPURI_DE_DATE (TIP_DE_DATE) values (:TIP_DE_DATE)"));
+        Q1().param(QStringLiteral("TIP_DE_DATE"), tip);
+        Q1().executa();
+    }
+    garda.Commit();
+}
+
+namespace {
+
+void scrieLinia(const TLinieProfilDiploma& l) {
+    FbInterogare& q = Q1();
+    q.seteazaSql(
+        QStringLiteral("select    * from    PROFIL_DIPLOMA where    (COD_FORMULAR = :COD_FORMULAR) and "
+                       "(COD_PAGINA = :COD_PAGINA) and (COD_CAMP = :COD_CAMP)"));
+    q.param(QStringLiteral("COD_FORMULAR"), l.COD_FORMULAR);
+    q.param(QStringLiteral("COD_PAGINA"), l.COD_PAGINA);
+    q.param(QStringLiteral("COD_CAMP"), l.COD_CAMP);
+    q.deschide();
+    const bool exista = !q.eof();
+    q.inchide();
+    q.seteazaSql(
+        exista ? QStringLiteral(
+                     "update    PROFIL_DIPLOMA set    SIMILAR_CU = :SIMILAR_CU, ETICHETA_EDITOR = "
+                     ":ETICHETA_EDITOR,    FORMULA = :FORMULA, VIZIBIL = :VIZIBIL, TIP_DE_DATE = "
+                     ":TIP_DE_DATE,    ASOCIAT_CU = :ASOCIAT_CU, GRUP = :GRUP, "
+                     "LATIME_SUGERATA=:LATIME_SUGERATA, COD_LINIE=:COD_LINIE, ORDINE=:ORDINE where    "
+                     "(COD_FORMULAR = :COD_FORMULAR) and (COD_PAGINA = :COD_PAGINA) and (COD_CAMP = "
+                     ":COD_CAMP)")
+               : QStringLiteral(
+                     "insert into    PROFIL_DIPLOMA    (COD_FORMULAR, COD_PAGINA, COD_CAMP, SIMILAR_CU, "
+                     "ONOREZ_SIMILAR,    ETICHETA_EDITOR, FORMULA, VIZIBIL, TIP_DE_DATE, ASOCIAT_CU, GRUP, "
+                     "LATIME_SUGERATA, COD_LINIE, ORDINE) values    (:COD_FORMULAR, :COD_PAGINA, "
+                     ":COD_CAMP, :SIMILAR_CU, 'DA',    :ETICHETA_EDITOR, :FORMULA, :VIZIBIL, "
+                     ":TIP_DE_DATE, :ASOCIAT_CU, :GRUP, :LATIME_SUGERATA, :COD_LINIE, :ORDINE)"));
+    q.param(QStringLiteral("COD_FORMULAR"), l.COD_FORMULAR);
+    q.param(QStringLiteral("COD_PAGINA"), l.COD_PAGINA);
+    q.param(QStringLiteral("COD_CAMP"), l.COD_CAMP);
+    q.param(QStringLiteral("SIMILAR_CU"), l.SIMILAR_CU);
+    q.param(QStringLiteral("ETICHETA_EDITOR"), l.ETICHETA_EDITOR);
+    q.param(QStringLiteral("FORMULA"), l.FORMULA);
+    q.param(QStringLiteral("VIZIBIL"), l.VIZIBIL);
+    q.param(QStringLiteral("TIP_DE_DATE"), l.TIP_DE_DATE);
+    q.param(QStringLiteral("ASOCIAT_CU"), l.ASOCIAT_CU);
+    q.param(QStringLiteral("GRUP"), l.GRUP);
+    q.param(QStringLiteral("LATIME_SUGERATA"), l.LATIME_SUGERATA);
+    q.param(QStringLiteral("COD_LINIE"), l.COD_LINIE);
+    q.param(QStringLiteral("ORDINE"), l.ORDINE);
+    q.executa();
+}
+
+QString cheieText(const QString& formular, const QString& pagina, const QString& camp) {
+    return formular + QChar(0) + pagina + QChar(0) + camp;
+}
+
+// Deletes the rows whose key no line of the code has, whatever their form code.
+void stergeLiniileStraine(const TListaLiniiProfilDiploma& profil) {
+    QSet<QString> chei;
+    for (const auto& l : profil.linii())
+        chei.insert(cheieText(l.COD_FORMULAR, l.COD_PAGINA, l.COD_CAMP));
+    Q1().seteazaSql(QStringLiteral("select COD_FORMULAR, COD_PAGINA, COD_CAMP from PROFIL_DIPLOMA"));
+    Q1().deschide();
+    for (; !Q1().eof(); Q1().urmator()) {
+        const QString f = Q1().text(QStringLiteral("COD_FORMULAR"));
+        const QString p = Q1().text(QStringLiteral("COD_PAGINA"));
+        const QString c = Q1().text(QStringLiteral("COD_CAMP"));
+        if (chei.contains(cheieText(f, p, c))) continue;
+        Q2().seteazaSql(QStringLiteral("delete from PROFIL_DIPLOMA where (COD_FORMULAR = :COD_FORMULAR) and "
+                                       "(COD_PAGINA = :COD_PAGINA) and (COD_CAMP = :COD_CAMP)"));
+        Q2().param(QStringLiteral("COD_FORMULAR"), f);
+        Q2().param(QStringLiteral("COD_PAGINA"), p);
+        Q2().param(QStringLiteral("COD_CAMP"), c);
+        Q2().executa();
+    }
+    Q1().inchide();
+}
+
+} // namespace
+
+void SincronizeazaProfil() {
+    if (!profilInregistrat()) throw Eroare(QStringLiteral("Nu ai inclus nici o \"lista profil\""));
+    const auto profil = profilInregistrat()->Creeaza();
+    GardaTranzactie garda;
+    for (const auto& linie : profil->linii())
+        scrieLinia(linie);
+    stergeLiniileStraine(*profil);
+    garda.Commit();
+}
