@@ -1,3 +1,4 @@
+#include "data/UProfilVardolin.h"
 #include "platform/Eroare.h"
 #include "printing/FormularDePrintat.h"
 #include "printing/UMachetaVardolin.h"
@@ -5,98 +6,13 @@
 #include <QSet>
 #include <QtTest>
 
-// The field keys of the certificate's profile, as PAGE.FIELD.
-static QSet<QString> cheiProfil() {
-    const char* fata[] = {"C_ABREVIERE",
-                          "C_NUME_L1",
-                          "C_NUME_L2",
-                          "C_NIVEL_INVATAMANT",
-                          "C_DURATA_CURSURI",
-                          "C_AN_ABSOLVIRE",
-                          "C_SCOALA_PROVENIENTA_L1",
-                          "C_SCOALA_PROVENIENTA_L2",
-                          "C_COD_SIRUES",
-                          "C_LOCALITATEA",
-                          "C_JUDETUL",
-                          "C_CNP",
-                          "C_FORMA_ABSOLVIRE_L1",
-                          "C_FORMA_ABSOLVIRE_L2",
-                          "C_SESIUNEA",
-                          "C_ANUL_SESIUNII",
-                          "C_SCOALA_ORGANIZATOARE_L1",
-                          "C_SCOALA_ORGANIZATOARE_L2",
-                          "C_LOCALITATEA_SCOALA_ORGANIZATOARE",
-                          "C_JUDETUL_SCOALA_ORGANIZATOARE",
-                          "C_ARTICOL",
-                          "C_CALIFICARE",
-                          "C_DOMENIUL",
-                          "C_PRESEDINTE_COMISIE",
-                          "D_ABREVIERE",
-                          "D_NUME",
-                          "D_NIVEL_INVATAMANT",
-                          "D_DURATA_CURSURI",
-                          "D_AN_ABSOLVIRE",
-                          "D_UNITATEA_SCOLARA",
-                          "D_COD_SIRUES",
-                          "D_LOCALITATEA_L1",
-                          "D_LOCALITATEA_L2",
-                          "D_JUDETUL",
-                          "D_CNP",
-                          "D_FORMA_ABSOLVIRE",
-                          "D_SESIUNEA",
-                          "D_ANUL_SESIUNII",
-                          "D_UNITATEA_SCOLARA_3_L1",
-                          "D_UNITATEA_SCOLARA_3_L2",
-                          "D_LOCALITATEA_SCOALA_ORGANIZATOARE",
-                          "D_JUDETUL_SCOALA_ORGANIZATOARE",
-                          "D_ARTICOL",
-                          "D_CALIFICARE_L1",
-                          "D_CALIFICARE_L2",
-                          "D_DOMENIUL",
-                          "D_PRESEDINTE_COMISIE"};
-    const char* spate[] = {"D_FORMA_ABSOLVIRE",
-                           "D_SCOALA_ORGANIZATOARE",
-                           "D_LOCALITATEA_SCOALA_ORGANIZATOARE",
-                           "D_JUDETUL_SCOALA_ORGANIZATOARE",
-                           "D_SESIUNEA",
-                           "D_ANUL",
-                           "D_PROBA_1",
-                           "D_NOTA_1",
-                           "D_PROBA_2",
-                           "D_NOTA_2",
-                           "D_PROBA_3",
-                           "D_NOTA_3",
-                           "D_MEDIA_ABSOLVIRE",
-                           "D_CALIFICARE_PROFESIONALA",
-                           "D_PRESEDINTE_COMISIE",
-                           "D_SECRETAR_COMISIE",
-                           "C_FORMA_ABSOLVIRE",
-                           "C_SCOALA_ORGANIZATOARE",
-                           "C_LOCALITATEA_SCOALA_ORGANIZATOARE",
-                           "C_JUDETUL_SCOALA_ORGANIZATOARE",
-                           "C_SESIUNEA",
-                           "C_ANUL",
-                           "C_PROBA_1",
-                           "C_NOTA_1",
-                           "C_PROBA_2",
-                           "C_NOTA_2",
-                           "C_PROBA_3",
-                           "C_NOTA_3",
-                           "C_MEDIA_ABSOLVIRE",
-                           "C_CALIFICARE_PROFESIONALA_L1",
-                           "C_CALIFICARE_PROFESIONALA_L2",
-                           "C_PRESEDINTE_COMISIE",
-                           "C_SECRETAR_COMISIE"};
-    QSet<QString> chei;
-    for (const char* c : fata)
-        chei << QStringLiteral("FATA.") + c;
-    for (const char* c : spate)
-        chei << QStringLiteral("SPATE.") + c;
-    for (int n = 1; n <= 20; ++n) {
-        chei << QStringLiteral("SPATE.D_COMPETENTA_PROFESIONALA_L%1").arg(n);
-        chei << QStringLiteral("SPATE.C_COMPETENTA_PROFESIONALA_L%1").arg(n);
-    }
-    return chei;
+// The data type of every field of the certificate's profile, by its key.
+static QHash<QString, QString> tipuriProfil() {
+    QHash<QString, QString> tipuri;
+    const TListaLiniiProfilVardolin profil;
+    for (const TLinieProfilDiploma& l : profil.linii())
+        tipuri.insert(l.COD_FORMULAR + u'.' + l.COD_PAGINA + u'.' + l.COD_CAMP, l.TIP_DE_DATE);
+    return tipuri;
 }
 
 // The field code of a key "Vardolin.PAGE.FIELD".
@@ -164,20 +80,28 @@ private slots:
         }
     }
 
+    // Every area names a field of the profile, and the kind of area suits the field's type:
+    // digit boxes take a CNP or a SIRUES code, grade areas a grade.
     void fiecareArieEsteUnCampAlProfilului() {
-        const QSet<QString> profil = cheiProfil();
+        const QHash<QString, QString> profil = tipuriProfil();
         QCOMPARE(profil.size(), 120);
-        QSet<QString> numere;
+        QSet<QString> nume;
         for (const PaginaMacheta& p : m.pagini)
             for (const ArieMacheta& a : p.arii) {
                 QVERIFY2(a.numar() > 0, qPrintable(a.nume));
-                QVERIFY2(!numere.contains(a.nume), qPrintable(a.nume));
-                numere << a.nume;
+                QVERIFY2(!nume.contains(a.nume), qPrintable(a.nume));
+                nume << a.nume;
                 QVERIFY2(a.Denumire1.startsWith("Vardolin." + p.codPagina + "."), qPrintable(a.nume));
-                QVERIFY2(profil.contains(a.Denumire1.section(u'.', 1)), qPrintable(a.Denumire1));
+                QVERIFY2(profil.contains(a.Denumire1), qPrintable(a.Denumire1));
+                const QString tip = profil.value(a.Denumire1);
+                const bool nota = a.Denumire2 == u"cifre" || a.Denumire2 == u"litere";
+                QVERIFY2(nota == (tip == u"NOTA"), qPrintable(a.nume + " " + tip));
+                const int cifre = tip == u"CNP" ? 13 : tip == u"SIRUES" ? 9 : 0;
+                if (cifre)
+                    QVERIFY2(a.Denumire2.toInt() >= 1 && a.Denumire2.toInt() <= cifre, qPrintable(a.nume));
                 QCOMPARE(a.ZoomLock, 200.0);
             }
-        QCOMPARE(numere.size(), 168);
+        QCOMPARE(nume.size(), 168);
     }
 
     void casuteleDeCifreSuntInOrdineaPozitiilor_data() {
