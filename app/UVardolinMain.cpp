@@ -10,11 +10,6 @@
 #include <QMenuBar>
 
 namespace {
-std::function<void(QDialog&)>& afisareModala() {
-    static std::function<void(QDialog&)> f = [](QDialog& d) { d.exec(); };
-    return f;
-}
-
 QAction* element(QMenu* meniu, const QString& text, const QString& nume) {
     QAction* a = meniu->addAction(text);
     a->setObjectName(nume);
@@ -22,18 +17,14 @@ QAction* element(QMenu* meniu, const QString& text, const QString& nume) {
 }
 } // namespace
 
-void seteazaAfisareModala(std::function<void(QDialog&)> afisare) {
-    afisareModala() = afisare ? std::move(afisare) : [](QDialog& d) { d.exec(); };
-}
-
 void AfiseazaSplash(const QString& text) {
     if (!PaginaDeCodRomana(PaginaDeCodActiva())) {
         TErrCodePage pagina;
-        afisareModala()(pagina);
+        dialoguri().arataModal(pagina);
     }
     TSplashForm splash;
     splash.Label1->setText(text + QStringLiteral(" - ") + QStringLiteral(VARDOLIN_VERSIUNE));
-    afisareModala()(splash);
+    dialoguri().arataModal(splash);
 }
 
 void DimensioneazaFereastraPrincipala(QWidget* fereastra) {

@@ -40,5 +40,3 @@ void DimensioneazaFereastraPrincipala(QWidget* fereastra);
 
 // The two start-up screens: the code page window when needed, then the splash.
 void AfiseazaSplash(const QString& text);
-// How the start-up screens are shown (modally by default); tests replace it.
-void seteazaAfisareModala(std::function<void(class QDialog&)> afisare);

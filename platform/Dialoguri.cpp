@@ -1,8 +1,13 @@
 #include "platform/Dialoguri.h"
 
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+
+int Dialoguri::arataModal(QDialog& fereastra) {
+    return fereastra.exec();
+}
 
 namespace {
 

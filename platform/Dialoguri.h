@@ -3,6 +3,7 @@
 #include <QString>
 #include <memory>
 
+class QDialog;
 class QWidget;
 
 // Every message box and file dialog of the program goes through this interface, so that
@@ -23,6 +24,8 @@ public:
     virtual QString fisierDeDeschis(QWidget* parinte, const QString& titlu, const QString& filtru) = 0;
     // A file to write; the empty text when the user gives up.
     virtual QString fisierDeSalvat(QWidget* parinte, const QString& titlu, const QString& filtru) = 0;
+    // Shows one of the program's own windows modally and returns its result (QDialog::exec).
+    virtual int arataModal(QDialog& fereastra);
 };
 
 // The dialogs in use: Qt's own unless another set was installed.

@@ -36,7 +36,6 @@ private slots:
     void cleanup() {
         seteazaSursaEcran(nullptr);
         seteazaPaginaDeCodActiva(nullptr);
-        seteazaAfisareModala(nullptr);
     }
 
     void centrare_data() {
@@ -107,12 +106,15 @@ private slots:
         QFETCH(int, paginaDeCod);
         QFETCH(QStringList, ferestre);
         seteazaPaginaDeCodActiva([=] { return paginaDeCod; });
+        MediuTest mediu;
         QStringList aratate;
         QString eticheta;
-        seteazaAfisareModala([&](QDialog& d) {
+        const auto inregistreaza = [&](QDialog& d) {
             aratate << d.metaObject()->className();
             if (auto* s = qobject_cast<TSplashForm*>(&d)) eticheta = s->Label1->text();
-        });
+            return int(QDialog::Accepted);
+        };
+        mediu.dialoguri().ferestre = {inregistreaza, inregistreaza};
         AfiseazaSplash("Comun");
         QCOMPARE(aratate, ferestre);
         QVERIFY(eticheta.startsWith("Comun - "));

@@ -4,6 +4,7 @@
 #include "platform/StocSetari.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 
 bool DialoguriInregistrate::intrebare(QWidget*, const QString& text) {
     mesaje.push_back({"intrebare", text});
@@ -27,6 +28,14 @@ QString DialoguriInregistrate::fisierDeSalvat(QWidget*, const QString& titlu, co
     QString f = fisiere.front();
     fisiere.pop_front();
     return f;
+}
+
+int DialoguriInregistrate::arataModal(QDialog& fereastra) {
+    mesaje.push_back({"fereastra", QString::fromLatin1(fereastra.metaObject()->className())});
+    if (ferestre.empty()) return QDialog::Rejected;
+    auto script = std::move(ferestre.front());
+    ferestre.pop_front();
+    return script(fereastra);
 }
 
 QStringList DialoguriInregistrate::texte(const QString& fel) const {

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 #include <memory>
 
 // Dialogs that record what they were asked and answer from a script, so nothing blocks.
@@ -22,12 +23,17 @@ public:
     QString fisierDeDeschis(QWidget*, const QString& titlu, const QString&) override;
     QString fisierDeSalvat(QWidget*, const QString& titlu, const QString&) override;
 
+    // Runs the next scripted window handler (it fills the window and presses its buttons, then
+    // returns the result); without one the window is recorded and rejected.
+    int arataModal(QDialog& fereastra) override;
+
     // The texts of the messages of one kind, in order.
     QStringList texte(const QString& fel) const;
 
     std::vector<Mesaj> mesaje;
-    std::deque<bool> raspunsuri; // answers to questions; No when empty
-    std::deque<QString> fisiere; // answers to file dialogs; none when empty
+    std::deque<bool> raspunsuri;                       // answers to questions; No when empty
+    std::deque<QString> fisiere;                       // answers to file dialogs; none when empty
+    std::deque<std::function<int(QDialog&)>> ferestre; // scripts for modal windows
 };
 
 // A test's own world: data folder, settings file and recorded dialogs, all in a temporary
