@@ -10,7 +10,7 @@ class TFormularDePrintat;
 
 // The certificate's layout as it is stored in the resources: two pages, their text areas in
 // child order (the order of filling and printing) and the named fonts, all in millimetres
-// from the sheet's top left corner. Plain data; the widgets are made from it elsewhere.
+// from the sheet's top left corner. Plain data; creeazaComponente makes the widgets from it.
 
 enum class AliniereMacheta { Stanga, Dreapta, Centru };
 
