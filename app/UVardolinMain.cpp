@@ -3,6 +3,7 @@
 #include "Versiune.h"
 #include "app/UErrCodePage.h"
 #include "app/USplashForm.h"
+#include "entry/UEditorConfigGlobal.h"
 #include "platform/Ecran.h"
 #include "platform/Protejat.h"
 
@@ -88,6 +89,11 @@ void TVardolineMain::FormCreate() {
 // The windows behind these entries come with their own parts of the program.
 void TVardolineMain::Configurarediploma1Click() {}
 void TVardolineMain::Configurarescoala1Click() {}
-void TVardolineMain::Formatnote1Click() {}
+void TVardolineMain::Formatnote1Click() {
+    protejat(this, [&] {
+        const std::unique_ptr<TEditorConfigGlobal> editor(new TEditorConfigGlobal(this));
+        dialoguri().arataModal(*editor);
+    });
+}
 void TVardolineMain::Configurareimprimanta2Click() {}
 void TVardolineMain::ImportdinExcel1Click() {}

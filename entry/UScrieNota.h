@@ -1,0 +1,24 @@
+#pragma once
+
+#include "entry/Currency.h"
+
+#include <QString>
+#include <optional>
+
+class TFormularTextArea;
+
+// Which grade an area pair shows; each kind has its own wording mode in the global settings.
+enum class TFelNota { NOTA_DIPLOMA, NOTA_COTOR, MEDIE_DIPLOMA, MEDIE_COTOR };
+
+// The kind named by a text exactly as written ("NOTA_COTOR"); none for any other text.
+std::optional<TFelNota> FelNotaDupaNume(const QString& nume);
+
+// Wording modes, by their number.
+enum ModNota { ModNumai = 0, ModProcent = 1, ModProcentDedesubt = 2, ModLitereDedesubt = 3 };
+// "NOTA" 0, "NOTA(PROCENT)" 1, "NOTA/PROCENT" 2, "NOTA/LITERE" 3; any other text 0.
+int NumarulModului(const QString& mod);
+
+// Writes a grade (times 100: 9,63 is 963.00; none when the field has no value) into its upper
+// and lower area as the global settings ask. Either area may be absent. The areas are placed
+// from the tops they had the first time they were written, so refilling never moves them.
+void ScrieNota(TFormularTextArea* sus, TFormularTextArea* jos, std::optional<Currency> nota, TFelNota fel);

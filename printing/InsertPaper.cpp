@@ -1,0 +1,442 @@
+#include "printing/InsertPaper.h"
+
+#include "controls/UKivEditors.h"
+#include "platform/Ecran.h"
+#include "platform/Eroare.h"
+#include "platform/Imprimanta.h"
+#include "platform/Protejat.h"
+#include "platform/StocSetari.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
+#include <QPixmap>
+#include <QPointer>
+#include <QPushButton>
+#include <QSvgRenderer>
+
+// ---- comma text ----
+
+namespace {
+
+bool ceredeGhilimele(const QString& element) {
+    for (const QChar c : element)
+        if (c.unicode() <= u' ' || c == u',' || c == u'"') return true;
+    return false;
+}
+
+bool spatiu(QChar c) {
+    return c.unicode() <= u' ';
+}
+
+// From the opening quote at i: the text with doubled quotes made single; i ends after it.
+QString extrageCuGhilimele(const QString& text, qsizetype& i) {
+    QString rezultat;
+    ++i;
+    while (i < text.size()) {
+        if (text[i] == u'"') {
+            if (i + 1 < text.size() && text[i + 1] == u'"') {
+                rezultat += u'"';
+                i += 2;
+                continue;
+            }
+            ++i;
+            break;
+        }
+        rezultat += text[i++];
+    }
+    return rezultat;
+}
+
+} // namespace
+
+QString TextCuVirgule(const QStringList& elemente) {
+    if (elemente.size() == 1 && elemente.front().isEmpty()) return QStringLiteral("\"\"");
+    QStringList scrise;
+    for (const QString& e : elemente) {
+        if (!ceredeGhilimele(e)) {
+            scrise << e;
+            continue;
+        }
+        QString dublat = e;
+        dublat.replace(u'"', QStringLiteral("\"\""));
+        scrise << u'"' + dublat + u'"';
+    }
+    return scrise.join(u',');
+}
+
+QStringList DesparteTextCuVirgule(const QString& text) {
+    QStringList rezultat;
+    qsizetype i = 0;
+    while (i < text.size() && spatiu(text[i]))
+        ++i;
+    while (i < text.size()) {
+        if (text[i] == u'"') {
+            rezultat << extrageCuGhilimele(text, i);
+        } else {
+            const qsizetype inceput = i;
+            while (i < text.size() && !spatiu(text[i]) && text[i] != u',')
+                ++i;
+            rezultat << text.mid(inceput, i - inceput);
+        }
+        while (i < text.size() && spatiu(text[i]))
+            ++i;
+        if (i < text.size() && text[i] == u',') {
+            if (i + 1 == text.size()) rezultat << QString();
+            do
+                ++i;
+            while (i < text.size() && spatiu(text[i]));
+        }
+    }
+    return rezultat;
+}
+
+// ---- numbers as the user writes them ----
+
+namespace {
+
+QLocale localaUtilizator() {
+    QLocale l;
+    l.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    return l;
+}
+
+Eroare nuEsteReal(const QString& text) {
+    return Eroare::format("'%s' is not a valid floating point value", {text});
+}
+
+int citesteIntreg(const QString& text) {
+    bool ok = false;
+    const int v = text.toInt(&ok);
+    if (!ok) throw Eroare::format("'%s' is not a valid integer value", {text});
+    return v;
+}
+
+} // namespace
+
+QString TextNumarReal(double valoare) {
+    if (valoare == 0.0) valoare = 0.0; // no "-0"
+    return localaUtilizator().toString(valoare, 'g', 15);
+}
+
+double CitesteNumarReal(const QString& text) {
+    bool ok = false;
+    const double v = localaUtilizator().toDouble(text, &ok);
+    if (!ok) throw nuEsteReal(text);
+    return v;
+}
+
+// ---- the stored settings ----
+
+namespace {
+
+TAllStuffReg*& curente() {
+    static TAllStuffReg* s = nullptr;
+    return s;
+}
+
+QString dinBool(bool v) {
+    return v ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+} // namespace
+
+TAllStuffReg* SetariCurente() {
+    return curente();
+}
+
+QString TAllStuffReg::Cheie() {
+    return QStringLiteral("SOFTWARE\\Orvanta\\Kalvor\\") + QString::number(2006) + QStringLiteral("\\Comun");
+}
+
+TAllStuffReg::TAllStuffReg() {
+    incarca();
+    // Only a fully loaded object becomes current: a failed one never existed.
+    if (!curente()) curente() = this;
+}
+
+TAllStuffReg::~TAllStuffReg() {
+    if (curente() == this) curente() = nullptr;
+    Scrie();
+}
+
+void TAllStuffReg::incarca() {
+    const auto cheie = StocSetari::deschide(Cheie());
+    if (cheie->contains(QStringLiteral("all"))) citesteAll(cheie->value(QStringLiteral("all")).toString());
+    OglindescFata = cheie->value(QStringLiteral("OglindescFata"), QStringLiteral("*")).toString();
+    OglindescVerso = cheie->value(QStringLiteral("OglindescVerso"), QStringLiteral("*")).toString();
+}
+
+void TAllStuffReg::citesteAll(const QString& all) {
+    const QStringList elemente = DesparteTextCuVirgule(all);
+    const auto element = [&](int index) {
+        if (index >= elemente.size())
+            throw Eroare(QStringLiteral("List index out of bounds (%1)").arg(index));
+        return elemente.at(index);
+    };
+    Configured = element(1) == QLatin1String("1");
+    OppositeSide = element(2) == QLatin1String("1");
+    LineRight = element(3) == QLatin1String("1");
+    LineBottom = element(4) == QLatin1String("1");
+    FeedMode = citesteIntreg(element(5));
+    FrontLeft = CitesteNumarReal(element(6));
+    FrontTop = CitesteNumarReal(element(7));
+    BackLeft = CitesteNumarReal(element(8));
+    BackTop = CitesteNumarReal(element(9));
+    PrinterName = element(10);
+    PrinterIndex = citesteIntreg(element(11));
+}
+
+QString TAllStuffReg::TextAll() const {
+    return TextCuVirgule({QStringLiteral("0"), dinBool(Configured), dinBool(OppositeSide), dinBool(LineRight),
+                          dinBool(LineBottom), QString::number(FeedMode), TextNumarReal(FrontLeft),
+                          TextNumarReal(FrontTop), TextNumarReal(BackLeft), TextNumarReal(BackTop),
+                          PrinterName, QString::number(PrinterIndex)});
+}
+
+void TAllStuffReg::Scrie() const {
+    const auto cheie = StocSetari::deschide(Cheie());
+    cheie->setValue(QStringLiteral("all"), TextAll());
+    cheie->setValue(QStringLiteral("OglindescFata"), OglindescFata);
+    cheie->setValue(QStringLiteral("OglindescVerso"), OglindescVerso);
+}
+
+QString TAllStuffReg::Oglindire(int latura) const {
+    if (latura == LaturaFata) return OglindescFata;
+    if (latura == LaturaVerso) return OglindescVerso;
+    return QStringLiteral("*");
+}
+
+void TAllStuffReg::SeteazaOglindire(int latura, const QString& alegere) {
+    if (latura == LaturaFata) OglindescFata = alegere;
+    if (latura == LaturaVerso) OglindescVerso = alegere;
+}
+
+void TAllStuffReg::SeteazaMargini(int latura, double stanga, double sus) {
+    if (latura == LaturaFata) {
+        FrontLeft = stanga;
+        FrontTop = sus;
+    } else if (latura == LaturaVerso) {
+        BackLeft = stanga;
+        BackTop = sus;
+    }
+}
+
+void PregatesteImprimanta(bool portret) {
+    SetariDispozitiv setari;
+    setari.orientare = portret ? QPageLayout::Portrait : QPageLayout::Landscape;
+    setari.hartieA4 = true;
+    setari.calitateInalta = true;
+    setari.monocrom = true;
+    imprimanta().pregatesteSetari(setari);
+}
+
+// ---- the paper-insertion dialog ----
+
+namespace {
+
+const char* const fisiereImagini[6] = {
+    ":/insertpaper/fata.svg",
+    ":/insertpaper/verso.svg",
+    ":/insertpaper/fata_intoarsa.svg",
+    ":/insertpaper/verso_intoarsa.svg",
+    ":/insertpaper/hartie_rasturnata.svg",
+    ":/insertpaper/hartie_normala.svg",
+};
+
+QPixmap desen(const QString& fisier, QSize marime) {
+    QPixmap pixmap(marime);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer svg(fisier);
+    QPainter p(&pixmap);
+    svg.render(&p);
+    return pixmap;
+}
+
+QLabel* eticheta(const QString& text, QWidget* parinte, const QRect& unde) {
+    auto* l = new QLabel(text, parinte);
+    l->setWordWrap(true);
+    l->setGeometry(unde);
+    return l;
+}
+
+TKivNumEdit* editMargine(QWidget* parinte, const QRect& unde) {
+    auto* e = new TKivNumEdit(parinte);
+    e->SetNrCifreDupaVirgula(15);
+    e->setGeometry(unde);
+    return e;
+}
+
+// The numeric edit always shows a decimal comma; the number is read as the user's locale writes it.
+double margineDinEdit(const TKivNumEdit& edit) {
+    QString text = edit.Text();
+    text.replace(u',', localaUtilizator().decimalPoint());
+    try {
+        return CitesteNumarReal(text);
+    } catch (const Eroare&) {
+        throw nuEsteReal(edit.Text());
+    }
+}
+
+void puneMarginea(TKivNumEdit& edit, double valoare) {
+    QString text = TextNumarReal(valoare);
+    if (text.contains(u'e', Qt::CaseInsensitive)) {
+        // The edit takes no exponents; a fixed form close enough for a margin.
+        text = localaUtilizator().toString(valoare, 'f', 6);
+        while (text.contains(localaUtilizator().decimalPoint()) && (text.endsWith(u'0')))
+            text.chop(1);
+        if (text.endsWith(localaUtilizator().decimalPoint())) text.chop(1);
+    }
+    edit.SetText(QString());
+    edit.SetText(text);
+}
+
+QPointer<TInsertPaperForm>& dialogulProgramului() {
+    static QPointer<TInsertPaperForm> d;
+    return d;
+}
+
+// Widgets must go before the application object does.
+void distrugeDialogul() {
+    delete dialogulProgramului().data();
+}
+
+} // namespace
+
+TInsertPaperForm::TInsertPaperForm(QWidget* parinte) : QDialog(parinte) {
+    setObjectName(QStringLiteral("InsertPaperForm"));
+    setWindowTitle(QStringLiteral("Introduceti diploma in imprimanta"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(13);
+    setFont(f);
+    setFixedSize(557, 298);
+    creeazaImaginile();
+    creeazaControalele();
+    FormCreate();
+}
+
+void TInsertPaperForm::creeazaImaginile() {
+    for (int i = 0; i < 6; ++i) {
+        const bool mare = i < 4;
+        const QRect unde = mare ? QRect(16, 8, 200, 283) : QRect(0, 0, 30, 68);
+        auto* imagine = new QLabel(this);
+        imagine->setObjectName(QStringLiteral("Image%1").arg(i + 1));
+        imagine->setGeometry(unde);
+        imagine->setPixmap(desen(QString::fromLatin1(fisiereImagini[i]), unde.size()));
+        imagine->setAttribute(Qt::WA_TranslucentBackground);
+        imagine->hide();
+        Imagini[size_t(i)] = imagine;
+    }
+    // The small icon lies over the corner of the sheet picture.
+    Imagini[4]->raise();
+    Imagini[5]->raise();
+}
+
+void TInsertPaperForm::creeazaControalele() {
+    Label1 = eticheta(QStringLiteral("Va rog sa introduceti diploma in imprimanta, asa cum apare in imaginea "
+                                     "din stanga."),
+                      this, QRect(232, 12, 312, 48));
+    Label2 = eticheta(QStringLiteral("Margine stanga, in milimetri."), this, QRect(232, 72, 312, 18));
+    Edit1 = editMargine(this, QRect(232, 92, 140, 24));
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Label3 = eticheta(QStringLiteral("Margine sus, in milimetri."), this, QRect(232, 128, 312, 18));
+    Edit2 = editMargine(this, QRect(232, 148, 140, 24));
+    Edit2->setObjectName(QStringLiteral("Edit2"));
+
+    RzCheckBox1 = new QCheckBox(QStringLiteral("Tiparesc imaginea in oglinda"), this);
+    RzCheckBox1->setObjectName(QStringLiteral("RzCheckBox1"));
+    RzCheckBox1->setGeometry(232, 192, 312, 22);
+    RzCheckBox1->setToolTip(QStringLiteral("Utilizati aceasta bifa pentru a va asigura\n"
+                                           "ca diploma NU se introduce in imprimanta\n"
+                                           "cu cotorul inainte."));
+    connect(RzCheckBox1, &QCheckBox::clicked, this, &TInsertPaperForm::RzCheckBox1Click);
+
+    BitBtn1 = new QPushButton(QStringLiteral("Ok"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(352, 258, 90, 28);
+    BitBtn1->setDefault(true);
+    connect(BitBtn1, &QPushButton::clicked, this, &TInsertPaperForm::BitBtn1Click);
+    BitBtn2 = new QPushButton(QStringLiteral("Renunt"), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setGeometry(452, 258, 90, 28);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TInsertPaperForm::FormCreate() {
+    CentreazaFereastra(this);
+}
+
+TInsertPaperForm& TInsertPaperForm::Instanta() {
+    auto& d = dialogulProgramului();
+    if (!d) {
+        d = new TInsertPaperForm();
+        qAddPostRoutine(distrugeDialogul);
+    }
+    return *d;
+}
+
+void TInsertPaperForm::RzCheckBox1Click() {
+    Imagini[size_t(imagineNebifat_)]->setVisible(!RzCheckBox1->isChecked());
+    Imagini[size_t(imagineBifat_)]->setVisible(RzCheckBox1->isChecked());
+}
+
+void TInsertPaperForm::BitBtn1Click() {
+    protejat(this, [&] {
+        margineDinEdit(*Edit1);
+        margineDinEdit(*Edit2);
+        accept();
+    });
+}
+
+TInsertPaperForm::Raspuns TInsertPaperForm::IntrebaIntroducere(int latura, double stanga, double sus) {
+    TAllStuffReg* setari = SetariCurente();
+    if (!setari) throw Eroare(QStringLiteral("Setarile de tiparire nu sunt incarcate."));
+
+    for (QLabel* imagine : Imagini)
+        imagine->hide();
+
+    // The caption numbers the four ways a sheet can lie; the pictures follow from it.
+    const bool verso = latura == LaturaVerso;
+    const bool opus = setari->OppositeSide;
+    struct Varianta {
+        const char* titlu;
+        int nebifat, bifat;
+    };
+    static const Varianta variante[4] = {{"(1)", 2, 0}, {"(2)", 1, 3}, {"(3)", 1, 3}, {"(4)", 0, 2}};
+    const Varianta& v = variante[(verso ? 2 : 0) + (opus ? 1 : 0)];
+    setWindowTitle(QString::fromLatin1(v.titlu));
+    imagineNebifat_ = v.nebifat;
+    imagineBifat_ = v.bifat;
+
+    const bool hartieRasturnata = setari->FeedMode == 1 || setari->FeedMode == 3;
+    Imagini[hartieRasturnata ? 4 : 5]->show();
+
+    const QString alegere = setari->Oglindire(latura);
+    RzCheckBox1->setChecked(alegere == QLatin1String("*") ? verso != hartieRasturnata
+                                                          : alegere == QLatin1String("D"));
+    puneMarginea(*Edit1, stanga);
+    puneMarginea(*Edit2, sus);
+    RzCheckBox1Click();
+
+    Raspuns r;
+    r.rezultat = dialoguri().arataModal(*this);
+    r.oglindesc = RzCheckBox1->isChecked();
+    setari->SeteazaOglindire(latura, r.oglindesc ? QStringLiteral("D") : QStringLiteral("N"));
+    if (r.rezultat == QDialog::Accepted) {
+        r.stanga = margineDinEdit(*Edit1);
+        r.sus = margineDinEdit(*Edit2);
+    } else {
+        // Cancelling never fails: the margins stay as they were given.
+        r.stanga = stanga;
+        r.sus = sus;
+    }
+    return r;
+}
+
+TInsertPaperForm::Raspuns IntrebaIntroducere(int latura, double stanga, double sus) {
+    return TInsertPaperForm::Instanta().IntrebaIntroducere(latura, stanga, sus);
+}

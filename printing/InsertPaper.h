@@ -1,0 +1,122 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class TKivNumEdit;
+
+// The comma-text form of a list: an item holding a blank, a comma, a double quote or a control
+// character is put in double quotes with its inner quotes doubled.
+QString TextCuVirgule(const QStringList& elemente);
+// Reads it back: quoted items as written, unquoted ones end at a comma or a blank.
+QStringList DesparteTextCuVirgule(const QString& text);
+
+// A number as the user writes it: the shortest form with up to 15 significant digits and the
+// decimal separator of the user's locale.
+QString TextNumarReal(double valoare);
+// Reads such a text; anything else fails with "'%s' is not a valid floating point value".
+double CitesteNumarReal(const QString& text);
+
+// The two sides of the sheet.
+enum LaturaDiploma { LaturaFata = 0, LaturaVerso = 1 };
+
+// What the printer preparation found out and the per-side margins and turns, kept under
+// "SOFTWARE\Orvanta\Kalvor\2006\Comun". Loaded when created, written back when released.
+class TAllStuffReg {
+public:
+    // Fails (and writes nothing) when the stored values cannot be read.
+    TAllStuffReg();
+    ~TAllStuffReg();
+    TAllStuffReg(const TAllStuffReg&) = delete;
+    TAllStuffReg& operator=(const TAllStuffReg&) = delete;
+
+    static QString Cheie();
+
+    bool Configured = false;
+    bool OppositeSide = false;
+    bool LineRight = false;
+    bool LineBottom = false;
+    int FeedMode = 0;
+    double FrontLeft = 0.0, FrontTop = 0.0;
+    double BackLeft = 0.0, BackTop = 0.0;
+    QString PrinterName;
+    int PrinterIndex = 0;
+    QString OglindescFata = QStringLiteral("*");
+    QString OglindescVerso = QStringLiteral("*");
+
+    // The turn choice of a side: "*" never chosen, "D" turned, "N" not; "*" for another side.
+    QString Oglindire(int latura) const;
+    void SeteazaOglindire(int latura, const QString& alegere);
+    // The margins of a side, millimetres.
+    double MargineStanga(int latura) const { return latura == LaturaVerso ? BackLeft : FrontLeft; }
+    double MargineSus(int latura) const { return latura == LaturaVerso ? BackTop : FrontTop; }
+    void SeteazaMargini(int latura, double stanga, double sus);
+
+    // The stored "all" value of these fields.
+    QString TextAll() const;
+    // Writes the three values now (release does it too).
+    void Scrie() const;
+
+private:
+    void incarca();
+    void citesteAll(const QString& all);
+};
+
+// The settings object in use, or nullptr: the first one created while none is.
+TAllStuffReg* SetariCurente();
+
+// Sets the printer up for the next job: A4, portrait or landscape, high quality, monochrome.
+void PregatesteImprimanta(bool portret);
+
+// How the sheet goes in for one side, and its margins.
+class TInsertPaperForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TInsertPaperForm(QWidget* parinte = nullptr);
+
+    // The one dialog of the program, made on first use; it lives until the application ends.
+    static TInsertPaperForm& Instanta();
+
+    struct Raspuns {
+        int rezultat = QDialog::Rejected;
+        bool oglindesc = false;
+        double stanga = 0.0;
+        double sus = 0.0;
+    };
+    // Asks for a side (LaturaFata, LaturaVerso), starting from the given margins; reads the
+    // paper path from SetariCurente() and stores the side's turn choice there.
+    Raspuns IntrebaIntroducere(int latura, double stanga, double sus);
+
+    // The sheet pictures: Image1 front, Image2 back, Image3 and Image4 the same turned;
+    // Image5 the sheet upside down, Image6 upright.
+    std::array<QLabel*, 6> Imagini{};
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    TKivNumEdit* Edit1;
+    TKivNumEdit* Edit2;
+    QCheckBox* RzCheckBox1;
+    QPushButton* BitBtn1;
+    QPushButton* BitBtn2;
+
+public slots:
+    void BitBtn1Click();
+    void RzCheckBox1Click();
+
+private:
+    void FormCreate();
+    void creeazaImaginile();
+    void creeazaControalele();
+
+    // The pictures for the clear and the ticked check box.
+    int imagineNebifat_ = 2;
+    int imagineBifat_ = 0;
+};
+
+// The paper-insertion dialog of the program (TInsertPaperForm::Instanta()).
+TInsertPaperForm::Raspuns IntrebaIntroducere(int latura, double stanga, double sus);
