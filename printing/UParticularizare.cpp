@@ -1,0 +1,367 @@
+#include "printing/UParticularizare.h"
+
+#include "platform/Cai.h"
+#include "platform/Dialoguri.h"
+#include "platform/Eroare.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QtEndian>
+#include <array>
+
+namespace {
+// Tags of the typed values of the file.
+enum Eticheta : quint8 {
+    Int8 = 2,
+    Int16 = 3,
+    Int32 = 4,
+    Text8 = 6,
+    Text32 = 12,
+    TextUtf16 = 18,
+    TextUtf8 = 20,
+};
+
+constexpr int formatLista = 0;
+constexpr int versiuneScrisa = 2;
+
+QString eroareFormat() {
+    return QStringLiteral("Invalid format");
+}
+
+// Code page 1250 from 0x80 upwards; the bytes the code page leaves free keep their value, as the
+// system's own conversion does.
+constexpr std::array<char16_t, 128> cp1250 = {
+    0x20AC, 0x0081, 0x201A, 0x0083, 0x201E, 0x2026, 0x2020, 0x2021, 0x0088, 0x2030, 0x0160, 0x2039, 0x015A,
+    0x0164, 0x017D, 0x0179, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x0098, 0x2122,
+    0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A, 0x00A0, 0x02C7, 0x02D8, 0x0141, 0x00A4, 0x0104, 0x00A6,
+    0x00A7, 0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B, 0x00B0, 0x00B1, 0x02DB, 0x0142,
+    0x00B4, 0x00B5, 0x00B6, 0x00B7, 0x00B8, 0x0105, 0x015F, 0x00BB, 0x013D, 0x02DD, 0x013E, 0x017C, 0x0154,
+    0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7, 0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD,
+    0x00CE, 0x010E, 0x0110, 0x0143, 0x0147, 0x00D3, 0x00D4, 0x0150, 0x00D6, 0x00D7, 0x0158, 0x016E, 0x00DA,
+    0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF, 0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7,
+    0x010D, 0x00E9, 0x0119, 0x00EB, 0x011B, 0x00ED, 0x00EE, 0x010F, 0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4,
+    0x0151, 0x00F6, 0x00F7, 0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
+};
+
+QString dinCp1250(const QByteArray& octeti) {
+    QString text;
+    text.reserve(octeti.size());
+    for (const char c : octeti) {
+        const auto b = static_cast<quint8>(c);
+        text.append(b < 0x80 ? QChar(b) : QChar(cp1250[b - 0x80]));
+    }
+    return text;
+}
+
+bool doarSapteBiti(const QString& text) {
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+// Reads typed values from the file's bytes; every fault throws the message of the format.
+class CititorValori {
+public:
+    explicit CititorValori(const QByteArray& octeti) : octeti_(octeti) {}
+
+    int intreg() {
+        switch (octet()) {
+        case Int8:
+            return static_cast<qint8>(octet());
+        case Int16:
+            return qFromLittleEndian<qint16>(bucata(2).constData());
+        case Int32:
+            return qFromLittleEndian<qint32>(bucata(4).constData());
+        default:
+            throw Eroare(QStringLiteral("Invalid property value"));
+        }
+    }
+
+    QString text() {
+        switch (octet()) {
+        case Text8:
+            return dinCp1250(bucata(octet()));
+        case Text32:
+            return dinCp1250(bucata(lungime32()));
+        case TextUtf16: {
+            const QByteArray unitati = bucata(lungime32() * 2);
+            QString text(unitati.size() / 2, Qt::Uninitialized);
+            for (qsizetype i = 0; i < text.size(); ++i)
+                text[i] = QChar(qFromLittleEndian<quint16>(unitati.constData() + 2 * i));
+            return text;
+        }
+        case TextUtf8:
+            return QString::fromUtf8(bucata(lungime32()));
+        default:
+            throw Eroare(QStringLiteral("Invalid property value"));
+        }
+    }
+
+private:
+    static Eroare sfarsitPrematur() { return Eroare(QStringLiteral("Stream read error")); }
+
+    quint8 octet() { return static_cast<quint8>(bucata(1).at(0)); }
+    qint64 lungime32() { return qFromLittleEndian<quint32>(bucata(4).constData()); }
+
+    // The next n bytes; a length beyond the end of the file is a file that ends early.
+    QByteArray bucata(qint64 n) {
+        if (n > octeti_.size() - pozitie_) throw sfarsitPrematur();
+        QByteArray parte = octeti_.mid(pozitie_, n);
+        pozitie_ += n;
+        return parte;
+    }
+
+    const QByteArray& octeti_;
+    qint64 pozitie_ = 0;
+};
+
+// Writes typed values, always in their shortest form.
+class ScriitorValori {
+public:
+    void intreg(int v) {
+        if (v >= -128 && v <= 127) {
+            octet(Int8);
+            octet(static_cast<quint8>(static_cast<qint8>(v)));
+        } else if (v >= -32768 && v <= 32767) {
+            octet(Int16);
+            adauga(qToLittleEndian(static_cast<qint16>(v)));
+        } else {
+            octet(Int32);
+            adauga(qToLittleEndian(static_cast<qint32>(v)));
+        }
+    }
+
+    void text(const QString& text) {
+        if (!doarSapteBiti(text)) {
+            const QByteArray utf8 = text.toUtf8();
+            octet(TextUtf8);
+            adauga(qToLittleEndian(static_cast<quint32>(utf8.size())));
+            octeti_.append(utf8);
+            return;
+        }
+        const QByteArray ascii = text.toLatin1();
+        if (ascii.size() <= 255) {
+            octet(Text8);
+            octet(static_cast<quint8>(ascii.size()));
+        } else {
+            octet(Text32);
+            adauga(qToLittleEndian(static_cast<quint32>(ascii.size())));
+        }
+        octeti_.append(ascii);
+    }
+
+    const QByteArray& octeti() const { return octeti_; }
+
+private:
+    void octet(quint8 b) { octeti_.append(static_cast<char>(b)); }
+    template <class T> void adauga(T valoareLittleEndian) {
+        octeti_.append(reinterpret_cast<const char*>(&valoareLittleEndian), sizeof(T));
+    }
+
+    QByteArray octeti_;
+};
+
+std::unique_ptr<TParticularizareTextArea> citesteInregistrare(CititorValori& cititor) {
+    const int versiune = cititor.intreg();
+    if (versiune < 0 || versiune > versiuneScrisa) throw Eroare(eroareFormat());
+    auto rec = std::make_unique<TParticularizareTextArea>();
+    rec->NumeFormular = cititor.text();
+    rec->NumeTextArea = cititor.text();
+    rec->Aliniere = cititor.intreg();
+    rec->DeplasareOrizontala = cititor.intreg();
+    rec->DeplasareVerticala = cititor.intreg();
+    rec->NumeFont = cititor.text();
+    if (versiune >= 1) rec->TextRedefinit = cititor.text();
+    if (versiune >= 2) {
+        rec->StilItalic = cititor.intreg();
+        rec->StilBold = cititor.intreg();
+        rec->FontSpecificat = cititor.text();
+    }
+    return rec;
+}
+
+void scrieInregistrare(ScriitorValori& scriitor, const TParticularizareTextArea& rec) {
+    scriitor.intreg(versiuneScrisa);
+    scriitor.text(rec.NumeFormular);
+    scriitor.text(rec.NumeTextArea);
+    scriitor.intreg(rec.Aliniere);
+    scriitor.intreg(rec.DeplasareOrizontala);
+    scriitor.intreg(rec.DeplasareVerticala);
+    scriitor.text(rec.NumeFont);
+    scriitor.text(rec.TextRedefinit);
+    scriitor.intreg(rec.StilItalic);
+    scriitor.intreg(rec.StilBold);
+    scriitor.text(rec.FontSpecificat);
+}
+
+// A name beside the damaged file that no file holds yet: licenta-deteriorat-<moment>[-n].lic.
+QString numeDeoparte(const QString& cale) {
+    const QFileInfo info(cale);
+    const QString baza = info.dir().filePath(info.completeBaseName() + QStringLiteral("-deteriorat-") +
+                                             QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss"));
+    const QString extensie = info.suffix().isEmpty() ? QString() : "." + info.suffix();
+    QString nume = baza + extensie;
+    for (int n = 2; QFileInfo::exists(nume); ++n)
+        nume = baza + "-" + QString::number(n) + extensie;
+    return nume;
+}
+
+bool puneDeoparte(const QString& cale, const QString& destinatie) {
+    return QFile::rename(cale, destinatie) || QFile::copy(cale, destinatie);
+}
+
+TFontFormular* fontDinFereastra(const TFormularTextArea& zona, const QString& numeFont) {
+    if (numeFont.isEmpty()) return nullptr;
+    return qobject_cast<TFontFormular*>(zona.window()->findChild<QObject*>(numeFont));
+}
+
+std::unique_ptr<TListaParticularizareTextArea>& listaProces() {
+    static std::unique_ptr<TListaParticularizareTextArea> lista;
+    return lista;
+}
+
+void instaleazaCautarea() {
+    instaleazaCautareAjustare([](const TFormularTextArea& zona) -> std::optional<TAjustareTextArea> {
+        const TParticularizareTextArea* rec = FindCustomisation(zona, false);
+        if (!rec) return std::nullopt;
+        return rec->ajustare();
+    });
+}
+} // namespace
+
+TAjustareTextArea TParticularizareTextArea::ajustare() const {
+    TAjustareTextArea a;
+    a.Aliniere = Aliniere;
+    a.DeplasareOrizontala = DeplasareOrizontala;
+    a.DeplasareVerticala = DeplasareVerticala;
+    a.Font = Font.data();
+    a.TextRedefinit = TextRedefinit;
+    a.StilItalic = StilItalic;
+    a.StilBold = StilBold;
+    a.FontSpecificat = FontSpecificat;
+    return a;
+}
+
+TListaParticularizareTextArea::TListaParticularizareTextArea(QString caleFisier)
+    : cale_(std::move(caleFisier)) {}
+
+TParticularizareTextArea* TListaParticularizareTextArea::CautaParticularizare(const QString& numeFereastra,
+                                                                              const QString& numeZona,
+                                                                              bool creeaza) {
+    for (auto it = inregistrari_.rbegin(); it != inregistrari_.rend(); ++it)
+        if ((*it)->NumeFormular == numeFereastra && (*it)->NumeTextArea == numeZona) return it->get();
+    if (!creeaza) return nullptr;
+    auto rec = std::make_unique<TParticularizareTextArea>();
+    rec->NumeFormular = numeFereastra;
+    rec->NumeTextArea = numeZona;
+    inregistrari_.push_back(std::move(rec));
+    SalveazaFisier();
+    return inregistrari_.back().get();
+}
+
+void TListaParticularizareTextArea::IncarcaFisier(const QString& cale) {
+    QFile fisier(cale);
+    if (!fisier.open(QIODevice::ReadOnly))
+        throw Eroare::format("Cannot open file \"%s\". %s",
+                             {QDir::toNativeSeparators(cale), fisier.errorString()});
+    const QByteArray octeti = fisier.readAll();
+    CititorValori cititor(octeti);
+    if (cititor.intreg() != formatLista) throw Eroare(eroareFormat());
+    const int numarInregistrari = cititor.intreg();
+    if (numarInregistrari < 0) throw Eroare(eroareFormat());
+    for (int i = 0; i < numarInregistrari; ++i)
+        inregistrari_.push_back(citesteInregistrare(cititor));
+}
+
+QByteArray TListaParticularizareTextArea::serializeaza() const {
+    ScriitorValori scriitor;
+    scriitor.intreg(formatLista);
+    scriitor.intreg(numar());
+    for (const auto& rec : inregistrari_)
+        scrieInregistrare(scriitor, *rec);
+    return scriitor.octeti();
+}
+
+void TListaParticularizareTextArea::SalveazaFisier() const {
+    if (salvareBlocata_)
+        throw Eroare::format(
+            "Particularizarile nu pot fi salvate: fisierul \"%s\" este deteriorat si nu a putut "
+            "fi pus deoparte. Mutati-l sau stergeti-l si reporniti programul.",
+            {QDir::toNativeSeparators(cale_)});
+    QDir().mkpath(QFileInfo(cale_).absolutePath());
+    // A temporary file replaces the old one only when written whole: a crash or a full disk
+    // never leaves a truncated file.
+    QSaveFile fisier(cale_);
+    const auto nuSePoateCrea = [&] {
+        return Eroare::format("Cannot create file \"%s\". %s",
+                              {QDir::toNativeSeparators(cale_), fisier.errorString()});
+    };
+    if (!fisier.open(QIODevice::WriteOnly)) throw nuSePoateCrea();
+    const QByteArray octeti = serializeaza();
+    if (fisier.write(octeti) != octeti.size()) throw nuSePoateCrea();
+    if (!fisier.commit()) throw nuSePoateCrea();
+}
+
+void TListaParticularizareTextArea::IncarcaSauPuneDeoparte() {
+    if (!QFileInfo::exists(cale_)) return;
+    try {
+        IncarcaFisier(cale_);
+        return;
+    } catch (const Eroare& e) {
+        const QString deoparte = numeDeoparte(cale_);
+        if (!puneDeoparte(cale_, deoparte)) {
+            salvareBlocata_ = true;
+            dialoguri().avertisment(
+                nullptr,
+                Eroare::format("Fisierul cu particularizarile campurilor \"%s\" este deteriorat (%s) si nu a "
+                               "putut fi pus deoparte. Se folosesc cele %s particularizari citite "
+                               "inainte de eroare, dar nu se salveaza nimic peste fisier.",
+                               {QDir::toNativeSeparators(cale_), e.text(), QString::number(numar())})
+                    .text());
+            return;
+        }
+        dialoguri().avertisment(
+            nullptr,
+            Eroare::format("Fisierul cu particularizarile campurilor \"%s\" este deteriorat (%s). A fost "
+                           "pastrat sub numele \"%s\"; se folosesc cele %s particularizari citite "
+                           "inainte de eroare.",
+                           {QDir::toNativeSeparators(cale_), e.text(), QDir::toNativeSeparators(deoparte),
+                            QString::number(numar())})
+                .text());
+    }
+    if (numar() == 0) return;
+    try {
+        SalveazaFisier();
+    } catch (const Eroare& e) {
+        dialoguri().avertisment(nullptr, e.text());
+    }
+}
+
+TListaParticularizareTextArea& Particularizari() {
+    auto& lista = listaProces();
+    if (!lista) {
+        // Made before loading, so a repaint during the warning of a damaged file finds it.
+        lista =
+            std::make_unique<TListaParticularizareTextArea>(Cai::inDosarDate(QStringLiteral("licenta.lic")));
+        instaleazaCautarea();
+        lista->IncarcaSauPuneDeoparte();
+    }
+    return *lista;
+}
+
+void IncarcaParticularizarile() {
+    listaProces().reset();
+    Particularizari();
+}
+
+QString NumeFereastraProprietar(const TFormularTextArea& zona) {
+    return zona.window()->objectName();
+}
+
+TParticularizareTextArea* FindCustomisation(const TFormularTextArea& zona, bool creeaza) {
+    TParticularizareTextArea* rec =
+        Particularizari().CautaParticularizare(NumeFereastraProprietar(zona), zona.objectName(), creeaza);
+    if (rec) rec->Font = fontDinFereastra(zona, rec->NumeFont);
+    return rec;
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "printing/FontFormular.h"
+#include "printing/QFormularTextArea.h"
+
+#include <QByteArray>
+#include <QPointer>
+#include <QString>
+#include <memory>
+#include <vector>
+
+// One user adjustment of one text area of a form window, kept in "licenta.lic". Every field
+// at its zero value changes nothing.
+class TParticularizareTextArea {
+public:
+    QString NumeFormular;        // component name of the window that owns the area
+    QString NumeTextArea;        // component name of the area
+    int Aliniere = 0;            // 0 keep, 1 left, 2 centre, 3 right
+    int DeplasareOrizontala = 0; // -1, 0, +1 half millimetres
+    int DeplasareVerticala = 0;  // -1, 0, +1 half millimetres
+    QString NumeFont;            // a TFontFormular of the same window; empty: none
+    QString TextRedefinit;       // replaces the area's text; empty: none
+    int StilItalic = 0;          // 0 keep, 1 italic, 2 upright
+    int StilBold = 0;            // 0 keep, 1 bold, 2 normal
+    QString FontSpecificat;      // installed typeface replacing the font's face; empty: none
+
+    // Not stored: the font named by NumeFont, resolved again on every lookup.
+    QPointer<TFontFormular> Font;
+
+    // What painting and printing take from it.
+    TAjustareTextArea ajustare() const;
+};
+
+// The adjustments in file order, with the path of their file. Names compare exactly; when a
+// key occurs more than once the last record wins.
+class TListaParticularizareTextArea {
+public:
+    explicit TListaParticularizareTextArea(QString caleFisier);
+
+    const QString& caleFisier() const { return cale_; }
+    int numar() const { return static_cast<int>(inregistrari_.size()); }
+    TParticularizareTextArea& operator[](int i) { return *inregistrari_[static_cast<size_t>(i)]; }
+
+    // The last record with this key; when there is none and creeaza is set, a new empty one is
+    // appended and the file saved at once.
+    TParticularizareTextArea* CautaParticularizare(const QString& numeFereastra, const QString& numeZona,
+                                                   bool creeaza);
+
+    // Appends the records of the file one by one; on a damaged file throws Eroare with the
+    // records read before the fault already appended.
+    void IncarcaFisier(const QString& cale);
+    // Writes every record as version 2 to a temporary file that then replaces the old one.
+    void SalveazaFisier() const;
+
+    // Loads the list's own file when it exists. A damaged file is moved aside under a new name
+    // (never overwritten), the user is told, and the records read before the fault are kept
+    // and saved as the new file.
+    void IncarcaSauPuneDeoparte();
+
+    // The file's bytes for these records.
+    QByteArray serializeaza() const;
+
+private:
+    QString cale_;
+    // A damaged file that could not be moved aside is never written over.
+    bool salvareBlocata_ = false;
+    std::vector<std::unique_ptr<TParticularizareTextArea>> inregistrari_;
+};
+
+// The process-wide list; on first use it is made for "licenta.lic" in the data folder and that
+// file is loaded. It also installs the lookup used by painting and printing.
+TListaParticularizareTextArea& Particularizari();
+// At start-up: the process-wide list afresh from the data folder, with the lookup installed.
+void IncarcaParticularizarile();
+
+// The name of the window that owns the area: the component name of its top-level window.
+QString NumeFereastraProprietar(const TFormularTextArea& zona);
+// The area's adjustment (created and saved when missing and creeaza is set), with its font
+// resolved among the window's components; none when there is no record.
+TParticularizareTextArea* FindCustomisation(const TFormularTextArea& zona, bool creeaza);
