@@ -3,7 +3,10 @@
 #include "Versiune.h"
 #include "app/UErrCodePage.h"
 #include "app/USplashForm.h"
+#include "data/UDm.h"
 #include "entry/UEditorConfigGlobal.h"
+#include "entry/UListaElevi.h"
+#include "entry/UListaGenerica.h"
 #include "platform/Ecran.h"
 #include "platform/Protejat.h"
 
@@ -84,11 +87,23 @@ void TVardolineMain::creeazaMeniul() {
 
 void TVardolineMain::FormCreate() {
     DimensioneazaFereastraPrincipala(this);
+    ListaElevi = new TListaElevi(this);
+    setCentralWidget(ListaElevi);
+    // Without a data module (a window made on its own) there is nothing to list.
+    if (DM()) protejat(this, [&] { ListaElevi->IncarcaLista(); });
 }
 
 // The windows behind these entries come with their own parts of the program.
 void TVardolineMain::Configurarediploma1Click() {}
-void TVardolineMain::Configurarescoala1Click() {}
+void TVardolineMain::Configurarescoala1Click() {
+    protejat(this, [&] {
+        auto lista = std::make_unique<TListaGenerica>(this);
+        lista->setWindowTitle(QStringLiteral("Configurare scoala"));
+        lista->Tabel = QStringLiteral("SCOALA");
+        lista->IncarcaLista();
+        dialoguri().arataModal(*lista);
+    });
+}
 void TVardolineMain::Formatnote1Click() {
     protejat(this, [&] {
         const std::unique_ptr<TEditorConfigGlobal> editor(new TEditorConfigGlobal(this));
@@ -96,4 +111,11 @@ void TVardolineMain::Formatnote1Click() {
     });
 }
 void TVardolineMain::Configurareimprimanta2Click() {}
-void TVardolineMain::ImportdinExcel1Click() {}
+void TVardolineMain::ImportdinExcel1Click() {
+    protejat(this, [&] {
+        const auto liste = findChildren<TListaElevi*>(Qt::FindDirectChildrenOnly);
+        if (liste.isEmpty()) return;
+        liste.last()->IncarcaLista();
+        liste.last()->Filtreaza();
+    });
+}

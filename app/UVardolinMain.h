@@ -5,6 +5,7 @@
 
 class QAction;
 class QMenu;
+class TListaElevi;
 
 // The main window: the student list and the menu of the configuration windows.
 class TVardolineMain : public QMainWindow {
@@ -22,6 +23,7 @@ public:
     QMenu* Help1;
     QAction* Desprenoi1;
     QAction* Despreaplicatie1;
+    TListaElevi* ListaElevi = nullptr;
 
 public slots:
     void Configurarediploma1Click();

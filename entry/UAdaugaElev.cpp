@@ -1,0 +1,133 @@
+#include "entry/UAdaugaElev.h"
+
+#include "data/UDm.h"
+#include "data/UProfilDiploma.h"
+#include "data/UTabele.h"
+#include "data/UValoareCamp.h"
+#include "entry/UEditeaza.h"
+#include "entry/UEditorGenericComplex.h"
+#include "entry/UModelLinii.h"
+#include "platform/Ecran.h"
+#include "platform/Protejat.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const QString Elevi = QStringLiteral("ELEVI");
+const QString Scoala = QStringLiteral("SCOALA");
+
+// The entity tables other than the students', whose rows a student links to.
+QStringList tabeleLegate() {
+    QStringList r;
+    if (const auto* clasa = ListaTabeleInregistrata())
+        for (const TLinieTabel& t : clasa->Creeaza()->linii())
+            if (t.NUME_TABEL != Elevi) r << t.NUME_TABEL;
+    return r;
+}
+} // namespace
+
+TAdaugaElev::TAdaugaElev(QWidget* owner) : QDialog(owner) {
+    setObjectName(QStringLiteral("AdaugaElev"));
+    setWindowTitle(QStringLiteral("Adauga elev"));
+    resize(585, 330);
+    auto* l = new QHBoxLayout(this);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(0);
+
+    auto* stanga = new QVBoxLayout;
+    stanga->setSpacing(0);
+    PanelScoala = new QWidget(this);
+    PanelScoala->setObjectName(QStringLiteral("PanelScoala"));
+    auto* ls = new QHBoxLayout(PanelScoala);
+    ls->setContentsMargins(8, 4, 4, 4);
+    auto* eticheta = new QLabel(QStringLiteral("Scoala:"), PanelScoala);
+    CbScoala = new QComboBox(PanelScoala);
+    CbScoala->setObjectName(QStringLiteral("CbScoala"));
+    ls->addWidget(eticheta);
+    ls->addWidget(CbScoala, 1);
+    PanelScoala->hide();
+    stanga->addWidget(PanelScoala);
+    Editor = new TEditorGenericComplex(this);
+    stanga->addWidget(Editor, 1);
+    l->addLayout(stanga, 1);
+
+    auto* dreapta = new QWidget(this);
+    dreapta->setFixedWidth(81);
+    dreapta->setStyleSheet(StilButoane());
+    auto* butoane = new QVBoxLayout(dreapta);
+    butoane->setContentsMargins(6, 8, 6, 8);
+    RzBitBtn1 = new QPushButton(QStringLiteral("Ok"), dreapta);
+    RzBitBtn1->setObjectName(QStringLiteral("RzBitBtn1"));
+    RzBitBtn2 = new QPushButton(QStringLiteral("Renunt"), dreapta);
+    RzBitBtn2->setObjectName(QStringLiteral("RzBitBtn2"));
+    butoane->addWidget(RzBitBtn1);
+    butoane->addWidget(RzBitBtn2);
+    butoane->addStretch();
+    l->addWidget(dreapta);
+
+    connect(RzBitBtn1, &QPushButton::clicked, this, &TAdaugaElev::RzBitBtn1Click);
+    connect(RzBitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    CentreazaFereastra(this);
+}
+
+void TAdaugaElev::Nou() {
+    Editor->Incarca(-1, -1, Elevi);
+    IncarcaScolile();
+}
+
+void TAdaugaElev::Deschide(int id) {
+    IdElev = id;
+    Editor->Incarca(id, -1, Elevi);
+    IncarcaScolile();
+}
+
+// With one school there is nothing to choose; the links go to it without asking.
+void TAdaugaElev::IncarcaScolile() {
+    CbScoala->clear();
+    const auto* profil = ProfilInregistrat();
+    if (!profil || !tabeleLegate().contains(Scoala)) return;
+    GardaTranzactie garda;
+    {
+        InchideLaIesire inchide(Q5());
+        Q5().seteazaSql(QStringLiteral("select ID_SCOALA from SCOALA order by ID_SCOALA"));
+        Q5().deschide();
+        for (; !Q5().eof(); Q5().urmator()) {
+            const int id = int(Q5().intreg(QStringLiteral("ID_SCOALA")));
+            CbScoala->addItem(ParseExp(profil->ListaCampuriGeneric(), id, Scoala), id);
+        }
+    }
+    const std::optional<int> legata = IdElev == -1 ? std::nullopt : RandulLegat(Scoala, IdElev);
+    const int index = legata ? CbScoala->findData(*legata) : 0;
+    CbScoala->setCurrentIndex(std::max(index, 0));
+    PanelScoala->setVisible(CbScoala->count() > 1);
+}
+
+std::optional<int> TAdaugaElev::ScoalaAleasa() const {
+    if (CbScoala->count() <= 1 || CbScoala->currentIndex() < 0) return std::nullopt;
+    return CbScoala->currentData().toInt();
+}
+
+void TAdaugaElev::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (afisata_) return;
+    afisata_ = true;
+    Editor->LaAfisare();
+}
+
+// All or nothing: the student row, every value and the school links in one transaction.
+void TAdaugaElev::RzBitBtn1Click() {
+    protejat(this, [&] {
+        if (!Editor->PotSalva()) return;
+        GardaTranzactie garda;
+        const int id = IdElev == -1 ? InsereazaRandNou(Elevi) : IdElev;
+        Editor->Salveaza(id, -1, Elevi);
+        for (const QString& tabel : tabeleLegate())
+            AsiguraLegaturi(tabel, id, tabel == Scoala ? ScoalaAleasa() : std::nullopt);
+        garda.Commit();
+        accept();
+    });
+}

@@ -1,0 +1,82 @@
+#include "entry/UEditeaza.h"
+
+#include "data/UDm.h"
+#include "data/UTabele.h"
+#include "data/UValoareCamp.h"
+#include "entry/UEditorGenericComplex.h"
+#include "entry/UModelLinii.h"
+#include "platform/Ecran.h"
+#include "platform/Protejat.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+int InsereazaRandNou(const QString& tabel) {
+    VerificaNumeTabel(tabel);
+    int id = 0;
+    {
+        InchideLaIesire inchide(Q1());
+        Q1().seteazaSql(QStringLiteral("SELECT GEN_ID(G_ID_%1,1) AS \"ID\" FROM RDB$DATABASE").arg(tabel));
+        Q1().deschide();
+        id = int(Q1().intreg(QStringLiteral("ID")));
+    }
+    Q1().seteazaSql(tabel == QLatin1String("ELEVI")
+                        ? QStringLiteral("insert into    ELEVI    (ID_ELEVI) values    (:id)")
+                        : QStringLiteral("insert into %1 (ID_%1) values (:id)").arg(tabel));
+    Q1().param(QStringLiteral("id"), id);
+    Q1().executa();
+    return id;
+}
+
+TEditeaza::TEditeaza(QWidget* owner) : QDialog(owner) {
+    setObjectName(QStringLiteral("Editeaza"));
+    setWindowTitle(QStringLiteral("Editeaza"));
+    resize(441, 325);
+    auto* l = new QHBoxLayout(this);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(0);
+    Editor = new TEditorGenericComplex(this);
+    l->addWidget(Editor, 1);
+
+    auto* dreapta = new QWidget(this);
+    dreapta->setFixedWidth(79);
+    dreapta->setStyleSheet(StilButoane());
+    auto* butoane = new QVBoxLayout(dreapta);
+    butoane->setContentsMargins(6, 8, 6, 8);
+    RzBitBtn1 = new QPushButton(QStringLiteral("Ok"), dreapta);
+    RzBitBtn1->setObjectName(QStringLiteral("RzBitBtn1"));
+    RzBitBtn2 = new QPushButton(QStringLiteral("Renunt"), dreapta);
+    RzBitBtn2->setObjectName(QStringLiteral("RzBitBtn2"));
+    butoane->addWidget(RzBitBtn1);
+    butoane->addWidget(RzBitBtn2);
+    butoane->addStretch();
+    l->addWidget(dreapta);
+
+    connect(RzBitBtn1, &QPushButton::clicked, this, &TEditeaza::RzBitBtn1Click);
+    connect(RzBitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    CentreazaFereastra(this);
+}
+
+void TEditeaza::Nou() {
+    Editor->Incarca(-1, -1, Tabel);
+}
+
+void TEditeaza::Deschide(int id) {
+    IdEntitate = id;
+    Editor->Incarca(-1, id, Tabel);
+}
+
+// A new row gets its id only when saved; a refused or failed save writes nothing and the drawn
+// id is lost. Students without a link to this table are linked to it in the same transaction.
+void TEditeaza::RzBitBtn1Click() {
+    protejat(this, [&] {
+        if (!Editor->PotSalva()) return;
+        GardaTranzactie garda;
+        const int id = IdEntitate == -1 ? InsereazaRandNou(Tabel) : IdEntitate;
+        Editor->Salveaza(-1, id, Tabel);
+        if (Tabel != QLatin1String("ELEVI")) AsiguraLegaturi(Tabel, std::nullopt);
+        garda.Commit();
+        accept();
+    });
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+class TEditorGenericComplex;
+
+// Draws the next id of an entity table from its generator and inserts the row with only that
+// id. Runs inside the caller's transaction.
+int InsereazaRandNou(const QString& tabel);
+
+// The window of one row of an entity table other than the students (the school).
+class TEditeaza : public QDialog {
+    Q_OBJECT
+public:
+    explicit TEditeaza(QWidget* owner = nullptr);
+
+    TEditorGenericComplex* Editor;
+    QPushButton* RzBitBtn1; // Ok
+    QPushButton* RzBitBtn2; // Renunt
+
+    QString Tabel;
+    int IdEntitate = -1;
+
+    void Nou();
+    void Deschide(int id);
+
+public slots:
+    void RzBitBtn1Click();
+};

@@ -1,0 +1,176 @@
+#include "entry/UListaElevi.h"
+
+#include "data/UDm.h"
+#include "data/UProfilDiploma.h"
+#include "data/UValoareCamp.h"
+#include "entry/UAdaugaElev.h"
+#include "entry/UEditorGeneric.h"
+#include "platform/Protejat.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+const QString SelectatiElevul = QStringLiteral("Va rog selectati un elev!");
+
+TListaElevi::CreatorButonFormular& creatorButon() {
+    static TListaElevi::CreatorButonFormular creator;
+    return creator;
+}
+
+QString descriereElev() {
+    const auto* profil = ProfilInregistrat();
+    if (!profil) throw Eroare(QStringLiteral("Nu ai inclus nici o \"lista profil\""));
+    return profil->ListaCampuriElev();
+}
+} // namespace
+
+void TListaElevi::seteazaCreatorButonFormular(CreatorButonFormular creator) {
+    creatorButon() = std::move(creator);
+}
+
+TListaElevi::TListaElevi(QWidget* owner) : QFrame(owner) {
+    resize(581, 305);
+    auto* l = new QVBoxLayout(this);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(0);
+
+    auto* sus = new QWidget(this);
+    sus->setFixedHeight(49);
+    auto* ls = new QHBoxLayout(sus);
+    ls->setContentsMargins(0, 0, 8, 0);
+    Panel2 = new QFrame(sus);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    ls->addWidget(Panel2);
+    ls->addStretch();
+    Label1 = new QLabel(QStringLiteral("Cauta:"), sus);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    RzEdit1 = new QLineEdit(sus);
+    RzEdit1->setObjectName(QStringLiteral("RzEdit1"));
+    RzEdit1->setFixedSize(257, 21);
+    ls->addWidget(Label1);
+    ls->addWidget(RzEdit1);
+    l->addWidget(sus);
+
+    Model = new TModelLinii(
+        QStringLiteral("Nume si prenume"), [this](const TLinieDescrisa& linie) { return VTGetText(linie); },
+        this);
+    VT = CreeazaListaVT(this, Model, 512);
+    l->addWidget(VT, 1);
+
+    auto* jos = new QWidget(this);
+    jos->setFixedHeight(30);
+    jos->setStyleSheet(StilButoane());
+    auto* lj = new QHBoxLayout(jos);
+    lj->setContentsMargins(4, 2, 4, 2);
+    RzBitBtn1 = new QPushButton(QStringLiteral("Adauga"), jos);
+    RzBitBtn2 = new QPushButton(QStringLiteral("Modifica"), jos);
+    RzBitBtn3 = new QPushButton(QStringLiteral("Sterge"), jos);
+    RzBitBtn1->setObjectName(QStringLiteral("RzBitBtn1"));
+    RzBitBtn2->setObjectName(QStringLiteral("RzBitBtn2"));
+    RzBitBtn3->setObjectName(QStringLiteral("RzBitBtn3"));
+    for (QPushButton* b : {RzBitBtn1, RzBitBtn2, RzBitBtn3})
+        lj->addWidget(b);
+    lj->addStretch();
+    l->addWidget(jos);
+
+    connect(RzBitBtn1, &QPushButton::clicked, this, &TListaElevi::RzBitBtn1Click);
+    connect(RzBitBtn2, &QPushButton::clicked, this, &TListaElevi::RzBitBtn2Click);
+    connect(RzBitBtn3, &QPushButton::clicked, this, &TListaElevi::RzBitBtn3Click);
+    connect(RzEdit1, &QLineEdit::textChanged, this, &TListaElevi::RzEdit1Change);
+    CreeazaButoaneleFormularelor();
+}
+
+void TListaElevi::CreeazaButoaneleFormularelor() {
+    int butoane = 0;
+    if (creatorButon()) {
+        for (auto& handler : HandlereFormulare()) {
+            QWidget* buton = creatorButon()(*handler, *this);
+            if (!buton) continue;
+            buton->setParent(Panel2);
+            buton->setGeometry(4 + 132 * butoane, 4, 128, 40);
+            buton->show();
+            ++butoane;
+        }
+    }
+    Panel2->setFixedWidth(4 + 132 * butoane + 4);
+}
+
+void TListaElevi::IncarcaLista() {
+    Linii.clear();
+    Model->Goleste();
+    const QString expresie = descriereElev();
+    {
+        GardaTranzactie garda;
+        InchideLaIesire inchide(Q5());
+        Q5().seteazaSql(QStringLiteral("select    ID_ELEVI  from    ELEVI"));
+        Q5().deschide();
+        for (; !Q5().eof(); Q5().urmator()) {
+            auto linie = std::make_unique<TLinieElev>();
+            linie->Id = int(Q5().intreg(QStringLiteral("ID_ELEVI")));
+            linie->Descriere = ParseExp(expresie, linie->Id);
+            Linii.push_back(std::move(linie));
+        }
+    }
+    Filtreaza();
+}
+
+void TListaElevi::Filtreaza() {
+    const QString cautat = RzEdit1->text();
+    const bool toti = cautat.trimmed().isEmpty();
+    std::vector<const TLinieDescrisa*> randuri;
+    for (const auto& linie : Linii)
+        if (toti || linie->Descriere.contains(cautat, Qt::CaseSensitive)) randuri.push_back(linie.get());
+    Model->Seteaza(std::move(randuri));
+}
+
+std::optional<int> TListaElevi::ElevSelectat() const {
+    const TLinieDescrisa* linie = PrimaLinieSelectata(VT);
+    return linie ? std::optional<int>(linie->Id) : std::nullopt;
+}
+
+void TListaElevi::Editeaza(std::optional<int> id) {
+    auto fereastra = std::make_unique<TAdaugaElev>(this);
+    if (id)
+        fereastra->Deschide(*id);
+    else
+        fereastra->Nou();
+    if (dialoguri().arataModal(*fereastra) == QDialog::Accepted) IncarcaLista();
+}
+
+void TListaElevi::RzBitBtn1Click() {
+    protejat(this, [&] { Editeaza(std::nullopt); });
+}
+
+void TListaElevi::RzBitBtn2Click() {
+    protejat(this, [&] {
+        const auto id = ElevSelectat();
+        if (!id) return dialoguri().mesaj(this, SelectatiElevul);
+        Editeaza(*id);
+    });
+}
+
+// The student's values and links go with the row through the cascading foreign keys.
+void TListaElevi::RzBitBtn3Click() {
+    protejat(this, [&] {
+        const auto id = ElevSelectat();
+        if (!id) return dialoguri().mesaj(this, SelectatiElevul);
+        if (!dialoguri().intrebare(this, QStringLiteral("Doriti sa stergeti elevul: "))) return;
+        {
+            GardaTranzactie garda;
+            Q1().seteazaSql(QStringLiteral("delete from ELEVI where ID_ELEVI = :ID_ELEVI"));
+            Q1().param(QStringLiteral("ID_ELEVI"), *id);
+            Q1().executa();
+            garda.Commit();
+        }
+        IncarcaLista();
+    });
+}
+
+void TListaElevi::RzEdit1Change() {
+    protejat(this, [&] { Filtreaza(); });
+}

@@ -1,0 +1,125 @@
+#include "entry/UListaGenerica.h"
+
+#include "data/UDm.h"
+#include "data/UProfilDiploma.h"
+#include "data/UTabele.h"
+#include "data/UValoareCamp.h"
+#include "entry/UEditeaza.h"
+#include "entry/UEditorGeneric.h"
+#include "platform/Ecran.h"
+#include "platform/Protejat.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+const QString SelectatiLinia = QStringLiteral("Va rog selectati o linie!");
+
+QString descriereGenerica() {
+    const auto* profil = ProfilInregistrat();
+    if (!profil) throw Eroare(QStringLiteral("Nu ai inclus nici o \"lista profil\""));
+    return profil->ListaCampuriGeneric();
+}
+} // namespace
+
+TListaGenerica::TListaGenerica(QWidget* owner) : QDialog(owner) {
+    setObjectName(QStringLiteral("ListaGenerica"));
+    setWindowTitle(QStringLiteral("Lista generica"));
+    resize(784, 446);
+    auto* l = new QVBoxLayout(this);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(0);
+    Model = new TModelLinii(
+        QStringLiteral("Denumire"), [this](const TLinieDescrisa& linie) { return VTGetText(linie); }, this);
+    VT = CreeazaListaVT(this, Model, 512);
+    l->addWidget(VT, 1);
+
+    auto* jos = new QWidget(this);
+    jos->setFixedHeight(33);
+    jos->setStyleSheet(StilButoane());
+    auto* butoane = new QHBoxLayout(jos);
+    butoane->setContentsMargins(4, 3, 4, 3);
+    RzBitBtn1 = new QPushButton(QStringLiteral("Adauga"), jos);
+    RzBitBtn2 = new QPushButton(QStringLiteral("Modifica"), jos);
+    RzBitBtn3 = new QPushButton(QStringLiteral("Sterge"), jos);
+    RzBitBtn1->setObjectName(QStringLiteral("RzBitBtn1"));
+    RzBitBtn2->setObjectName(QStringLiteral("RzBitBtn2"));
+    RzBitBtn3->setObjectName(QStringLiteral("RzBitBtn3"));
+    for (QPushButton* b : {RzBitBtn1, RzBitBtn2, RzBitBtn3})
+        butoane->addWidget(b);
+    butoane->addStretch();
+    l->addWidget(jos);
+
+    connect(RzBitBtn1, &QPushButton::clicked, this, &TListaGenerica::RzBitBtn1Click);
+    connect(RzBitBtn2, &QPushButton::clicked, this, &TListaGenerica::RzBitBtn2Click);
+    connect(RzBitBtn3, &QPushButton::clicked, this, &TListaGenerica::RzBitBtn3Click);
+    CentreazaFereastra(this);
+}
+
+void TListaGenerica::IncarcaLista() {
+    Model->Goleste();
+    Linii.clear();
+    VerificaNumeTabel(Tabel);
+    const QString expresie = descriereGenerica();
+    {
+        GardaTranzactie garda;
+        InchideLaIesire inchide(Q5());
+        Q5().seteazaSql(QStringLiteral("select id_%1 as \"ID\" from %1 ").arg(Tabel));
+        Q5().deschide();
+        for (; !Q5().eof(); Q5().urmator()) {
+            auto linie = std::make_unique<TLinieGenerica>();
+            linie->Id = int(Q5().intreg(QStringLiteral("ID")));
+            linie->Descriere = ParseExp(expresie, linie->Id, Tabel);
+            Linii.push_back(std::move(linie));
+        }
+    }
+    std::vector<const TLinieDescrisa*> randuri;
+    for (const auto& linie : Linii)
+        randuri.push_back(linie.get());
+    Model->Seteaza(std::move(randuri));
+}
+
+void TListaGenerica::Editeaza(std::optional<int> id) {
+    auto fereastra = std::make_unique<TEditeaza>(this);
+    fereastra->Tabel = Tabel;
+    if (id)
+        fereastra->Deschide(*id);
+    else
+        fereastra->Nou();
+    if (dialoguri().arataModal(*fereastra) == QDialog::Accepted) IncarcaLista();
+}
+
+void TListaGenerica::RzBitBtn1Click() {
+    protejat(this, [&] { Editeaza(std::nullopt); });
+}
+
+void TListaGenerica::RzBitBtn2Click() {
+    protejat(this, [&] {
+        const TLinieDescrisa* linie = PrimaLinieSelectata(VT);
+        if (!linie) return dialoguri().mesaj(this, SelectatiLinia);
+        Editeaza(linie->Id);
+    });
+}
+
+// The students linked to a deleted row lose their links with it (cascade) and are linked again
+// to a remaining row in the same transaction.
+void TListaGenerica::RzBitBtn3Click() {
+    protejat(this, [&] {
+        const TLinieDescrisa* linie = PrimaLinieSelectata(VT);
+        if (!linie) return dialoguri().mesaj(this, SelectatiLinia);
+        if (!dialoguri().intrebare(this, QStringLiteral("Doriti sa stergeti linia: "))) return;
+        VerificaNumeTabel(Tabel);
+        const int id = linie->Id;
+        {
+            GardaTranzactie garda;
+            Q1().seteazaSql(QStringLiteral("delete from %1 where ID_%1 = :ID").arg(Tabel));
+            Q1().param(QStringLiteral("ID"), id);
+            Q1().executa();
+            if (Tabel != QLatin1String("ELEVI")) AsiguraLegaturi(Tabel, std::nullopt);
+            garda.Commit();
+        }
+        IncarcaLista();
+    });
+}
