@@ -144,6 +144,7 @@ QWidget* TEditorTextFormular::creeazaInformatii() {
     ListaFonturi->setObjectName(QStringLiteral("ListaFonturi"));
     ListaFonturi->setItemDelegate(new DelegatMostraFont(ListaFonturi));
     ListaFonturi->setUniformItemSizes(true);
+    ListaFonturi->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListaFonturi->addItems(QFontDatabase::families());
     // Choosing a typeface means using it.
     connect(ListaFonturi, &QListWidget::itemClicked, RadioFontSpecificat,

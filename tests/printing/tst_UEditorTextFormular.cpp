@@ -1,9 +1,11 @@
 #include "MediuTest.h"
 #include "platform/ImprimantaInregistrata.h"
+#include "platform/ImprimantaSistem.h"
 #include "printing/FormularDePrintat.h"
 #include "printing/UEditorTextFormular.h"
 #include "printing/UMachetaVardolin.h"
 #include "printing/UParticularizare.h"
+#include "tests/printing/CutiiPdf.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -83,6 +85,7 @@ private slots:
     void alegereaUnuiFontBifeazaSpecificat();
     void clicPeZonaDeschideEditorul();
     void schimbareaAjungeLaTiparire();
+    void schimbareaAjungeInPdfSiRamaneDupaRepornire();
     void imagine();
 
 private:
@@ -377,6 +380,59 @@ void TestUEditorTextFormular::schimbareaAjungeLaTiparire() {
     QCOMPARE(dupa.dreptunghi.top(), inainte.dreptunghi.top());
     QVERIFY(std::abs(inainte.dreptunghi.left() - dupa.dreptunghi.left() - 0.5 * 600 / 25.4) <= 1.0);
     QCOMPARE(dupa.dreptunghi.width(), inainte.dreptunghi.width());
+}
+
+// As the user sees it: a side printed to a PDF file before and after adjusting two areas, and
+// again after a restart.
+void TestUEditorTextFormular::schimbareaAjungeInPdfSiRamaneDupaRepornire() {
+    FereastraCertificat f;
+    auto* mutata = f.zona("FormularTextArea5");
+    auto* redenumita = f.zona("FormularTextArea6");
+    mutata->setText("Sighisoara");
+    redenumita->setText("Mures");
+    TFormularDePrintat* fata = f.componente.pagina("FATA");
+    const auto tipareste = [&] {
+        auto& sistem = ImprimantaSistem::instanta();
+        sistem.selecteaza(sistem.indexImprimantaPdf());
+        sistem.pregatesteSetari({});
+        sistem.incepeLucrare("Diploma - fata");
+        fata->PrintPage(sistem, false, 0, 0);
+        sistem.terminaLucrare();
+        return citestePdf(sistem.ultimulFisierPdf());
+    };
+    const PaginaPdf inainte = tipareste();
+    QVERIFY(inainte.cauta("Sighisoara"));
+    QVERIFY(inainte.cauta("Mures"));
+
+    mediu_->dialoguri().ferestre.push_back([](QDialog& d) {
+        d.show();
+        control<QTabWidget>(d, "PageControl1")->setCurrentIndex(2);
+        QTest::mouseClick(radio(d, "GrupOrizontal", "Mai la dreapta cu 0,5 mm"), Qt::LeftButton);
+        QTest::mouseClick(radio(d, "GrupVertical", "Mai jos cu 0,5 mm"), Qt::LeftButton);
+        apasa(d, "RzBitBtn1");
+        return d.result();
+    });
+    mediu_->dialoguri().ferestre.push_back([](QDialog& d) {
+        d.show();
+        control<QTabWidget>(d, "PageControl1")->setCurrentIndex(1);
+        QTest::keyClicks(control<QLineEdit>(d, "EditTextRedefinit"), "Harghita");
+        apasa(d, "RzBitBtn1");
+        return d.result();
+    });
+    QVERIFY(EditeazaParticularizare(*mutata));
+    QVERIFY(EditeazaParticularizare(*redenumita));
+
+    for (const bool repornit : {false, true}) {
+        if (repornit) IncarcaParticularizarile();
+        const PaginaPdf dupa = tipareste();
+        const CuvantPdf* a = inainte.cauta("Sighisoara");
+        const CuvantPdf* b = dupa.cauta("Sighisoara");
+        QVERIFY(b);
+        QVERIFY2(std::abs(b->xMin - a->xMin - 0.5) < 0.1, qPrintable(QString::number(b->xMin - a->xMin)));
+        QVERIFY2(std::abs(b->yMax - a->yMax - 0.5) < 0.1, qPrintable(QString::number(b->yMax - a->yMax)));
+        QVERIFY(!dupa.cauta("Mures"));
+        QVERIFY(dupa.cauta("Harghita"));
+    }
 }
 
 void TestUEditorTextFormular::imagine() {
