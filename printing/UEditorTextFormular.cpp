@@ -300,6 +300,8 @@ bool EditeazaParticularizare(TFormularTextArea& zona) {
 }
 
 void ConecteazaParticularizarile(QWidget* fereastra) {
+    // The window's first paint already applies the saved adjustments.
+    Particularizari();
     for (TFormularTextArea* zona : fereastra->findChildren<TFormularTextArea*>())
         QObject::connect(zona, &TFormularTextArea::clicked, fereastra,
                          [](TFormularTextArea* z) { EditeazaParticularizare(*z); });

@@ -73,5 +73,6 @@ private:
 // on the first click), applies it on Ok and saves the list either way. Errors are shown in the
 // general error box; returns false when it failed.
 bool EditeazaParticularizare(TFormularTextArea& zona);
-// Connects the click of every text area of the window to EditeazaParticularizare.
+// Connects the click of every text area of the window to EditeazaParticularizare; loads the
+// adjustments when no one has yet.
 void ConecteazaParticularizarile(QWidget* fereastra);

@@ -211,9 +211,25 @@ bool puneDeoparte(const QString& cale, const QString& destinatie) {
     return QFile::rename(cale, destinatie) || QFile::copy(cale, destinatie);
 }
 
-TFontFormular* fontDinFereastra(const TFormularTextArea& zona, const QString& numeFont) {
-    if (numeFont.isEmpty()) return nullptr;
-    return qobject_cast<TFontFormular*>(zona.window()->findChild<QObject*>(numeFont));
+bool apartine(const QObject* obiect, const QObject* fereastra) {
+    for (; obiect; obiect = obiect->parent())
+        if (obiect == fereastra) return true;
+    return false;
+}
+
+// The window's component named by the record, when it is a font. The font found last time is
+// taken again only while it still carries that name in that window; searching the window's
+// components on every paint of every area would cost more than the paint.
+TFontFormular* fontDinFereastra(const TFormularTextArea& zona, const TParticularizareTextArea& rec) {
+    if (rec.NumeFont.isEmpty()) return nullptr;
+    const QWidget* fereastra = zona.window();
+    if (rec.Font && rec.Font->objectName() == rec.NumeFont && apartine(rec.Font, fereastra)) return rec.Font;
+    return qobject_cast<TFontFormular*>(fereastra->findChild<QObject*>(rec.NumeFont));
+}
+
+// Window and area names joined by a character no component name holds.
+QString cheie(const QString& numeFereastra, const QString& numeZona) {
+    return numeFereastra + QChar(0) + numeZona;
 }
 
 std::unique_ptr<TListaParticularizareTextArea>& listaProces() {
@@ -249,15 +265,20 @@ TListaParticularizareTextArea::TListaParticularizareTextArea(QString caleFisier)
 TParticularizareTextArea* TListaParticularizareTextArea::CautaParticularizare(const QString& numeFereastra,
                                                                               const QString& numeZona,
                                                                               bool creeaza) {
-    for (auto it = inregistrari_.rbegin(); it != inregistrari_.rend(); ++it)
-        if ((*it)->NumeFormular == numeFereastra && (*it)->NumeTextArea == numeZona) return it->get();
+    if (TParticularizareTextArea* gasita = ultimaDupaCheie_.value(cheie(numeFereastra, numeZona)))
+        return gasita;
     if (!creeaza) return nullptr;
     auto rec = std::make_unique<TParticularizareTextArea>();
     rec->NumeFormular = numeFereastra;
     rec->NumeTextArea = numeZona;
-    inregistrari_.push_back(std::move(rec));
+    adauga(std::move(rec));
     SalveazaFisier();
     return inregistrari_.back().get();
+}
+
+void TListaParticularizareTextArea::adauga(std::unique_ptr<TParticularizareTextArea> rec) {
+    ultimaDupaCheie_.insert(cheie(rec->NumeFormular, rec->NumeTextArea), rec.get());
+    inregistrari_.push_back(std::move(rec));
 }
 
 void TListaParticularizareTextArea::IncarcaFisier(const QString& cale) {
@@ -271,7 +292,7 @@ void TListaParticularizareTextArea::IncarcaFisier(const QString& cale) {
     const int numarInregistrari = cititor.intreg();
     if (numarInregistrari < 0) throw Eroare(eroareFormat());
     for (int i = 0; i < numarInregistrari; ++i)
-        inregistrari_.push_back(citesteInregistrare(cititor));
+        adauga(citesteInregistrare(cititor));
 }
 
 QByteArray TListaParticularizareTextArea::serializeaza() const {
@@ -362,6 +383,6 @@ QString NumeFereastraProprietar(const TFormularTextArea& zona) {
 TParticularizareTextArea* FindCustomisation(const TFormularTextArea& zona, bool creeaza) {
     TParticularizareTextArea* rec =
         Particularizari().CautaParticularizare(NumeFereastraProprietar(zona), zona.objectName(), creeaza);
-    if (rec) rec->Font = fontDinFereastra(zona, rec->NumeFont);
+    if (rec) rec->Font = fontDinFereastra(zona, *rec);
     return rec;
 }

@@ -4,6 +4,7 @@
 #include "printing/QFormularTextArea.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QPointer>
 #include <QString>
 #include <memory>
@@ -65,6 +66,10 @@ private:
     // A damaged file that could not be moved aside is never written over.
     bool salvareBlocata_ = false;
     std::vector<std::unique_ptr<TParticularizareTextArea>> inregistrari_;
+    // The last record of every key; every paint of every area looks one up.
+    QHash<QString, TParticularizareTextArea*> ultimaDupaCheie_;
+
+    void adauga(std::unique_ptr<TParticularizareTextArea> rec);
 };
 
 // The process-wide list; on first use it is made for "licenta.lic" in the data folder and that
