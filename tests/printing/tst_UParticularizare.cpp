@@ -586,8 +586,16 @@ void TestUParticularizare::fontDupaNume() {
     QVERIFY2(std::abs(tiparit.font.inaltime - asteptat) <= 1,
              qPrintable(QString::number(tiparit.font.inaltime)));
 
-    // The font is looked up again every time: gone from the window, it is no longer used.
+    // The font is looked up again every time: renamed, in another window of the same name, or
+    // gone, it is no longer the one used.
     if (numeFont == "Mare") {
+        f.mare->setObjectName("Redenumit");
+        QVERIFY(!FindCustomisation(*z, false)->Font);
+        f.mare->setObjectName("Mare");
+        Fereastra a_doua;
+        auto* geamana = a_doua.zona("FormularTextArea6", "Ionescu");
+        QCOMPARE(FindCustomisation(*geamana, false)->Font.data(), a_doua.mare);
+        QCOMPARE(FindCustomisation(*z, false)->Font.data(), f.mare);
         delete f.mare;
         QVERIFY(!FindCustomisation(*z, false)->Font);
         QCOMPARE(textTiparit(*z).font.nume,
