@@ -61,16 +61,6 @@ private slots:
     void init() { mediu_ = std::make_unique<MediuTest>(); }
     void cleanup() { mediu_.reset(); }
 
-    void numeSiModuri() {
-        QVERIFY(FelNotaDupaNume("NOTA_COTOR") == TFelNota::NOTA_COTOR);
-        QVERIFY(FelNotaDupaNume("MEDIE_DIPLOMA") == TFelNota::MEDIE_DIPLOMA);
-        QVERIFY(!FelNotaDupaNume(" NOTA_COTOR"));
-        QVERIFY(!FelNotaDupaNume("nota_cotor"));
-        QCOMPARE(NumarulModului("NOTA/LITERE"), 3);
-        QCOMPARE(NumarulModului("nota/litere"), 0);
-        QCOMPARE(NumarulModului(""), 0);
-    }
-
     void moduri_data() {
         QTest::addColumn<QString>("mod");
         QTest::addColumn<QString>("litereMari");
@@ -217,16 +207,6 @@ private slots:
         QCOMPARE(p.jos->_Top(), 43.0);
         QCOMPARE(p.sus->TopInitial(), 40.0);
         QCOMPARE(p.sus->Text(), QString("10,00 (ZECE)"));
-    }
-
-    void perecheaScrisaDeDouaOri() {
-        // Each area of a pair writes the grade; the second run gives the same result.
-        seteaza("NOTA", "1");
-        Pereche p;
-        ScrieNota(p.sus, p.jos, nota(6.5), TFelNota::NOTA_DIPLOMA);
-        ScrieNota(p.sus, p.jos, nota(6.5), TFelNota::NOTA_DIPLOMA);
-        QCOMPARE(p.sus->Text(), QString("6,50"));
-        QCOMPARE(p.sus->_Top(), 41.5);
     }
 
     void setariStricateOpresc() {

@@ -96,27 +96,6 @@ private slots:
                                    F::Text, F::Altul, F::Multime, F::Text, F::Intreg}));
     }
 
-    void shellulCitesteSiScrie() {
-        TProba p;
-        const TKivRTTIShell shell(TProba::staticMetaObject);
-        const auto index = [&](const QString& nume) {
-            for (int i = 0; i < shell.Count(); ++i)
-                if (shell.Name(i) == nume) return i;
-            return -1;
-        };
-        shell.SeteazaValoare(index("culoare"), p, 2);
-        shell.SeteazaValoare(index("Stil"), p, 5);
-        shell.SeteazaValoare(index("litera"), p, QString("Ş"));
-        shell.SeteazaValoare(index("Mare"), p, qint64(1) << 40);
-        QCOMPARE(p.culoare, TProba::Albastru);
-        QCOMPARE(p.stil, TProba::Stiluri(TProba::Gros | TProba::Subliniat));
-        QCOMPARE(p.litera, QChar(u'Ş'));
-        QCOMPARE(shell.Valoare(index("culoare"), p), QVariant(2));
-        QCOMPARE(shell.Valoare(index("Stil"), p), QVariant(5));
-        QCOMPARE(shell.Valoare(index("litera"), p), QVariant(QString("Ş")));
-        QCOMPARE(shell.Valoare(index("Mare"), p), QVariant(qint64(1) << 40));
-    }
-
     void proprietatileSeIntorcDinStoc() {
         {
             TProba p;
