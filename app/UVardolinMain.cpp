@@ -9,6 +9,7 @@
 #include "entry/UListaGenerica.h"
 #include "platform/Ecran.h"
 #include "platform/Protejat.h"
+#include "printing/PrintWizUnit.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -110,7 +111,12 @@ void TVardolineMain::Formatnote1Click() {
         dialoguri().arataModal(*editor);
     });
 }
-void TVardolineMain::Configurareimprimanta2Click() {}
+void TVardolineMain::Configurareimprimanta2Click() {
+    protejat(this, [&] {
+        const std::unique_ptr<TPrintWiz> wizard(new TPrintWiz(this));
+        wizard->Arata();
+    });
+}
 void TVardolineMain::ImportdinExcel1Click() {
     protejat(this, [&] {
         const auto liste = findChildren<TListaElevi*>(Qt::FindDirectChildrenOnly);
