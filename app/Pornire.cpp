@@ -5,6 +5,7 @@
 #include "data/UProfilVardolin.h"
 #include "platform/Firebird.h"
 #include "platform/Protejat.h"
+#include "printing/UPrintVardolin.h"
 
 #include <QApplication>
 #include <QFont>
@@ -32,6 +33,7 @@ public:
 int ruleazaProgramul(int argc, char* argv[]) {
     // The definitions register themselves before anything else.
     protejat(nullptr, [] { InregistreazaProfilVardolin(); });
+    protejat(nullptr, [] { InregistreazaHandlerVardolin(); });
     FbConexiune::pregatesteMotorulIncorporat();
 
     AplicatieVardolin app(argc, argv);

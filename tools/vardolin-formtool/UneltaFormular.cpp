@@ -1,9 +1,15 @@
 #include "UneltaFormular.h"
 
+#include "data/UDm.h"
+#include "data/UProfilVardolin.h"
+#include "entry/UCompleteazaFormular.h"
 #include "platform/Eroare.h"
 #include "platform/ImprimantaSistem.h"
 #include "printing/FormularDePrintat.h"
+#include "printing/InsertPaper.h"
 #include "printing/UMachetaVardolin.h"
+#include "printing/UParticularizare.h"
+#include "printing/UPrintVardolin.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +23,10 @@ const char* const utilizareUnealta =
     "Utilizare:\n"
     "  vardolin-formtool png --side fata|verso --zoom Z --out FISIER.png [--numbers]\n"
     "  vardolin-formtool pdf --side fata|verso --out FISIER.pdf [--left MM] [--top MM] [--rotate] "
-    "[--numbers]\n";
+    "[--numbers]\n"
+    "  vardolin-formtool pdf --student ID --side fata|verso --out FISIER.pdf [--left MM] [--top MM] "
+    "[--rotate]\n"
+    "    (--student: baza de date din VARDOLIN_DATA_DIR, completata ca in fereastra de tiparire)\n";
 
 namespace {
 
@@ -27,6 +36,14 @@ double numar(const QString& optiune, const QString& text) {
     if (!ok || !std::isfinite(v))
         throw Eroare::format("Valoarea lui %s nu este un numar: \"%s\".", {optiune, text});
     return v;
+}
+
+int idElev(const QString& text) {
+    bool ok = false;
+    const int id = text.toInt(&ok);
+    if (!ok || id <= 0)
+        throw Eroare::format("--student trebuie sa fie numarul unui elev, nu \"%s\".", {text});
+    return id;
 }
 
 QString codPaginaDinParte(const QString& parte) {
@@ -62,7 +79,7 @@ OptiuniUnealta OptiuniUnealta::citeste(const QStringList& argumente) {
             if (i + 1 >= argumente.size()) throw Eroare::format("Lipseste valoarea lui %s.", {a});
             return argumente[++i];
         };
-        const bool doarPdf = a == u"--left" || a == u"--top" || a == u"--rotate";
+        const bool doarPdf = a == u"--left" || a == u"--top" || a == u"--rotate" || a == u"--student";
         if (doarPdf && o.comanda != Pdf) throw Eroare::format("%s se foloseste doar cu pdf.", {a});
         if (a == u"--zoom" && o.comanda != Png) throw Eroare::format("%s se foloseste doar cu png.", {a});
         if (a == u"--side")
@@ -77,12 +94,15 @@ OptiuniUnealta OptiuniUnealta::citeste(const QStringList& argumente) {
             o.sus = numar(a, valoare());
         else if (a == u"--rotate")
             o.rotit = true;
+        else if (a == u"--student")
+            o.elev = idElev(valoare());
         else if (a == u"--numbers")
             o.numere = true;
         else
             throw Eroare::format("Optiune necunoscuta \"%s\".", {a});
     }
     if (o.codPagina.isEmpty()) throw Eroare("Lipseste --side.");
+    if (o.elev && o.numere) throw Eroare("--numbers nu se foloseste cu --student.");
     if (o.iesire.isEmpty()) throw Eroare("Lipseste --out.");
     // A huge zoom would ask for a picture no memory holds.
     if (o.zoom <= 0 || o.zoom > 1000) throw Eroare("--zoom trebuie sa fie intre 0 si 1000.");
@@ -90,6 +110,10 @@ OptiuniUnealta OptiuniUnealta::citeste(const QStringList& argumente) {
 }
 
 void UneltaFormular::ruleaza() {
+    if (optiuni_.elev) {
+        tiparesteElevul();
+        return;
+    }
     QWidget proprietar;
     const MachetaVardolin macheta = MachetaVardolin::citeste();
     const ComponenteMacheta componente = creeazaComponente(macheta, &proprietar);
@@ -111,6 +135,36 @@ void UneltaFormular::scriePng(TFormularDePrintat& pagina) {
     const QPixmap imagine = pagina.grab();
     if (imagine.size() != pagina.size() || !imagine.save(optiuni_.iesire, "PNG"))
         throw Eroare::format("Nu pot scrie %s.", {optiuni_.iesire});
+}
+
+void UneltaFormular::tiparesteElevul() {
+    InregistreazaProfilVardolin();
+    FbConexiune::pregatesteMotorulIncorporat();
+    TDM dm;
+    TDM::seteazaEcranePornire(nullptr);
+    dm.DataModuleCreate();
+    IncarcaParticularizarile();
+
+    TPrintVardolin fereastra;
+    const int latura = optiuni_.codPagina == u"SPATE" ? LaturaVerso : LaturaFata;
+    TFormularDePrintat* pagina =
+        latura == LaturaVerso ? fereastra.FormularDePrintat2 : fereastra.FormularDePrintat1;
+    {
+        GardaTranzactie garda;
+        Q1().seteazaSql(QStringLiteral("select count(*) as N from ELEVI where ID_ELEVI = :ID_ELEVI"));
+        Q1().param(QStringLiteral("ID_ELEVI"), *optiuni_.elev);
+        Q1().deschide();
+        const bool exista = Q1().intreg(QStringLiteral("N")) > 0;
+        Q1().inchide();
+        if (!exista)
+            throw Eroare::format("Elevul %s nu exista in baza de date.", {QString::number(*optiuni_.elev)});
+        UmpleFereastra(fereastra, *optiuni_.elev);
+    }
+
+    ImprimantaSistem& imprimanta = ImprimantaSistem::instanta();
+    imprimanta.selecteaza(imprimanta.indexImprimantaPdf());
+    TPrintVardolin::TiparesteLatura(*pagina, latura, optiuni_.rotit, optiuni_.stanga, optiuni_.sus);
+    muta(imprimanta.ultimulFisierPdf(), optiuni_.iesire);
 }
 
 void UneltaFormular::scriePdf(TFormularDePrintat& pagina) {

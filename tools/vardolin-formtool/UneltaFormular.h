@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class TFormularDePrintat;
 
@@ -15,18 +16,22 @@ struct OptiuniUnealta {
     double stanga = 0, sus = 0; // print margins, mm
     bool rotit = false;
     bool numere = false;
+    std::optional<int> elev; // filled with this student's values from the database
 
     // Reads the arguments (without the program's name); throws Eroare with the usage fault.
     static OptiuniUnealta citeste(const QStringList& argumente);
 };
 
-// Renders or prints one side of the certificate's layout as the options say; throws Eroare.
+// Renders or prints one side of the certificate's layout, empty, numbered or filled with a
+// student's values, as the options say; throws Eroare.
 class UneltaFormular {
 public:
     explicit UneltaFormular(const OptiuniUnealta& optiuni) : optiuni_(optiuni) {}
     void ruleaza();
 
 private:
+    // The side in the certificate's own print window, filled for the student and printed.
+    void tiparesteElevul();
     // Puts the texts into the areas (their numbers, or nothing).
     void umple(TFormularDePrintat& pagina);
     void scriePng(TFormularDePrintat& pagina);

@@ -1,0 +1,61 @@
+#include "entry/UButonFormular.h"
+
+#include "data/UDm.h"
+#include "data/UProfilDiploma.h"
+#include "entry/UCompleteazaFormular.h"
+#include "entry/UListaElevi.h"
+#include "platform/Dialoguri.h"
+#include "platform/Protejat.h"
+#include "printing/FormularDePrintat.h"
+
+#include <QDialog>
+#include <QStyle>
+
+TButonFormular::TButonFormular(THandlerFormularDePrintat& handler, TListaElevi& lista, QWidget* owner)
+    : QPushButton(handler.Titlu, owner), Handler(&handler), VT(&lista) {
+    setStyleSheet(QStringLiteral("QPushButton { background: #F4F4F0; border: 1px solid #A0A0A0; "
+                                 "border-radius: 3px; }"
+                                 "QPushButton:hover { background: #FFC73C; }"
+                                 "QPushButton:pressed { background: #6A8DF4; color: white; }"));
+    setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    connect(this, &QPushButton::clicked, this, &TButonFormular::CompleteazaFormular);
+}
+
+QWidget& TButonFormular::fereastra() {
+    if (!FereastraFormular) {
+        FereastraFormular = Handler->CreeazaFereastra(this);
+        for (TFormularDePrintat* pagina : FereastraFormular->findChildren<TFormularDePrintat*>())
+            pagina->setZoom(100.0);
+    }
+    return *FereastraFormular;
+}
+
+void TButonFormular::arataFereastra() {
+    if (auto* dialog = qobject_cast<QDialog*>(FereastraFormular.data()))
+        dialoguri().arataModal(*dialog);
+    else
+        FereastraFormular->show();
+}
+
+void TButonFormular::CompleteazaFormular() {
+    protejat(this, [&] {
+        const std::optional<int> idElev = VT->ElevSelectat();
+        if (!idElev) {
+            dialoguri().mesaj(this, QStringLiteral("Va rog selectati un elev!"));
+            return;
+        }
+        QWidget& formular = fereastra();
+        {
+            // Only read: rolled back on the way out, also when the filling fails.
+            GardaTranzactie garda;
+            UmpleFereastra(formular, *idElev);
+        }
+        arataFereastra();
+    });
+}
+
+void InstaleazaButoaneleFormularelor() {
+    TListaElevi::seteazaCreatorButonFormular([](THandlerFormularDePrintat& handler, TListaElevi& lista) {
+        return new TButonFormular(handler, lista);
+    });
+}

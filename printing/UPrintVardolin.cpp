@@ -1,0 +1,199 @@
+#include "printing/UPrintVardolin.h"
+
+#include "entry/UButonFormular.h"
+#include "entry/UModelLinii.h"
+#include "platform/Dialoguri.h"
+#include "platform/Imprimanta.h"
+#include "platform/Protejat.h"
+#include "printing/FormularDePrintat.h"
+#include "printing/InsertPaper.h"
+#include "printing/UEditorTextFormular.h"
+#include "printing/UMachetaVardolin.h"
+#include "printing/UParticularizare.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// One press of "Mareste" and of "Micsoreaza"; the product is taken in extended precision.
+constexpr long double pasMarire = 1.1L;
+constexpr long double pasMicsorare = 0.9090909090909090909L;
+
+QPushButton* butonBara(const QString& text, const QString& nume, QWidget* bara) {
+    auto* buton = new QPushButton(text, bara);
+    buton->setObjectName(nume);
+    buton->setFixedWidth(96);
+    return buton;
+}
+
+// Later jobs go to the printer chosen when the printer was prepared, while it is installed;
+// otherwise they stay on the current one.
+void selecteazaImprimantaAleasa(const TAllStuffReg& setari) {
+    if (setari.PrinterName.isEmpty()) return;
+    const int index = int(imprimanta().imprimante().indexOf(setari.PrinterName));
+    if (index >= 0 && index != imprimanta().indexCurent()) imprimanta().selecteaza(index);
+}
+
+} // namespace
+
+TPrintVardolin::TPrintVardolin(QWidget* owner) : TTemplate(owner) {
+    setObjectName(QString::fromLatin1(numeComponenta));
+    setWindowTitle(QStringLiteral("Vizualizare inaintea imprimarii"));
+    setStyleSheet(StilButoane());
+    resize(1024, 700);
+
+    const MachetaVardolin macheta = MachetaVardolin::citeste();
+    const ComponenteMacheta componente = creeazaComponente(macheta, this);
+    Fonturi = componente.fonturi;
+    FormularDePrintat1 = componente.pagina(QStringLiteral("FormularDePrintat1"));
+    FormularDePrintat2 = componente.pagina(QStringLiteral("FormularDePrintat2"));
+    if (!FormularDePrintat1 || !FormularDePrintat2)
+        throw Eroare(
+            QStringLiteral("Macheta diplomei nu are paginile FormularDePrintat1 si FormularDePrintat2."));
+
+    auto* l = new QVBoxLayout(this);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(0);
+    l->addWidget(creeazaBaraDeSus());
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    ScrollBox1 = creeazaSuprafata(FormularDePrintat1, QStringLiteral("ScrollBox1"));
+    ScrollBox2 = creeazaSuprafata(FormularDePrintat2, QStringLiteral("ScrollBox2"));
+    PageControl1->addTab(ScrollBox1, QStringLiteral("Fata"));
+    PageControl1->addTab(ScrollBox2, QStringLiteral("Verso"));
+    PageControl1->setCurrentIndex(0);
+    l->addWidget(PageControl1, 1);
+    l->addWidget(creeazaBaraDeJos());
+
+    // Adjustments saved in an earlier run must show from the first paint, not the first click.
+    Particularizari();
+    ConecteazaParticularizarile(this);
+    setWindowState(Qt::WindowMaximized);
+    FormCreate();
+}
+
+QWidget* TPrintVardolin::creeazaBaraDeSus() {
+    auto* bara = new QWidget(this);
+    bara->setObjectName(QStringLiteral("Panel1"));
+    bara->setFixedHeight(28);
+    Button1 = butonBara(QStringLiteral("Tipareste"), QStringLiteral("Button1"), bara);
+    Button2 = butonBara(QStringLiteral("Mareste"), QStringLiteral("Button2"), bara);
+    Button3 = butonBara(QStringLiteral("Micsoreaza"), QStringLiteral("Button3"), bara);
+    int stanga = 3;
+    for (QPushButton* b : {Button1, Button2, Button3}) {
+        b->setGeometry(stanga, 2, 96, 24);
+        stanga += 99;
+    }
+    connect(Button1, &QPushButton::clicked, this, &TPrintVardolin::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TPrintVardolin::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TPrintVardolin::Button3Click);
+    return bara;
+}
+
+QWidget* TPrintVardolin::creeazaBaraDeJos() {
+    auto* bara = new QWidget(this);
+    bara->setObjectName(QStringLiteral("Panel2"));
+    bara->setFixedHeight(28);
+    auto* l = new QHBoxLayout(bara);
+    l->setContentsMargins(3, 2, 3, 2);
+    l->addStretch();
+    ButonExit = butonBara(QStringLiteral("Exit"), QStringLiteral("ButonExit"), bara);
+    l->addWidget(ButonExit);
+    connect(ButonExit, &QPushButton::clicked, this, &QDialog::reject);
+    return bara;
+}
+
+QScrollArea* TPrintVardolin::creeazaSuprafata(TFormularDePrintat* pagina, const QString& nume) {
+    auto* suprafata = new QScrollArea(this);
+    suprafata->setObjectName(nume);
+    suprafata->setFrameShape(QFrame::NoFrame);
+    // The page sizes itself from its zoom; the scroll range follows it.
+    suprafata->setWidgetResizable(false);
+    suprafata->setWidget(pagina);
+    suprafata->horizontalScrollBar()->setTracking(true);
+    suprafata->verticalScrollBar()->setTracking(true);
+    return suprafata;
+}
+
+int TPrintVardolin::LaturaActiva() const {
+    return PageControl1->currentIndex() == 1 ? LaturaVerso : LaturaFata;
+}
+
+TFormularDePrintat* TPrintVardolin::PaginaActiva() const {
+    return LaturaActiva() == LaturaVerso ? FormularDePrintat2 : FormularDePrintat1;
+}
+
+void TPrintVardolin::inmultesteZoom(long double factor) {
+    TFormularDePrintat* pagina = PaginaActiva();
+    pagina->setZoom(double(static_cast<long double>(pagina->Zoom()) * factor));
+}
+
+void TPrintVardolin::Button2Click() {
+    protejat(this, [&] { inmultesteZoom(pasMarire); });
+}
+
+void TPrintVardolin::Button3Click() {
+    protejat(this, [&] { inmultesteZoom(pasMicsorare); });
+}
+
+void TPrintVardolin::Button1Click() {
+    protejat(this, [&] { tipareste(); });
+}
+
+QString TPrintVardolin::TitluLucrare(int latura) {
+    return latura == LaturaVerso ? QStringLiteral("Diploma de examen national - verso")
+                                 : QStringLiteral("Diploma de examen national - fata");
+}
+
+void TPrintVardolin::TiparesteLatura(TFormularDePrintat& pagina, int latura, bool rotit, double stanga,
+                                     double sus) {
+    PregatesteImprimanta(false);
+    Imprimanta& dispozitiv = imprimanta();
+    dispozitiv.incepeLucrare(TitluLucrare(latura));
+    try {
+        pagina.PrintPage(dispozitiv, rotit, stanga, sus);
+    } catch (...) {
+        dispozitiv.terminaLucrare();
+        throw;
+    }
+    dispozitiv.terminaLucrare();
+}
+
+void TPrintVardolin::tipareste() {
+    {
+        const TAllStuffReg verificare;
+        if (!verificare.Configured) {
+            dialoguri().mesaj(this, QStringLiteral("Configureaza imprimanta"));
+            return;
+        }
+    }
+    // Written back whichever way printing ends.
+    TAllStuffReg setari;
+    const int latura = LaturaActiva();
+    const TInsertPaperForm::Raspuns raspuns =
+        IntrebaIntroducere(latura, setari.MargineStanga(latura), setari.MargineSus(latura));
+    if (raspuns.rezultat != QDialog::Accepted) return;
+    setari.SeteazaMargini(latura, raspuns.stanga, raspuns.sus);
+    selecteazaImprimantaAleasa(setari);
+    TiparesteLatura(*PaginaActiva(), latura, raspuns.oglindesc, raspuns.stanga, raspuns.sus);
+}
+
+THandlerVardolin::THandlerVardolin() : THandlerFormularDePrintat(QStringLiteral("Vardolin")) {}
+
+QWidget* THandlerVardolin::CreeazaFereastra(QWidget* owner) {
+    return new TPrintVardolin(owner);
+}
+
+void InregistreazaHandlerVardolin() {
+    auto& handlere = HandlereFormulare();
+    const bool existent = std::any_of(handlere.begin(), handlere.end(), [](const auto& h) {
+        return dynamic_cast<const THandlerVardolin*>(h.get()) != nullptr;
+    });
+    if (!existent) handlere.push_back(std::make_unique<THandlerVardolin>());
+    InstaleazaButoaneleFormularelor();
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "data/UProfilDiploma.h"
+#include "printing/TemplateForm.h"
+
+#include <vector>
+
+class QPushButton;
+class QScrollArea;
+class QTabWidget;
+class TFontFormular;
+class TFormularDePrintat;
+
+// "Vizualizare inaintea imprimarii": the certificate's two sides over their blank forms, the
+// zoom of the side on screen, and printing that side onto a pre-printed sheet.
+class TPrintVardolin : public TTemplate {
+    Q_OBJECT
+public:
+    explicit TPrintVardolin(QWidget* owner = nullptr);
+
+    static constexpr const char* numeComponenta = "PrintVardolin";
+
+    QPushButton* Button1; // Tipareste
+    QPushButton* Button2; // Mareste
+    QPushButton* Button3; // Micsoreaza
+    QTabWidget* PageControl1;
+    QScrollArea* ScrollBox1;
+    QScrollArea* ScrollBox2;
+    TFormularDePrintat* FormularDePrintat1;
+    TFormularDePrintat* FormularDePrintat2;
+    QPushButton* ButonExit;
+    std::vector<TFontFormular*> Fonturi;
+
+    // The side on screen: 0 the front, 1 the back, and its page.
+    int LaturaActiva() const;
+    TFormularDePrintat* PaginaActiva() const;
+
+    // One print job with one page: the side's page with the given turn and margins, on the
+    // printer prepared for a certificate side, under the side's job title.
+    static void TiparesteLatura(TFormularDePrintat& pagina, int latura, bool rotit, double stanga,
+                                double sus);
+    static QString TitluLucrare(int latura);
+
+public slots:
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+
+private:
+    QWidget* creeazaBaraDeSus();
+    QWidget* creeazaBaraDeJos();
+    QScrollArea* creeazaSuprafata(TFormularDePrintat* pagina, const QString& nume);
+    void inmultesteZoom(long double factor);
+    void tipareste();
+};
+
+// The certificate's entry in the printable-form registry.
+class THandlerVardolin : public THandlerFormularDePrintat {
+public:
+    THandlerVardolin();
+    QWidget* CreeazaFereastra(QWidget* owner) override;
+};
+
+// At program start: the certificate's handler joins the registry, and the student lists get a
+// button for every registered form.
+void InregistreazaHandlerVardolin();
