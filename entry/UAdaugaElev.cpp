@@ -23,9 +23,11 @@ const QString Scoala = QStringLiteral("SCOALA");
 // The entity tables other than the students', whose rows a student links to.
 QStringList tabeleLegate() {
     QStringList r;
-    if (const auto* clasa = ListaTabeleInregistrata())
-        for (const TLinieTabel& t : clasa->Creeaza()->linii())
-            if (t.NUME_TABEL != Elevi) r << t.NUME_TABEL;
+    const auto* clasa = ListaTabeleInregistrata();
+    if (!clasa) return r;
+    const auto lista = clasa->Creeaza();
+    for (const TLinieTabel& t : lista->linii())
+        if (t.NUME_TABEL != Elevi) r << t.NUME_TABEL;
     return r;
 }
 } // namespace
