@@ -1,11 +1,11 @@
 #include "BazaTest.h"
 #include "controls/UKivEditors.h"
 #include "data/UDm.h"
-#include "platform/Eroare.h"
 #include "entry/UEditorCampCNP.h"
 #include "entry/UEditorCampNota.h"
 #include "entry/UEditorCampSirues.h"
 #include "entry/UEditorCampText.h"
+#include "platform/Eroare.h"
 
 #include <QComboBox>
 #include <QLabel>
