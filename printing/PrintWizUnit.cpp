@@ -140,19 +140,19 @@ void TPrintWiz::creeazaAntetul() {
     linie->setFrameShape(QFrame::HLine);
     linie->setFrameShadow(QFrame::Sunken);
 
-    imagine(QStringLiteral(":/wizard/lateral.svg"), this, QRect(8, 64, 104, 372));
+    imagine(QStringLiteral(":/wizard/lateral.svg"), this, QRect(8, 63, 104, 376));
 }
 
 void TPrintWiz::creeazaButoanele() {
     auto* linie = new QFrame(this);
-    linie->setGeometry(0, 440, width(), 2);
+    linie->setGeometry(0, 445, width(), 2);
     linie->setFrameShape(QFrame::HLine);
     linie->setFrameShadow(QFrame::Sunken);
 
     RzBitBtn1 = new QPushButton(QStringLiteral("Inapoi"), this);
     RzBitBtn1->setObjectName(QStringLiteral("RzBitBtn1"));
     RzBitBtn1->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    RzBitBtn1->setGeometry(331, 445, 90, 26);
+    RzBitBtn1->setGeometry(331, 448, 90, 24);
     connect(RzBitBtn1, &QPushButton::clicked, this, &TPrintWiz::RzBitBtn1Click);
 
     NiceButton2 = new QPushButton(QStringLiteral("Inainte"), this);
@@ -160,13 +160,13 @@ void TPrintWiz::creeazaButoanele() {
     NiceButton2->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
     // The glyph goes on the right of the caption.
     NiceButton2->setLayoutDirection(Qt::RightToLeft);
-    NiceButton2->setGeometry(425, 445, 90, 26);
+    NiceButton2->setGeometry(425, 448, 90, 24);
     NiceButton2->setDefault(true);
     connect(NiceButton2, &QPushButton::clicked, this, &TPrintWiz::NiceButton2Click);
 
     RzBitBtn3 = new QPushButton(QStringLiteral("Renunt"), this);
     RzBitBtn3->setObjectName(QStringLiteral("RzBitBtn3"));
-    RzBitBtn3->setGeometry(527, 445, 90, 26);
+    RzBitBtn3->setGeometry(527, 448, 90, 24);
     connect(RzBitBtn3, &QPushButton::clicked, this, &TPrintWiz::RzBitBtn3Click);
 }
 
@@ -187,7 +187,7 @@ void TPrintWiz::creeazaPaginile() {
     // Only the program turns the pages: a stack has no tab headers to hide.
     PageControl1 = new QStackedWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(118, 58, latimePagina, inaltimePagina);
+    PageControl1->setGeometry(118, 55, latimePagina, inaltimePagina);
     paginaImprimante();
     paginaAlimentare();
     paginaText(
@@ -371,9 +371,9 @@ QWidget* TPrintWiz::paginaLinii() {
     };
     auto* grup = new QButtonGroup(p);
     for (int i = 0; i < 4; ++i) {
-        const int x = 8 + (i % 2) * 244, y = 62 + (i / 2) * 162;
-        imagine(QStringLiteral(":/wizard/linii%1.svg").arg(i + 1), p, QRect(x + 80, y, 76, 110), true);
-        Linii[size_t(i)] = alegere(variante[i], p, QRect(x, y + 116, 238, 40), *grup);
+        const int y = 62 + i * 80;
+        imagine(QStringLiteral(":/wizard/linii%1.svg").arg(i + 1), p, QRect(8, y, 54, 76), true);
+        Linii[size_t(i)] = alegere(variante[i], p, QRect(76, y + 27, 414, 22), *grup);
         Linii[size_t(i)]->setObjectName(QStringLiteral("Linii%1").arg(i + 1));
     }
     return p;

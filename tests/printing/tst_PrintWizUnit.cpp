@@ -167,6 +167,8 @@ private slots:
         // Every text of the page fits its place.
         for (const QLabel* l : p->findChildren<QLabel*>())
             if (l->wordWrap()) QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(l->text()));
+        for (const QRadioButton* b : p->findChildren<QRadioButton*>())
+            QVERIFY2(b->sizeHint().width() <= b->width(), qPrintable(b->text()));
         QVERIFY(p->geometry().bottom() < w->PageControl1->height());
     }
 
