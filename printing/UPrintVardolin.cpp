@@ -73,8 +73,8 @@ TPrintVardolin::TPrintVardolin(QWidget* owner) : TTemplate(owner) {
     // Adjustments saved in an earlier run must show from the first paint, not the first click.
     Particularizari();
     ConecteazaParticularizarile(this);
-    setWindowState(Qt::WindowMaximized);
     FormCreate();
+    setWindowState(Qt::WindowMaximized);
 }
 
 QWidget* TPrintVardolin::creeazaBaraDeSus() {
