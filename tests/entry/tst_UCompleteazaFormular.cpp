@@ -314,7 +314,7 @@ private slots:
                                                  << "9,63 (NOUĂ, 63%)";
         QTest::newRow("diferite doar la litere") << "nota_cotor"
                                                  << "NOTA_COTOR"
-                                                 << "Nota_Cotor"
+                                                 << "Nota_Cotor "
                                                  << "9,63"
                                                  << "(NOUĂ, 63%)"
                                                  << "9,63 (NOUĂ, 63%)";
