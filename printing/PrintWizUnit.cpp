@@ -8,6 +8,7 @@
 #include "printing/InsertPaper.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -266,8 +267,9 @@ QWidget* TPrintWiz::paginaAlimentare() {
     auto* grup = new QButtonGroup(p);
     for (int i = 0; i < 3; ++i) {
         const int y = 36 + i * 118;
-        imagine(QString::fromLatin1(moduri[i].imagine), p, QRect(8, y, 112, 84), true);
+        QLabel* poza = imagine(QString::fromLatin1(moduri[i].imagine), p, QRect(8, y, 112, 84), true);
         Alimentare[size_t(i)] = alegere(moduri[i].titlu, p, QRect(130, y, 360, 20), *grup);
+        alegereLaClic(poza, Alimentare[size_t(i)]);
         Alimentare[size_t(i)]->setObjectName(QStringLiteral("Alimentare%1").arg(i + 1));
         text(moduri[i].explicatie, p, QRect(150, y + 22, 340, 92));
     }
@@ -288,11 +290,15 @@ QWidget* TPrintWiz::paginaReprezentare() {
               p, 8, 40, latimePagina - 16);
     // The same pictures as the paper-insertion dialog's.
     auto* grup = new QButtonGroup(p);
-    imagine(QStringLiteral(":/insertpaper/hartie_normala.svg"), p, QRect(40, 150, 60, 136), true);
+    QLabel* normala =
+        imagine(QStringLiteral(":/insertpaper/hartie_normala.svg"), p, QRect(40, 150, 60, 136), true);
     HartieNormala = alegere(QStringLiteral("Hartie in pozitia normala."), p, QRect(20, 296, 200, 20), *grup);
+    alegereLaClic(normala, HartieNormala);
     HartieNormala->setObjectName(QStringLiteral("HartieNormala"));
-    imagine(QStringLiteral(":/insertpaper/hartie_rasturnata.svg"), p, QRect(280, 150, 60, 136), true);
+    QLabel* rasturnata =
+        imagine(QStringLiteral(":/insertpaper/hartie_rasturnata.svg"), p, QRect(280, 150, 60, 136), true);
     HartieRasturnata = alegere(QStringLiteral("Hartie rasturnata."), p, QRect(260, 296, 200, 20), *grup);
+    alegereLaClic(rasturnata, HartieRasturnata);
     HartieRasturnata->setObjectName(QStringLiteral("HartieRasturnata"));
     return p;
 }
@@ -372,8 +378,10 @@ QWidget* TPrintWiz::paginaLinii() {
     auto* grup = new QButtonGroup(p);
     for (int i = 0; i < 4; ++i) {
         const int y = 62 + i * 80;
-        imagine(QStringLiteral(":/wizard/linii%1.svg").arg(i + 1), p, QRect(8, y, 54, 76), true);
+        QLabel* poza =
+            imagine(QStringLiteral(":/wizard/linii%1.svg").arg(i + 1), p, QRect(8, y, 54, 76), true);
         Linii[size_t(i)] = alegere(variante[i], p, QRect(76, y + 27, 414, 22), *grup);
+        alegereLaClic(poza, Linii[size_t(i)]);
         Linii[size_t(i)]->setObjectName(QStringLiteral("Linii%1").arg(i + 1));
     }
     return p;
@@ -403,6 +411,21 @@ void TPrintWiz::FormCreate() {
         curenta->setSelected(true);
     }
     ArataPagina(0);
+}
+
+// A click on a choice's picture chooses it, as a click on its text does.
+void TPrintWiz::alegereLaClic(QLabel* poza, QRadioButton* buton) {
+    poza->setProperty("alegere", QVariant::fromValue<QObject*>(buton));
+    poza->installEventFilter(this);
+}
+
+bool TPrintWiz::eventFilter(QObject* obiect, QEvent* eveniment) {
+    if (eveniment->type() == QEvent::MouseButtonRelease)
+        if (auto* buton = qobject_cast<QRadioButton*>(obiect->property("alegere").value<QObject*>())) {
+            buton->click();
+            return true;
+        }
+    return QDialog::eventFilter(obiect, eveniment);
 }
 
 QWidget* TPrintWiz::Pagina(int numar) const {

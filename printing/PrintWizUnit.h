@@ -69,8 +69,12 @@ public slots:
     void RzBitBtn1Click();
     void RzBitBtn3Click();
 
+protected:
+    bool eventFilter(QObject* obiect, QEvent* eveniment) override;
+
 private:
     void FormCreate();
+    void alegereLaClic(QLabel* poza, QRadioButton* buton);
     void creeazaAntetul();
     void creeazaButoanele();
     void creeazaPaginile();

@@ -265,7 +265,12 @@ private slots:
         parcurge(*w, {2, 0}, 5);
         apasa(w->RzBitBtn1), apasa(w->RzBitBtn1), apasa(w->RzBitBtn1);
         QCOMPARE(w->PaginaCurenta(), 1);
-        QCOMPARE(parcurge(*w, {1}, 6), QList<int>({1, 2, 5}));
+        // Chosen by a click on its picture.
+        auto* poza = qobject_cast<QLabel*>(w->Pagina(1)->childAt(60, w->Alimentare[1]->y() + 40));
+        QVERIFY(poza && !poza->pixmap().isNull());
+        QTest::mouseClick(poza, Qt::LeftButton);
+        QVERIFY(w->Alimentare[1]->isChecked());
+        QCOMPARE(parcurge(*w, {-1}, 6), QList<int>({1, 2, 5}));
         QCOMPARE(w->FeedMode, 2);
         apasa(w->RzBitBtn1), apasa(w->RzBitBtn1);
         QCOMPARE(w->PaginaCurenta(), 2);
