@@ -11,6 +11,7 @@
 #include "platform/ImprimantaSistem.h"
 #include "printing/FormularDePrintat.h"
 #include "printing/InsertPaper.h"
+#include "printing/UParticularizare.h"
 #include "printing/UPrintVardolin.h"
 
 #include <QCheckBox>
@@ -436,6 +437,51 @@ private slots:
         QCOMPARE(dialoguri.texte("eroare").size(), 1);
         QVERIFY(dialoguri.texte("eroare").front().contains("are denumire2=\"x\""));
         QVERIFY(!Tr().activa());
+    }
+
+    // The form tool fills a side from the database as the window does, adjustments included.
+    void uneltaTiparesteUnElev_data() {
+        QTest::addColumn<QString>("elev");
+        QTest::addColumn<bool>("redefinit");
+        QTest::addColumn<int>("cod");
+        QTest::addColumn<QString>("eroare");
+        QTest::newRow("elevul 1") << "1" << false << 0 << "";
+        QTest::newRow("zona particularizata") << "1" << true << 0 << "";
+        QTest::newRow("elev inexistent") << "99" << false << 1 << "Elevul 99 nu exista in baza de date.";
+        QTest::newRow("nu e numar") << "unu" << false << 1 << "--student trebuie sa fie numarul unui elev";
+    }
+    void uneltaTiparesteUnElev() {
+        QFETCH(QString, elev);
+        QFETCH(bool, redefinit);
+        QFETCH(int, cod);
+        QFETCH(QString, eroare);
+        TParticularizareTextArea* rec =
+            Particularizari().CautaParticularizare("PrintVardolin", "FormularTextArea1", true);
+        rec->TextRedefinit = redefinit ? "Redefinit" : "";
+        Particularizari().SalveazaFisier();
+
+        const QString pdf = b->mediu().cale("unealta.pdf");
+        QFile::remove(pdf);
+        b->Opreste();
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("VARDOLIN_SETTINGS", b->mediu().cale("setari.ini"));
+        p.setProcessEnvironment(env);
+        p.start(QCoreApplication::applicationDirPath() + "/vardolin-formtool",
+                {"pdf", "--student", elev, "--side", "fata", "--out", pdf, "--left", "2", "--top", "1"});
+        const bool gata = p.waitForFinished(120000);
+        b->Porneste();
+        QVERIFY(gata);
+        const QString erori = QString::fromUtf8(p.readAllStandardError());
+        QVERIFY2(p.exitCode() == cod, qPrintable(erori));
+        if (cod != 0) {
+            QVERIFY2(erori.contains(eroare), qPrintable(erori));
+            QVERIFY(!QFile::exists(pdf));
+            return;
+        }
+        TPrintVardolin fereastra;
+        const QRectF loc = locul(*fereastra.FormularDePrintat1->TextAreaByNumber(1), 2, 1);
+        QVERIFY(cuvantIn(citestePdf(pdf), redefinit ? "Redefinit" : "ABCDE", loc));
     }
 
     // A school and a student with every field filled, through the list's button, the print
