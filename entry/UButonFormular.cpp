@@ -4,6 +4,7 @@
 #include "data/UProfilDiploma.h"
 #include "entry/UCompleteazaFormular.h"
 #include "entry/UListaElevi.h"
+#include "entry/UModelLinii.h"
 #include "platform/Dialoguri.h"
 #include "platform/Protejat.h"
 #include "printing/FormularDePrintat.h"
@@ -13,10 +14,7 @@
 
 TButonFormular::TButonFormular(THandlerFormularDePrintat& handler, TListaElevi& lista, QWidget* owner)
     : QPushButton(handler.Titlu, owner), Handler(&handler), VT(&lista) {
-    setStyleSheet(QStringLiteral("QPushButton { background: #F4F4F0; border: 1px solid #A0A0A0; "
-                                 "border-radius: 3px; }"
-                                 "QPushButton:hover { background: #FFC73C; }"
-                                 "QPushButton:pressed { background: #6A8DF4; color: white; }"));
+    setStyleSheet(StilButoane());
     setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     connect(this, &QPushButton::clicked, this, &TButonFormular::CompleteazaFormular);
 }
