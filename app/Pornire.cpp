@@ -5,6 +5,7 @@
 #include "data/UProfilVardolin.h"
 #include "platform/Firebird.h"
 #include "platform/Protejat.h"
+#include "printing/UParticularizare.h"
 #include "printing/UPrintVardolin.h"
 
 #include <QApplication>
@@ -31,20 +32,26 @@ public:
 } // namespace
 
 int ruleazaProgramul(int argc, char* argv[]) {
-    // The definitions register themselves before anything else.
-    protejat(nullptr, [] { InregistreazaProfilVardolin(); });
-    protejat(nullptr, [] { InregistreazaHandlerVardolin(); });
     FbConexiune::pregatesteMotorulIncorporat();
-
     AplicatieVardolin app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Vardolin"));
     QApplication::setApplicationName(QStringLiteral("Vardolin"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 
+    // The definitions register themselves before the data module exists; a failure here is a
+    // programming error that stops the program.
+    const bool inregistrate = protejat(nullptr, [] {
+        InregistreazaProfilVardolin();
+        InregistreazaHandlerVardolin();
+    });
+    if (!inregistrate) return 1;
+
     TDM dm;
     TDM::seteazaEcranePornire(AfiseazaSplash);
     protejat(nullptr, [&] { dm.DataModuleCreate(); });
+    // Warns by itself about a damaged adjustments file.
+    protejat(nullptr, [] { IncarcaParticularizarile(); });
 
     TVardolineMain fereastra;
     fereastra.show();

@@ -133,13 +133,15 @@ private slots:
         for (const ArieMacheta& a : m.pagini[1].arii) {
             if (a.Denumire2 != u"cifre" && a.Denumire2 != u"litere") continue;
             QVERIFY2(a.Denumire3.endsWith(u"_COTOR") == (a._Left > 207.0), qPrintable(a.nume));
+            // a stub field (C_) on the stub, a certificate field (D_) on the certificate
+            QVERIFY2(a.Denumire1.contains(u".C_") == a.Denumire3.endsWith(u"_COTOR"), qPrintable(a.nume));
             (a.Denumire2 == u"cifre" ? cifre : litere).push_back(&a);
         }
         QCOMPARE(cifre.size(), size_t(8));
         QCOMPARE(litere.size(), size_t(8));
         for (const ArieMacheta* c : cifre) {
             const auto subCifre = [c](const ArieMacheta* l) {
-                return l->Denumire3 == c->Denumire3 && qAbs(l->_Left - c->_Left) < 0.5 && l->_Top > c->_Top &&
+                return l->Denumire1 == c->Denumire1 && l->Denumire3 == c->Denumire3 && qAbs(l->_Left - c->_Left) < 0.5 && l->_Top > c->_Top &&
                        l->_Top < c->_Top + 4.0;
             };
             QVERIFY2(std::count_if(litere.begin(), litere.end(), subCifre) == 1, qPrintable(c->nume));
@@ -181,7 +183,7 @@ private slots:
                             << ""
                             << "" << QList<double>{46.43, 8.30, 120.67, 4.40} << "VERSO_1_BOLD" << C;
         QTest::newRow("71") << "FormularTextArea71"
-                            << "Vardolin.SPATE.C_NOTA_1"
+                            << "Vardolin.SPATE.D_NOTA_1"
                             << "litere"
                             << "NOTA_DIPLOMA" << QList<double>{144.19, 42.91, 31.33, 2.39} << "verso_1" << C;
         QTest::newRow("35") << "FormularTextArea35"
