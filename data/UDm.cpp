@@ -160,7 +160,7 @@ void TDM::AsiguraStructuraTabele() {
     for (const QString& tabel : tabele) {
         VerificaNumeTabel(tabel);
         for (auto pas : {&TDM::AsiguraTabel, &TDM::AsiguraCheiePrimara, &TDM::AsiguraGenerator,
-                         &TDM::AsiguraColoaneDate, &TDM::AsiguraCheiExterne}) {
+                         &TDM::AsiguraColoaneDate, &TDM::AsiguraCheiExterne, &TDM::AsiguraIndexValori}) {
             GardaTranzactie garda;
             (this->*pas)(tabel);
             garda.Commit();
@@ -250,6 +250,18 @@ void TDM::AsiguraCheiExterne(const QString& t) {
         Q2.seteazaSql(sql.replace(QStringLiteral("%:1s"), t));
         Q2.executa();
     }
+}
+
+void TDM::AsiguraIndexValori(const QString& t) {
+    executaDacaLipseste(
+        Q2, QStringLiteral("select RDB$INDEX_NAME from RDB$INDICES where RDB$INDEX_NAME = :RDB$INDEX_NAME"),
+        QStringLiteral("RDB$INDEX_NAME"), QStringLiteral("IX_DATE_") + t, [&] {
+            Q2.seteazaSql(
+                QStringLiteral(
+                    "CREATE INDEX IX_DATE_%1 ON \"DATE\" (ID_%1, COD_CAMP, COD_PAGINA, COD_FORMULAR)")
+                    .arg(t));
+            Q2.executa();
+        });
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -24,6 +24,8 @@ public:
     void AsiguraGenerator(const QString& tabel);
     void AsiguraColoaneDate(const QString& tabel);
     void AsiguraCheiExterne(const QString& tabel);
+    // The index every lookup of a row's values uses: owner first, then the field key.
+    void AsiguraIndexValori(const QString& tabel);
 
     FbConexiune Db;
     FbTranzactie Tr{Db};

@@ -89,6 +89,10 @@ private slots:
         QCOMPARE(b.valoare("SELECT GEN_ID(G_ID_ELEVI,0) FROM RDB$DATABASE").toInt(), 0);
         QCOMPARE(b.valoare("SELECT GEN_ID(G_ID_SCOALA,0) FROM RDB$DATABASE").toInt(), 0);
         QCOMPARE(
+            texte(b.coloana("select trim(RDB$INDEX_NAME) from RDB$INDICES where RDB$INDEX_NAME starting with "
+                            "'IX_DATE_' order by 1")),
+            QStringList({"IX_DATE_CHEIE", "IX_DATE_ELEVI", "IX_DATE_SCOALA"}));
+        QCOMPARE(
             texte(b.coloana("select trim(RDB$FIELD_NAME) from RDB$RELATION_FIELDS where RDB$RELATION_NAME = "
                             "'DATE' and RDB$FIELD_NAME starting with 'ID' order by 1")),
             QStringList({"IDF_ELEVI", "IDF_SCOALA", "ID_ELEVI", "ID_SCOALA"}));
