@@ -39,19 +39,10 @@ TEditeaza::TEditeaza(QWidget* owner) : QDialog(owner) {
     Editor = new TEditorGenericComplex(this);
     l->addWidget(Editor, 1);
 
-    auto* dreapta = new QWidget(this);
-    dreapta->setFixedWidth(79);
-    dreapta->setStyleSheet(StilButoane());
-    auto* butoane = new QVBoxLayout(dreapta);
-    butoane->setContentsMargins(6, 8, 6, 8);
-    RzBitBtn1 = new QPushButton(QStringLiteral("Ok"), dreapta);
-    RzBitBtn1->setObjectName(QStringLiteral("RzBitBtn1"));
-    RzBitBtn2 = new QPushButton(QStringLiteral("Renunt"), dreapta);
-    RzBitBtn2->setObjectName(QStringLiteral("RzBitBtn2"));
-    butoane->addWidget(RzBitBtn1);
-    butoane->addWidget(RzBitBtn2);
-    butoane->addStretch();
-    l->addWidget(dreapta);
+    const ColoanaOkRenunt dreapta = CreeazaColoanaOkRenunt(this, 79);
+    RzBitBtn1 = dreapta.ok;
+    RzBitBtn2 = dreapta.renunt;
+    l->addWidget(dreapta.coloana);
 
     connect(RzBitBtn1, &QPushButton::clicked, this, &TEditeaza::RzBitBtn1Click);
     connect(RzBitBtn2, &QPushButton::clicked, this, &QDialog::reject);

@@ -188,10 +188,12 @@ void TEditorGenericComplex::Incarca(int idElev, int idEntitate, const QString& t
     {
         GardaTranzactie garda;
         InchideLaIesire inchide(Q6());
+        // In the profile's own order: the rows' storage order changes once deleted rows' space
+        // is reused.
         Q6().seteazaSql(QStringLiteral(
             "select    COD_FORMULAR, COD_PAGINA, COD_CAMP, SIMILAR_CU, ONOREZ_SIMILAR,    ETICHETA_EDITOR, "
             "FORMULA, VIZIBIL, TIP_DE_DATE, ASOCIAT_CU, GRUP, LATIME_SUGERATA, COD_LINIE from    "
-            "PROFIL_DIPLOMA where    ASOCIAT_CU = :ASOCIAT_CU"));
+            "PROFIL_DIPLOMA where    ASOCIAT_CU = :ASOCIAT_CU order by ORDINE"));
         Q6().param(QStringLiteral("ASOCIAT_CU"), tabel);
         Q6().deschide();
         for (; !Q6().eof(); Q6().urmator()) {

@@ -62,21 +62,11 @@ TListaElevi::TListaElevi(QWidget* owner) : QFrame(owner) {
     VT = CreeazaListaVT(this, Model, 512);
     l->addWidget(VT, 1);
 
-    auto* jos = new QWidget(this);
-    jos->setFixedHeight(30);
-    jos->setStyleSheet(StilButoane());
-    auto* lj = new QHBoxLayout(jos);
-    lj->setContentsMargins(4, 2, 4, 2);
-    RzBitBtn1 = new QPushButton(QStringLiteral("Adauga"), jos);
-    RzBitBtn2 = new QPushButton(QStringLiteral("Modifica"), jos);
-    RzBitBtn3 = new QPushButton(QStringLiteral("Sterge"), jos);
-    RzBitBtn1->setObjectName(QStringLiteral("RzBitBtn1"));
-    RzBitBtn2->setObjectName(QStringLiteral("RzBitBtn2"));
-    RzBitBtn3->setObjectName(QStringLiteral("RzBitBtn3"));
-    for (QPushButton* b : {RzBitBtn1, RzBitBtn2, RzBitBtn3})
-        lj->addWidget(b);
-    lj->addStretch();
-    l->addWidget(jos);
+    const BaraButoaneLista jos = CreeazaBaraButoaneLista(this, 30, 2);
+    RzBitBtn1 = jos.adauga;
+    RzBitBtn2 = jos.modifica;
+    RzBitBtn3 = jos.sterge;
+    l->addWidget(jos.bara);
 
     connect(RzBitBtn1, &QPushButton::clicked, this, &TListaElevi::RzBitBtn1Click);
     connect(RzBitBtn2, &QPushButton::clicked, this, &TListaElevi::RzBitBtn2Click);

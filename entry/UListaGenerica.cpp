@@ -36,21 +36,11 @@ TListaGenerica::TListaGenerica(QWidget* owner) : QDialog(owner) {
     VT = CreeazaListaVT(this, Model, 512);
     l->addWidget(VT, 1);
 
-    auto* jos = new QWidget(this);
-    jos->setFixedHeight(33);
-    jos->setStyleSheet(StilButoane());
-    auto* butoane = new QHBoxLayout(jos);
-    butoane->setContentsMargins(4, 3, 4, 3);
-    RzBitBtn1 = new QPushButton(QStringLiteral("Adauga"), jos);
-    RzBitBtn2 = new QPushButton(QStringLiteral("Modifica"), jos);
-    RzBitBtn3 = new QPushButton(QStringLiteral("Sterge"), jos);
-    RzBitBtn1->setObjectName(QStringLiteral("RzBitBtn1"));
-    RzBitBtn2->setObjectName(QStringLiteral("RzBitBtn2"));
-    RzBitBtn3->setObjectName(QStringLiteral("RzBitBtn3"));
-    for (QPushButton* b : {RzBitBtn1, RzBitBtn2, RzBitBtn3})
-        butoane->addWidget(b);
-    butoane->addStretch();
-    l->addWidget(jos);
+    const BaraButoaneLista jos = CreeazaBaraButoaneLista(this, 33, 3);
+    RzBitBtn1 = jos.adauga;
+    RzBitBtn2 = jos.modifica;
+    RzBitBtn3 = jos.sterge;
+    l->addWidget(jos.bara);
 
     connect(RzBitBtn1, &QPushButton::clicked, this, &TListaGenerica::RzBitBtn1Click);
     connect(RzBitBtn2, &QPushButton::clicked, this, &TListaGenerica::RzBitBtn2Click);

@@ -1,7 +1,10 @@
 #include "entry/UModelLinii.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QTreeView>
+#include <QVBoxLayout>
 #include <algorithm>
 
 TModelLinii::TModelLinii(QString antet, TextLinie text, QObject* parinte)
@@ -63,4 +66,39 @@ QString StilButoane() {
                           "QPushButton:hover { background: #FFC73C; }"
                           "QPushButton:focus { border: 1px solid #6A8DF4; }"
                           "QPushButton:pressed { background: #6A8DF4; color: white; }");
+}
+
+BaraButoaneLista CreeazaBaraButoaneLista(QWidget* parinte, int inaltime, int margineVerticala) {
+    auto* bara = new QWidget(parinte);
+    bara->setFixedHeight(inaltime);
+    bara->setStyleSheet(StilButoane());
+    auto* rand = new QHBoxLayout(bara);
+    rand->setContentsMargins(4, margineVerticala, 4, margineVerticala);
+    const auto buton = [&](const QString& text, const QString& nume) {
+        auto* b = new QPushButton(text, bara);
+        b->setObjectName(nume);
+        rand->addWidget(b);
+        return b;
+    };
+    BaraButoaneLista r{bara, buton(QStringLiteral("Adauga"), QStringLiteral("RzBitBtn1")),
+                       buton(QStringLiteral("Modifica"), QStringLiteral("RzBitBtn2")),
+                       buton(QStringLiteral("Sterge"), QStringLiteral("RzBitBtn3"))};
+    rand->addStretch();
+    return r;
+}
+
+ColoanaOkRenunt CreeazaColoanaOkRenunt(QWidget* parinte, int latime) {
+    auto* coloana = new QWidget(parinte);
+    coloana->setFixedWidth(latime);
+    coloana->setStyleSheet(StilButoane());
+    auto* butoane = new QVBoxLayout(coloana);
+    butoane->setContentsMargins(6, 8, 6, 8);
+    ColoanaOkRenunt r{coloana, new QPushButton(QStringLiteral("Ok"), coloana),
+                      new QPushButton(QStringLiteral("Renunt"), coloana)};
+    r.ok->setObjectName(QStringLiteral("RzBitBtn1"));
+    r.renunt->setObjectName(QStringLiteral("RzBitBtn2"));
+    butoane->addWidget(r.ok);
+    butoane->addWidget(r.renunt);
+    butoane->addStretch();
+    return r;
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+class QPushButton;
 class QTreeView;
 
 // A row of a list window: the record's id and the text that describes it.
@@ -44,3 +45,20 @@ const TLinieDescrisa* PrimaLinieSelectata(const QTreeView* vt);
 
 // Colours of the list windows' buttons: face F4F4F0, highlight 6A8DF4, hot tracking FFC73C.
 QString StilButoane();
+
+// The bar under a list with "Adauga", "Modifica" and "Sterge" (RzBitBtn1 to RzBitBtn3).
+struct BaraButoaneLista {
+    QWidget* bara;
+    QPushButton* adauga;
+    QPushButton* modifica;
+    QPushButton* sterge;
+};
+BaraButoaneLista CreeazaBaraButoaneLista(QWidget* parinte, int inaltime, int margineVerticala);
+
+// The column at the right of a record window with "Ok" (RzBitBtn1) and "Renunt" (RzBitBtn2).
+struct ColoanaOkRenunt {
+    QWidget* coloana;
+    QPushButton* ok;
+    QPushButton* renunt;
+};
+ColoanaOkRenunt CreeazaColoanaOkRenunt(QWidget* parinte, int latime);
