@@ -9,7 +9,6 @@
 #include <QtTest>
 #include <memory>
 
-
 namespace {
 
 // A window holding three numeric edits in tab order.

@@ -1,11 +1,11 @@
 #pragma once
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
 #include <QTemporaryDir>
 #include <QTextDocumentFragment>
-#include <QFile>
 #include <vector>
 
 // The words of a PDF's first page with their boxes in millimetres from the page's top left
@@ -39,13 +39,14 @@ inline PaginaPdf citestePdf(const QString& fisier) {
     if (!f.open(QIODevice::ReadOnly)) return pagina;
     const QString text = QString::fromUtf8(f.readAll());
     constexpr double mm = 25.4 / 72.0;
-    const auto p = QRegularExpression(QStringLiteral(R"x(<page width="([\d.]+)" height="([\d.]+)">)x")).match(text);
+    const auto p =
+        QRegularExpression(QStringLiteral(R"x(<page width="([\d.]+)" height="([\d.]+)">)x")).match(text);
     if (p.hasMatch()) {
         pagina.latime = p.captured(1).toDouble() * mm;
         pagina.inaltime = p.captured(2).toDouble() * mm;
     }
-    const QRegularExpression cuvant(
-        QStringLiteral(R"x(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)x"));
+    const QRegularExpression cuvant(QStringLiteral(
+        R"x(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)x"));
     for (auto it = cuvant.globalMatch(text); it.hasNext();) {
         const auto m = it.next();
         pagina.cuvinte.push_back({QTextDocumentFragment::fromHtml(m.captured(5)).toPlainText(),

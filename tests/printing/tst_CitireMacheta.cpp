@@ -141,8 +141,8 @@ private slots:
         QCOMPARE(litere.size(), size_t(8));
         for (const ArieMacheta* c : cifre) {
             const auto subCifre = [c](const ArieMacheta* l) {
-                return l->Denumire1 == c->Denumire1 && l->Denumire3 == c->Denumire3 && qAbs(l->_Left - c->_Left) < 0.5 && l->_Top > c->_Top &&
-                       l->_Top < c->_Top + 4.0;
+                return l->Denumire1 == c->Denumire1 && l->Denumire3 == c->Denumire3 &&
+                       qAbs(l->_Left - c->_Left) < 0.5 && l->_Top > c->_Top && l->_Top < c->_Top + 4.0;
             };
             QVERIFY2(std::count_if(litere.begin(), litere.end(), subCifre) == 1, qPrintable(c->nume));
         }
