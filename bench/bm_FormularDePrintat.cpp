@@ -71,13 +71,3 @@ void BM_TiparirePdf(benchmark::State& state) {
 }
 BENCHMARK(BM_TiparirePdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    MediuTest mediu; // the PDF files go to a temporary data folder
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -99,12 +99,3 @@ void BM_FereastraElevului(benchmark::State& state) {
 BENCHMARK(BM_FereastraElevului)->Arg(1000)->Arg(10000)->ArgName("elevi")->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -50,13 +50,3 @@ void BM_IncarcareaFisierului(benchmark::State& state) {
 }
 BENCHMARK(BM_IncarcareaFisierului)->Arg(1)->Arg(168)->Unit(benchmark::kMicrosecond);
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    MediuTest mediu; // licenta.lic goes to a temporary data folder
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

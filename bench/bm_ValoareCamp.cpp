@@ -48,11 +48,3 @@ void BM_ValoareCampToateAriile(benchmark::State& state) {
 BENCHMARK(BM_ValoareCampToateAriile)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
