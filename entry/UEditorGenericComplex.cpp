@@ -113,6 +113,8 @@ TEditorGenericComplex::~TEditorGenericComplex() = default;
 
 QWidget* TEditorGenericComplex::CreeazaPagina(const QString& numePagina) {
     auto* scroll = new QScrollArea;
+    // Tab goes from editor to editor; the page itself is no stop (typing would land nowhere).
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

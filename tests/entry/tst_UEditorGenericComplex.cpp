@@ -277,6 +277,21 @@ private slots:
         }
     }
 
+    // Typing a value and Tab, editor after editor, fills the editors in order.
+    void tabTreceDeLaUnEditorLaUrmatorul() {
+        baza->Reporneste(); // the school's real profile
+        TEditorGenericComplex e;
+        e.Incarca(-1, -1, QStringLiteral("SCOALA"));
+        e.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&e));
+        e.Editori->Items(0)->findChild<QComboBox*>()->setFocus();
+        for (int i = 0; i < 6; ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY2(focus && e.Editori->Items(i)->isAncestorOf(focus), qPrintable(QString::number(i)));
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+    }
+
     void salveazaSiReincarcaInregistrarea() {
         profil({L("A", "A"), L("B", "[G]B", "SIRUES")});
         baza->executa(QStringLiteral("insert into SCOALA (ID_SCOALA) values (40)"));
