@@ -5,6 +5,7 @@
 #include "data/UTabele.h"
 #include "platform/Cai.h"
 #include "platform/Eroare.h"
+#include "platform/StocSetari.h"
 
 #include <QDir>
 #include <QFile>
@@ -183,6 +184,28 @@ private slots:
         b.Porneste();
         QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 3);
         QVERIFY(b.mediu().dialoguri().mesaje.empty());
+    }
+
+    void bazaConfigurataInSetariSauMediu() {
+        MediuTest mediu;
+        {
+            auto setari = StocSetari::deschide("Software\\Orvanta\\Kalvor\\2006\\Baza");
+            setari->setValue("BazaDeDate", mediu.cale("alta/Scoala.fdb"));
+        }
+        {
+            TDM dm;
+            dm.DataModuleCreate();
+            QCOMPARE(dm.caleBazaDeDate(), mediu.cale("alta/Scoala.fdb"));
+        }
+        QVERIFY(QFile::exists(mediu.cale("alta/Scoala.fdb")));
+        qputenv("VARDOLIN_DATABASE", mediu.cale("mediu.fdb").toUtf8());
+        {
+            TDM dm;
+            dm.DataModuleCreate();
+            QCOMPARE(dm.caleBazaDeDate(), mediu.cale("mediu.fdb"));
+        }
+        qunsetenv("VARDOLIN_DATABASE");
+        QVERIFY(!QDir(mediu.cale("DB")).exists());
     }
 
     void faraProfilInregistrat() {
