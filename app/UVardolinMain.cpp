@@ -3,6 +3,7 @@
 #include "Versiune.h"
 #include "app/UErrCodePage.h"
 #include "app/USplashForm.h"
+#include "data/UConfigurareDiploma.h"
 #include "data/UDm.h"
 #include "entry/UEditorConfigGlobal.h"
 #include "entry/UListaElevi.h"
@@ -95,7 +96,12 @@ void TVardolineMain::FormCreate() {
 }
 
 // The windows behind these entries come with their own parts of the program.
-void TVardolineMain::Configurarediploma1Click() {}
+void TVardolineMain::Configurarediploma1Click() {
+    protejat(this, [&] {
+        auto fereastra = std::make_unique<TConfigurareDiploma>(this);
+        dialoguri().arataModal(*fereastra);
+    });
+}
 void TVardolineMain::Configurarescoala1Click() {
     protejat(this, [&] {
         auto lista = std::make_unique<TListaGenerica>(this);

@@ -1,0 +1,139 @@
+#include "data/UModificaLinieProfil.h"
+
+#include "data/UDm.h"
+#include "data/UTabele.h"
+#include "platform/Ecran.h"
+#include "platform/Eroare.h"
+#include "platform/Protejat.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+const QString Da = QStringLiteral("DA");
+const QString Selectiv = QStringLiteral("SELECTIV");
+const QString Nu = QStringLiteral("NU");
+
+// Closes a query however the operation ends.
+class InchideInterogarea {
+public:
+    explicit InchideInterogarea(FbInterogare& q) : q_(q) {}
+    ~InchideInterogarea() {
+        try {
+            q_.inchide();
+        } catch (...) {
+            // The rollback that follows drops the cursor anyway.
+        }
+    }
+    InchideInterogarea(const InchideInterogarea&) = delete;
+    InchideInterogarea& operator=(const InchideInterogarea&) = delete;
+
+private:
+    FbInterogare& q_;
+};
+} // namespace
+
+TModificaLinieProfil::TModificaLinieProfil(QWidget* owner) : QDialog(owner) {
+    setObjectName(QStringLiteral("ModificaLinieProfil"));
+    setWindowTitle(QStringLiteral("Modifica linie profil"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(296, 128);
+
+    auto* etichetaOnorez = new QLabel(QStringLiteral("Onorez similar"), this);
+    etichetaOnorez->setGeometry(8, 8, 180, 16);
+    RzComboBox1 = new QComboBox(this);
+    RzComboBox1->setObjectName(QStringLiteral("RzComboBox1"));
+    RzComboBox1->setEditable(false); // only the three choices
+    RzComboBox1->addItems({Da, Selectiv, Nu});
+    RzComboBox1->setGeometry(8, 26, 180, 24);
+    etichetaOnorez->setBuddy(RzComboBox1);
+
+    auto* etichetaAsociat = new QLabel(QStringLiteral("Asociat cu"), this);
+    etichetaAsociat->setGeometry(8, 60, 180, 16);
+    RzEdit2 = new QLineEdit(this);
+    RzEdit2->setObjectName(QStringLiteral("RzEdit2"));
+    RzEdit2->setGeometry(8, 78, 180, 24);
+    etichetaAsociat->setBuddy(RzEdit2);
+
+    RzBitBtn1 = new QPushButton(QStringLiteral("Ok"), this);
+    RzBitBtn1->setObjectName(QStringLiteral("RzBitBtn1"));
+    RzBitBtn1->setGeometry(204, 24, 84, 28);
+    RzBitBtn1->setDefault(true);
+    RzBitBtn2 = new QPushButton(QStringLiteral("Renunt"), this);
+    RzBitBtn2->setObjectName(QStringLiteral("RzBitBtn2"));
+    RzBitBtn2->setGeometry(204, 60, 84, 28);
+
+    connect(RzBitBtn1, &QPushButton::clicked, this, &TModificaLinieProfil::RzBitBtn1Click);
+    connect(RzBitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    FormCreate();
+}
+
+void TModificaLinieProfil::FormCreate() {
+    CentreazaFereastra(this);
+}
+
+void TModificaLinieProfil::IncarcaLinie(const QString& codFormular, const QString& codPagina,
+                                        const QString& codCamp) {
+    COD_FORMULAR = codFormular;
+    COD_PAGINA = codPagina;
+    COD_CAMP = codCamp;
+    GardaTranzactie garda;
+    FbInterogare& q = Q1();
+    InchideInterogarea inchide(q);
+    q.seteazaSql(QStringLiteral("select    ONOREZ_SIMILAR, ASOCIAT_CU from    PROFIL_DIPLOMA where    "
+                                "(COD_FORMULAR = :COD_FORMULAR) and (COD_PAGINA = :COD_PAGINA) and "
+                                "(COD_CAMP = :COD_CAMP)"));
+    q.param(QStringLiteral("COD_FORMULAR"), COD_FORMULAR);
+    q.param(QStringLiteral("COD_PAGINA"), COD_PAGINA);
+    q.param(QStringLiteral("COD_CAMP"), COD_CAMP);
+    q.deschide();
+    // Saving a row that is not there would change nothing and still look like success.
+    if (q.eof())
+        throw Eroare(
+            QStringLiteral("Linia de profil %1.%2.%3 nu mai exista").arg(codFormular, codPagina, codCamp));
+    SelecteazaOnorez(q.text(QStringLiteral("ONOREZ_SIMILAR")));
+    RzEdit2->setText(q.text(QStringLiteral("ASOCIAT_CU")));
+}
+
+void TModificaLinieProfil::SelecteazaOnorez(const QString& onorez) {
+    if (onorez == Da)
+        RzComboBox1->setCurrentIndex(0);
+    else if (onorez == Selectiv)
+        RzComboBox1->setCurrentIndex(1);
+    else
+        RzComboBox1->setCurrentIndex(2);
+}
+
+void TModificaLinieProfil::RzBitBtn1Click() {
+    protejat(this, [&] { Salveaza(); });
+}
+
+void TModificaLinieProfil::Salveaza() {
+    const QString asociatCu = RzEdit2->text();
+    GardaTranzactie garda;
+    // A name that is not an entity table would break every print of this field until the
+    // next start; refuse it here, where the user can still correct it.
+    try {
+        VerificaTabelEntitate(asociatCu);
+    } catch (const Eroare& e) {
+        dialoguri().avertisment(this, e.text());
+        RzEdit2->setFocus();
+        return;
+    }
+    FbInterogare& q = Q1();
+    InchideInterogarea inchide(q);
+    q.seteazaSql(QStringLiteral(
+        "update    PROFIL_DIPLOMA set    ONOREZ_SIMILAR = :ONOREZ_SIMILAR, ASOCIAT_CU = :ASOCIAT_CU where    "
+        "(COD_FORMULAR = :COD_FORMULAR)    and    (COD_PAGINA = :COD_PAGINA)    and    (COD_CAMP = "
+        ":COD_CAMP)"));
+    q.param(QStringLiteral("ONOREZ_SIMILAR"), RzComboBox1->currentText());
+    q.param(QStringLiteral("ASOCIAT_CU"), asociatCu);
+    q.param(QStringLiteral("COD_FORMULAR"), COD_FORMULAR);
+    q.param(QStringLiteral("COD_PAGINA"), COD_PAGINA);
+    q.param(QStringLiteral("COD_CAMP"), COD_CAMP);
+    q.executa();
+    garda.Commit();
+    accept();
+}
