@@ -14,7 +14,8 @@ namespace {
 class DialoguriQt : public Dialoguri {
 public:
     void mesaj(QWidget* parinte, const QString& text) override {
-        QMessageBox::information(parinte, titlu(), text);
+        QMessageBox box(QMessageBox::NoIcon, titlu(), text, QMessageBox::Ok, parinte);
+        box.exec();
     }
     void avertisment(QWidget* parinte, const QString& text) override {
         QMessageBox::warning(parinte, titlu(), text);

@@ -12,7 +12,7 @@ class Dialoguri {
 public:
     virtual ~Dialoguri() = default;
 
-    // A hint: information icon, one OK button.
+    // A hint: a plain box, one OK button.
     virtual void mesaj(QWidget* parinte, const QString& text) = 0;
     // Refused input: warning icon, one OK button.
     virtual void avertisment(QWidget* parinte, const QString& text) = 0;
