@@ -186,29 +186,26 @@ QList<int> iduri(const QString& sql) {
 // Points one student's link rows at row `rand` of `tabel`: wrong ones corrected, missing ones
 // made, one per profile line that the table owns.
 void leagaElevul(const QString& tabel, int idElev, int rand) {
+    const QString corecteaza = QStringLiteral(
+        "update \"DATE\" d set d.IDF_%1 = :RAND where d.ID_ELEVI = :ID_ELEVI and d.IDF_%1 is distinct from "
+        ":RAND "
+        "and exists (select 1 from PROFIL_DIPLOMA p where p.ASOCIAT_CU = :TABEL and p.COD_FORMULAR = "
+        "d.COD_FORMULAR and p.COD_PAGINA = d.COD_PAGINA and p.COD_CAMP = d.COD_CAMP)");
+    const QString adauga = QStringLiteral(
+        "insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, ID_ELEVI, "
+        "IDF_%1) "
+        "select p.COD_FORMULAR, p.COD_PAGINA, p.COD_CAMP, '', 0, :ID_ELEVI, :RAND from PROFIL_DIPLOMA p "
+        "where "
+        "p.ASOCIAT_CU = :TABEL and not exists (select 1 from \"DATE\" d where d.ID_ELEVI = :ID_ELEVI and "
+        "d.COD_FORMULAR = p.COD_FORMULAR and d.COD_PAGINA = p.COD_PAGINA and d.COD_CAMP = p.COD_CAMP)");
     FbInterogare& q = Q4();
-    q.seteazaSql(
-        QStringLiteral(
-            "update \"DATE\" d set d.IDF_%1 = :RAND where d.ID_ELEVI = :ID_ELEVI and d.IDF_%1 is distinct "
-            "from :RAND and exists (select 1 from PROFIL_DIPLOMA p where p.ASOCIAT_CU = :TABEL and "
-            "p.COD_FORMULAR = d.COD_FORMULAR and p.COD_PAGINA = d.COD_PAGINA and p.COD_CAMP = d.COD_CAMP)")
-            .arg(tabel));
-    q.param(QStringLiteral("RAND"), rand);
-    q.param(QStringLiteral("ID_ELEVI"), idElev);
-    q.param(QStringLiteral("TABEL"), tabel);
-    q.executa();
-    q.seteazaSql(
-        QStringLiteral(
-            "insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, ID_ELEVI, "
-            "IDF_%1) select p.COD_FORMULAR, p.COD_PAGINA, p.COD_CAMP, '', 0, :ID_ELEVI, :RAND from "
-            "PROFIL_DIPLOMA p where p.ASOCIAT_CU = :TABEL and not exists (select 1 from \"DATE\" d where "
-            "d.ID_ELEVI = :ID_ELEVI and d.COD_FORMULAR = p.COD_FORMULAR and d.COD_PAGINA = p.COD_PAGINA "
-            "and d.COD_CAMP = p.COD_CAMP)")
-            .arg(tabel));
-    q.param(QStringLiteral("RAND"), rand);
-    q.param(QStringLiteral("ID_ELEVI"), idElev);
-    q.param(QStringLiteral("TABEL"), tabel);
-    q.executa();
+    for (const QString& sql : {corecteaza, adauga}) {
+        q.seteazaSql(sql.arg(tabel));
+        q.param(QStringLiteral("RAND"), rand);
+        q.param(QStringLiteral("ID_ELEVI"), idElev);
+        q.param(QStringLiteral("TABEL"), tabel);
+        q.executa();
+    }
 }
 
 } // namespace
