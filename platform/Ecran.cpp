@@ -1,6 +1,7 @@
 #include "platform/Ecran.h"
 
 #include <QCursor>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -53,4 +54,15 @@ void CentreazaFereastra(QWidget* w) {
     const QRect a = MonitorulMouseului().zonaLucru;
     const QSize marime = w->frameGeometry().size();
     w->move(PozitieCentrata(marime, a));
+}
+
+void AranjeazaDialogFix(QDialog& d, const QString& nume, const QString& titlu, QSize marime) {
+    d.setObjectName(nume);
+    d.setWindowTitle(titlu);
+    d.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                     Qt::WindowCloseButtonHint);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(13);
+    d.setFont(f);
+    d.setFixedSize(marime);
 }

@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+class QDialog;
+class QString;
 class QWidget;
 
 // A monitor: its full geometry and its work area (without task bars and panels).
@@ -34,3 +36,6 @@ QPoint PozitieCentrata(const QSize& fereastra, const QRect& zonaLucru);
 
 // Centres a window on the work area of the monitor under the mouse pointer.
 void CentreazaFereastra(QWidget* w);
+
+// A dialog of fixed size with a title bar and a close button, in the forms' Arial of 13 pixels.
+void AranjeazaDialogFix(QDialog& d, const QString& nume, const QString& titlu, QSize marime);

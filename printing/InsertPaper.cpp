@@ -306,14 +306,8 @@ void distrugeDialogul() {
 } // namespace
 
 TInsertPaperForm::TInsertPaperForm(QWidget* parinte) : QDialog(parinte) {
-    setObjectName(QStringLiteral("InsertPaperForm"));
-    setWindowTitle(QStringLiteral("Introduceti diploma in imprimanta"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(13);
-    setFont(f);
-    setFixedSize(557, 298);
+    AranjeazaDialogFix(*this, QStringLiteral("InsertPaperForm"),
+                       QStringLiteral("Introduceti diploma in imprimanta"), QSize(557, 298));
     creeazaImaginile();
     creeazaControalele();
     FormCreate();

@@ -107,14 +107,8 @@ QRect DreptunghiTest(QSize imagine, QSize pagina) {
 }
 
 TPrintWiz::TPrintWiz(QWidget* owner) : QDialog(owner) {
-    setObjectName(QStringLiteral("PrintWiz"));
-    setWindowTitle(QStringLiteral("Formular pentru pregatirea imprimantei"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(13);
-    setFont(f);
-    setFixedSize(623, 475);
+    AranjeazaDialogFix(*this, QStringLiteral("PrintWiz"),
+                       QStringLiteral("Formular pentru pregatirea imprimantei"), QSize(623, 475));
     creeazaAntetul();
     creeazaPaginile();
     creeazaButoanele();
