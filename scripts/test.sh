@@ -1,10 +1,34 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with the tests and runs them all.
+#   --werror       warnings are errors
+#   --sanitizers   also build and run the whole suite with AddressSanitizer and
+#                  UndefinedBehaviorSanitizer (build/asan), halting on the first error
+# Other arguments go to ctest.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-build="$here/build/test"
+werror=OFF
+sanitizers=no
+ctest_args=()
+for a in "$@"; do
+  case "$a" in
+    --werror) werror=ON ;;
+    --sanitizers) sanitizers=yes ;;
+    *) ctest_args+=("$a") ;;
+  esac
+done
 "$here/scripts/deps.sh"
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$build" --parallel "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)" "$@"
+
+run_suite() {
+  local build=$1; shift
+  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARDOLIN_WERROR=$werror "$@"
+  cmake --build "$build" --parallel "$(nproc)"
+  ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)" "${ctest_args[@]}"
+}
+
+run_suite "$here/build/test"
+if [ "$sanitizers" = yes ]; then
+  export ASAN_OPTIONS=${ASAN_OPTIONS:-halt_on_error=1:detect_leaks=0}
+  export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
+  run_suite "$here/build/asan" -DVARDOLIN_SANITIZE=ON -DVARDOLIN_BUILD_BENCH=OFF
+fi
