@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -437,11 +438,12 @@ QRect TKivCustomGrid::CellRect(int c, int r) const {
     if (c < 0 || r < 0 || c >= ColCount() || r >= RowCount()) return {};
     const auto pozitie = [](const std::vector<int>& marimi, int i, int fixe, int start, int inceput, int spatiu,
                             auto linie) {
-        if (i >= fixe && i < start) return -1;
+        constexpr int ascunsa = std::numeric_limits<int>::min();
+        if (i >= fixe && i < start) return ascunsa;
         int p = i < fixe ? 0 : inceput;
         for (int j = i < fixe ? 0 : start; j < i; ++j) {
             p += marimi[size_t(j)] + linie(j < fixe);
-            if (p >= spatiu) return -1;
+            if (p >= spatiu) return ascunsa;
         }
         return p;
     };
@@ -449,7 +451,8 @@ QRect TKivCustomGrid::CellRect(int c, int r) const {
                           [this](bool f) { return latimeLinieVerticala(f); });
     const int y = pozitie(inaltimi_, r, fixedRows_, sus_, inaltimeFixa(), viewport()->height(),
                           [this](bool f) { return latimeLinieOrizontala(f); });
-    if (x < 0 || y < 0 || x >= viewport()->width() || y >= viewport()->height()) return {};
+    constexpr int ascunsa = std::numeric_limits<int>::min();
+    if (x == ascunsa || y == ascunsa || x >= viewport()->width() || y >= viewport()->height()) return {};
     return QRect(x, y, latimi_[size_t(c)], inaltimi_[size_t(r)]);
 }
 

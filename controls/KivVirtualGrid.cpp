@@ -363,11 +363,21 @@ const TKivCuloriColoana& stilulLiniei(const TKivVirtualGridColumn& col, int stil
     return col.Stil(1);
 }
 
+// Placed by hand: the painter's rectangle form lays the text out anew for every cell.
 void scrieText(QPainter& p, const QRect& d, Qt::Alignment aliniere, const QString& text) {
+    if (text.isEmpty()) return;
     const QRect interior = d.adjusted(2, 1, -2, -1);
-    p.setClipRect(interior, Qt::IntersectClip);
-    p.drawText(interior, int(aliniere | Qt::AlignVCenter) | Qt::TextSingleLine, text);
-    p.setClipping(false);
+    const QFontMetrics fm = p.fontMetrics();
+    const int latime = fm.horizontalAdvance(text);
+    int x = interior.left();
+    if (aliniere & Qt::AlignRight) x = interior.right() + 1 - latime;
+    else if (aliniere & Qt::AlignHCenter) x = interior.left() + (interior.width() - latime) / 2;
+    const int y = interior.top() + (interior.height() - fm.height()) / 2 + fm.ascent();
+    const bool incape = x >= interior.left() && x + latime <= interior.right() + 1 &&
+                        fm.height() <= interior.height();
+    if (!incape) p.setClipRect(interior, Qt::IntersectClip);
+    p.drawText(x, y, text);
+    if (!incape) p.setClipping(false);
 }
 
 } // namespace
