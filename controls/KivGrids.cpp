@@ -31,8 +31,8 @@ bool TKivInPlaceNumEdit::tastaMergeLaGrila(QKeyEvent* e) const {
     const bool shift = e->modifiers() & Qt::ShiftModifier;
     const bool alt = e->modifiers() & Qt::AltModifier;
     if ((tasta == Qt::Key_Tab || tasta == Qt::Key_Backtab) && !alt) return true;
-    if (tasta == Qt::Key_Escape || tasta == Qt::Key_PageUp || tasta == Qt::Key_PageDown || tasta == Qt::Key_Up ||
-        tasta == Qt::Key_Down)
+    if (tasta == Qt::Key_Escape || tasta == Qt::Key_PageUp || tasta == Qt::Key_PageDown ||
+        tasta == Qt::Key_Up || tasta == Qt::Key_Down)
         return true;
     if (grila_->Options().testFlag(TGridOption::goAlwaysShowEditor)) {
         const bool laInceput = Caret() == 1 && Selectie() == 0;
@@ -201,7 +201,9 @@ void TKivCustomGrid::SetColor(TColor c) {
 void TKivCustomGrid::DimensiuniSchimbate() {
     fixedCols_ = std::min(fixedCols_, std::max(ColCount() - 1, 0));
     fixedRows_ = std::min(fixedRows_, std::max(RowCount() - 1, 0));
-    const auto inauntru = [](int v, int minim, int numar) { return std::clamp(v, minim, std::max(minim, numar - 1)); };
+    const auto inauntru = [](int v, int minim, int numar) {
+        return std::clamp(v, minim, std::max(minim, numar - 1));
+    };
     curent_ = {inauntru(curent_.X, fixedCols_, ColCount()), inauntru(curent_.Y, fixedRows_, RowCount())};
     ancora_ = {inauntru(ancora_.X, fixedCols_, ColCount()), inauntru(ancora_.Y, fixedRows_, RowCount())};
     sus_ = std::clamp(sus_, fixedRows_, std::max(fixedRows_, MaxTopRow()));
@@ -211,22 +213,26 @@ void TKivCustomGrid::DimensiuniSchimbate() {
 }
 
 int TKivCustomGrid::latimeLinieVerticala(bool fixa) const {
-    return optiuni_.testFlag(fixa ? TGridOption::goFixedVertLine : TGridOption::goVertLine) ? latimeLinie_ : 0;
+    return optiuni_.testFlag(fixa ? TGridOption::goFixedVertLine : TGridOption::goVertLine) ? latimeLinie_
+                                                                                            : 0;
 }
 
 int TKivCustomGrid::latimeLinieOrizontala(bool fixa) const {
-    return optiuni_.testFlag(fixa ? TGridOption::goFixedHorzLine : TGridOption::goHorzLine) ? latimeLinie_ : 0;
+    return optiuni_.testFlag(fixa ? TGridOption::goFixedHorzLine : TGridOption::goHorzLine) ? latimeLinie_
+                                                                                            : 0;
 }
 
 int TKivCustomGrid::latimeFixa() const {
     int latime = 0;
-    for (int c = 0; c < fixedCols_; ++c) latime += latimi_[size_t(c)] + latimeLinieVerticala(true);
+    for (int c = 0; c < fixedCols_; ++c)
+        latime += latimi_[size_t(c)] + latimeLinieVerticala(true);
     return latime;
 }
 
 int TKivCustomGrid::inaltimeFixa() const {
     int inaltime = 0;
-    for (int r = 0; r < fixedRows_; ++r) inaltime += inaltimi_[size_t(r)] + latimeLinieOrizontala(true);
+    for (int r = 0; r < fixedRows_; ++r)
+        inaltime += inaltimi_[size_t(r)] + latimeLinieOrizontala(true);
     return inaltime;
 }
 
@@ -264,7 +270,9 @@ void TKivCustomGrid::SetTopRow(int r) {
     r = std::clamp(r, fixedRows_, maxim);
     if (r < RowCount() && inaltimi_[size_t(r)] == 0) {
         const int inainte = urmatorulVizibil(inaltimi_, r, 1, fixedRows_);
-        r = inainte >= 0 && inainte <= maxim ? inainte : std::max(urmatorulVizibil(inaltimi_, r, -1, fixedRows_), fixedRows_);
+        r = inainte >= 0 && inainte <= maxim
+                ? inainte
+                : std::max(urmatorulVizibil(inaltimi_, r, -1, fixedRows_), fixedRows_);
     }
     if (r == sus_) return actualizeazaBare();
     sus_ = r;
@@ -278,7 +286,9 @@ void TKivCustomGrid::SetLeftCol(int c) {
     c = std::clamp(c, fixedCols_, maxim);
     if (c < ColCount() && latimi_[size_t(c)] == 0) {
         const int inainte = urmatorulVizibil(latimi_, c, 1, fixedCols_);
-        c = inainte >= 0 && inainte <= maxim ? inainte : std::max(urmatorulVizibil(latimi_, c, -1, fixedCols_), fixedCols_);
+        c = inainte >= 0 && inainte <= maxim
+                ? inainte
+                : std::max(urmatorulVizibil(latimi_, c, -1, fixedCols_), fixedCols_);
     }
     if (c == stanga_) return actualizeazaBare();
     stanga_ = c;
@@ -402,11 +412,16 @@ void TKivCustomGrid::pasBara(Qt::Orientation o, int actiune) {
     QScrollBar* bara = vertical ? verticalScrollBar() : horizontalScrollBar();
     const auto pas = [&](auto linie, auto pagina) {
         switch (actiune) {
-        case QAbstractSlider::SliderSingleStepAdd: return linie(1);
-        case QAbstractSlider::SliderSingleStepSub: return linie(-1);
-        case QAbstractSlider::SliderPageStepAdd: return pagina(1);
-        case QAbstractSlider::SliderPageStepSub: return pagina(-1);
-        default: return;
+        case QAbstractSlider::SliderSingleStepAdd:
+            return linie(1);
+        case QAbstractSlider::SliderSingleStepSub:
+            return linie(-1);
+        case QAbstractSlider::SliderPageStepAdd:
+            return pagina(1);
+        case QAbstractSlider::SliderPageStepSub:
+            return pagina(-1);
+        default:
+            return;
         }
     };
     ajustezBare_ = true;
@@ -436,8 +451,8 @@ void TKivCustomGrid::coloanaSauRandAjustat() {
 
 QRect TKivCustomGrid::CellRect(int c, int r) const {
     if (c < 0 || r < 0 || c >= ColCount() || r >= RowCount()) return {};
-    const auto pozitie = [](const std::vector<int>& marimi, int i, int fixe, int start, int inceput, int spatiu,
-                            auto linie) {
+    const auto pozitie = [](const std::vector<int>& marimi, int i, int fixe, int start, int inceput,
+                            int spatiu, auto linie) {
         constexpr int ascunsa = std::numeric_limits<int>::min();
         if (i >= fixe && i < start) return ascunsa;
         int p = i < fixe ? 0 : inceput;
@@ -457,7 +472,8 @@ QRect TKivCustomGrid::CellRect(int c, int r) const {
 }
 
 TGridCoord TKivCustomGrid::MouseCoord(int x, int y) const {
-    const auto cauta = [](const std::vector<int>& marimi, int p, int fixe, int start, int inceput, auto linie) {
+    const auto cauta = [](const std::vector<int>& marimi, int p, int fixe, int start, int inceput,
+                          auto linie) {
         int capat = 0;
         for (int j = 0; j < fixe; ++j) {
             capat += marimi[size_t(j)] + linie(true);
@@ -528,7 +544,8 @@ void TKivCustomGrid::facVizibila(int c, int r) {
     } else {
         const int spatiu = viewport()->height() - inaltimeFixa();
         int total = 0, primul = r;
-        while (primul >= fixedRows_ && total + inaltimi_[size_t(primul)] + latimeLinieOrizontala(false) <= spatiu)
+        while (primul >= fixedRows_ &&
+               total + inaltimi_[size_t(primul)] + latimeLinieOrizontala(false) <= spatiu)
             total += inaltimi_[size_t(primul--)] + latimeLinieOrizontala(false);
         if (primul + 1 > sus_) SetTopRow(std::min(primul + 1, r));
     }
@@ -538,7 +555,8 @@ void TKivCustomGrid::facVizibila(int c, int r) {
     } else {
         const int spatiu = viewport()->width() - latimeFixa();
         int total = 0, primul = c;
-        while (primul >= fixedCols_ && total + latimi_[size_t(primul)] + latimeLinieVerticala(false) <= spatiu)
+        while (primul >= fixedCols_ &&
+               total + latimi_[size_t(primul)] + latimeLinieVerticala(false) <= spatiu)
             total += latimi_[size_t(primul--)] + latimeLinieVerticala(false);
         if (primul + 1 > stanga_) SetLeftCol(std::min(primul + 1, c));
     }
@@ -563,7 +581,8 @@ int urmatorul(int i, int fixe, int start) {
 
 void TKivCustomGrid::DeseneazaCelule(QPainter& p, const QRect& zona) {
     const QRect selectie = Selection();
-    const QColor culoareLinie = CuloareInQColor(clBtnShadow), culoareLinieFixa = CuloareInQColor(clWindowText);
+    const QColor culoareLinie = CuloareInQColor(clBtnShadow),
+                 culoareLinieFixa = CuloareInQColor(clWindowText);
     const QColor fundalGol = CuloareInQColor(culoare_);
     const int W = viewport()->width(), H = viewport()->height();
     int y = 0;
@@ -573,16 +592,20 @@ void TKivCustomGrid::DeseneazaCelule(QPainter& p, const QRect& zona) {
         if (y + h + lh > zona.top() && y <= zona.bottom()) {
             int x = 0;
             bool deplasat = false;
-            for (int c = primul(fixedCols_, stanga_); c < ColCount() && x < W; c = urmatorul(c, fixedCols_, stanga_)) {
+            for (int c = primul(fixedCols_, stanga_); c < ColCount() && x < W;
+                 c = urmatorul(c, fixedCols_, stanga_)) {
                 const bool cFix = c < fixedCols_;
                 if (!cFix && !deplasat) x -= offsetPixeli_, deplasat = true;
                 const int w = latimi_[size_t(c)], lw = latimeLinieVerticala(cFix);
                 const bool fix = cFix || rFix;
                 if (x + w + lw > zona.left() && x <= zona.right() && w > 0 && h > 0) {
                     TGridDrawState stare;
-                    if (fix) stare |= TGridDrawStateFlag::gdFixed;
-                    else if (selectie.contains(c, r)) stare |= TGridDrawStateFlag::gdSelected;
-                    if (c == curent_.X && r == curent_.Y && hasFocus()) stare |= TGridDrawStateFlag::gdFocused;
+                    if (fix)
+                        stare |= TGridDrawStateFlag::gdFixed;
+                    else if (selectie.contains(c, r))
+                        stare |= TGridDrawStateFlag::gdSelected;
+                    if (c == curent_.X && r == curent_.Y && hasFocus())
+                        stare |= TGridDrawStateFlag::gdFocused;
                     p.save();
                     DrawCell(p, c, r, QRect(x, y, w, h), stare);
                     p.restore();
@@ -600,8 +623,8 @@ void TKivCustomGrid::DeseneazaCelule(QPainter& p, const QRect& zona) {
 
 void TKivCustomGrid::deseneazaImplicit(QPainter& p, int, int, const QRect& d, TGridDrawState stare) {
     TColor fundal = stare.testFlag(TGridDrawStateFlag::gdFixed) ? culoareFixa_ : culoare_;
-    const bool focusatNeselectat = stare.testFlag(TGridDrawStateFlag::gdFocused) &&
-                                   !optiuni_.testFlag(TGridOption::goDrawFocusSelected);
+    const bool focusatNeselectat =
+        stare.testFlag(TGridDrawStateFlag::gdFocused) && !optiuni_.testFlag(TGridOption::goDrawFocusSelected);
     if (stare.testFlag(TGridDrawStateFlag::gdSelected) && !focusatNeselectat) fundal = clHighlight;
     p.fillRect(d, CuloareInQColor(fundal));
 }
@@ -628,15 +651,23 @@ void TKivCustomGrid::keyPressEvent(QKeyEvent* e) {
         return gasit < 0 ? r : gasit;
     };
     switch (e->key()) {
-    case Qt::Key_Up: MoveCurrent(c, randVizibil(r - 1, -1), interval); break;
-    case Qt::Key_Down: MoveCurrent(c, randVizibil(r + 1, 1), interval); break;
+    case Qt::Key_Up:
+        MoveCurrent(c, randVizibil(r - 1, -1), interval);
+        break;
+    case Qt::Key_Down:
+        MoveCurrent(c, randVizibil(r + 1, 1), interval);
+        break;
     case Qt::Key_Left:
-        if (oColoana()) ScrollCols(-1);
-        else MoveCurrent(std::max(urmatorulVizibil(latimi_, c - 1, -1, fixedCols_), fixedCols_), r, interval);
+        if (oColoana())
+            ScrollCols(-1);
+        else
+            MoveCurrent(std::max(urmatorulVizibil(latimi_, c - 1, -1, fixedCols_), fixedCols_), r, interval);
         break;
     case Qt::Key_Right:
-        if (oColoana()) ScrollCols(1);
-        else if (const int urm = urmatorulVizibil(latimi_, c + 1, 1, fixedCols_); urm >= 0) MoveCurrent(urm, r, interval);
+        if (oColoana())
+            ScrollCols(1);
+        else if (const int urm = urmatorulVizibil(latimi_, c + 1, 1, fixedCols_); urm >= 0)
+            MoveCurrent(urm, r, interval);
         break;
     case Qt::Key_PageUp: {
         const int pas = std::max(VisibleRowCount(), 1);
@@ -651,12 +682,16 @@ void TKivCustomGrid::keyPressEvent(QKeyEvent* e) {
         break;
     }
     case Qt::Key_Home:
-        if (oColoana() && !ctrl) SetOffsetOrizontal(0);
-        else MoveCurrent(fixedCols_, ctrl ? fixedRows_ : r, interval);
+        if (oColoana() && !ctrl)
+            SetOffsetOrizontal(0);
+        else
+            MoveCurrent(fixedCols_, ctrl ? fixedRows_ : r, interval);
         break;
     case Qt::Key_End:
-        if (oColoana() && !ctrl) SetOffsetOrizontal(latimi_[0] - viewport()->width());
-        else MoveCurrent(ColCount() - 1, ctrl ? RowCount() - 1 : r, interval);
+        if (oColoana() && !ctrl)
+            SetOffsetOrizontal(latimi_[0] - viewport()->width());
+        else
+            MoveCurrent(ColCount() - 1, ctrl ? RowCount() - 1 : r, interval);
         break;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
@@ -668,7 +703,9 @@ void TKivCustomGrid::keyPressEvent(QKeyEvent* e) {
         break;
     case Qt::Key_F2:
     case Qt::Key_Return:
-    case Qt::Key_Enter: ShowEditor(); break;
+    case Qt::Key_Enter:
+        ShowEditor();
+        break;
     case Qt::Key_Escape:
         if (EditorMode()) {
             editor_->Hide();
@@ -676,8 +713,8 @@ void TKivCustomGrid::keyPressEvent(QKeyEvent* e) {
         }
         break;
     default:
-        if (optiuni_.testFlag(TGridOption::goEditing) && !e->text().isEmpty() && e->text().front().isPrint() &&
-            !ctrl) {
+        if (optiuni_.testFlag(TGridOption::goEditing) && !e->text().isEmpty() &&
+            e->text().front().isPrint() && !ctrl) {
             ShowEditor();
             if (EditorMode()) QApplication::sendEvent(editor_->Handle(), e);
             return;

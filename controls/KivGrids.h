@@ -207,6 +207,8 @@ protected:
     int latimeFixa() const;
     int inaltimeFixa() const;
     bool oColoana() const { return ColCount() == 1; }
+    // Scrolls just enough for the cell to be shown whole.
+    void facVizibila(int c, int r);
 
 private:
     void actualizeazaBare();
@@ -214,7 +216,6 @@ private:
     void coloanaSauRandAjustat();
     int urmatorulVizibil(const std::vector<int>& marimi, int de, int sens, int minim) const;
     int maximSusStanga(const std::vector<int>& marimi, int fixe, int spatiu, bool coloane) const;
-    void facVizibila(int c, int r);
     int margineColoanaLa(int x, int y) const;
     void deseneazaImplicit(QPainter& p, int c, int r, const QRect& d, TGridDrawState stare);
 

@@ -99,19 +99,26 @@ void TKivValoareDate::SetValoare(const QVariant& v, TKivTipDeDateColoana tip) {
 
 QString FormateazaValoare(const TKivValoareDate& v) {
     switch (v.Tip()) {
-    case Tip::atCurrency: return FormateazaSuma(2, v.ValCurrency());
-    case Tip::atInteger: return QString::number(v.ValInteger());
+    case Tip::atCurrency:
+        return FormateazaSuma(2, v.ValCurrency());
+    case Tip::atInteger:
+        return QString::number(v.ValInteger());
     case Tip::atIntegerDouaZecimale: {
         const qint64 n = v.ValIntegerDouaZecimale();
         const quint64 m = n < 0 ? 0 - quint64(n) : quint64(n);
         return (n < 0 ? QStringLiteral("-") : QString()) + QString::number(m / 100) + u',' +
                QStringLiteral("%1").arg(m % 100, 2, 10, QChar(u'0'));
     }
-    case Tip::atString: return v.ValString();
-    case Tip::atDataScurtFaraAn: return DataZiLuna(v.ValDataScurtFaraAn().date());
-    case Tip::atDataScurtCuAn: return DataScurta(v.ValDataScurtCuAn().date());
-    case Tip::atDataLung: return DataLunaInLitere(v.ValDataLung().date());
-    default: throw Eroare(QStringLiteral("Bug! Nu stiu citi tipul de date!"));
+    case Tip::atString:
+        return v.ValString();
+    case Tip::atDataScurtFaraAn:
+        return DataZiLuna(v.ValDataScurtFaraAn().date());
+    case Tip::atDataScurtCuAn:
+        return DataScurta(v.ValDataScurtCuAn().date());
+    case Tip::atDataLung:
+        return DataLunaInLitere(v.ValDataLung().date());
+    default:
+        throw Eroare(QStringLiteral("Bug! Nu stiu citi tipul de date!"));
     }
 }
 
@@ -277,7 +284,8 @@ void TKivVirtualGrid::colectieSchimbata() {
 void TKivVirtualGrid::RecalculeazaLayout() {
     const int coloane = std::max(Coloane.Count(), 1);
     std::vector<int> latimi(size_t(coloane), Scale(DefaultColWidth()));
-    for (int c = 0; c < Coloane.Count(); ++c) latimi[size_t(c)] = Scale(Coloane[c]->Width());
+    for (int c = 0; c < Coloane.Count(); ++c)
+        latimi[size_t(c)] = Scale(Coloane[c]->Width());
     const int inaltimeImplicita = Scale(DefaultRowHeight());
     std::vector<int> inaltimi(size_t(Linii.Count()) + 1);
     inaltimi[0] = Scale(headerHeight_);
@@ -370,11 +378,13 @@ void scrieText(QPainter& p, const QRect& d, Qt::Alignment aliniere, const QStrin
     const QFontMetrics fm = p.fontMetrics();
     const int latime = fm.horizontalAdvance(text);
     int x = interior.left();
-    if (aliniere & Qt::AlignRight) x = interior.right() + 1 - latime;
-    else if (aliniere & Qt::AlignHCenter) x = interior.left() + (interior.width() - latime) / 2;
+    if (aliniere & Qt::AlignRight)
+        x = interior.right() + 1 - latime;
+    else if (aliniere & Qt::AlignHCenter)
+        x = interior.left() + (interior.width() - latime) / 2;
     const int y = interior.top() + (interior.height() - fm.height()) / 2 + fm.ascent();
-    const bool incape = x >= interior.left() && x + latime <= interior.right() + 1 &&
-                        fm.height() <= interior.height();
+    const bool incape =
+        x >= interior.left() && x + latime <= interior.right() + 1 && fm.height() <= interior.height();
     if (!incape) p.setClipRect(interior, Qt::IntersectClip);
     p.drawText(x, y, text);
     if (!incape) p.setClipping(false);
@@ -415,7 +425,8 @@ void TKivVirtualGrid::deseneazaDate(QPainter& p, int c, int r, const QRect& d, T
     p.setPen(CuloareInQColor(linie));
     const bool faraVerticale = optiuni_.testFlag(TKivGridOption::goNuAfisezLiniiVerticale);
     if (!faraVerticale) p.drawLine(d.topRight(), d.bottomRight());
-    if (!optiuni_.testFlag(TKivGridOption::goNuAfisezLiniiOrizontale)) p.drawLine(d.bottomLeft(), d.bottomRight());
+    if (!optiuni_.testFlag(TKivGridOption::goNuAfisezLiniiOrizontale))
+        p.drawLine(d.bottomLeft(), d.bottomRight());
     p.setFont(font.Font);
     p.setPen(text.eroare ? QColor(Qt::red) : CuloareInQColor(font.Culoare));
     scrieText(p, d, stil.Aliniere, text.text);
@@ -445,8 +456,10 @@ void TKivVirtualGrid::deseneazaHeader(QPainter& p, int c, const QRect& d) {
     y = deseneazaBanda(p, c, 1, d, y);
     y = deseneazaBanda(p, c, 2, d, y);
     deseneazaTitlu(p, *col, QRect(d.left(), y, d.width(), d.bottom() - y + 1));
-    if (!fixa) deseneazaUmbra(p, d, fundal, false, true);
-    else if (c == FixedCols() - 1) deseneazaUmbra(p, d, fundal, true, true);
+    if (!fixa)
+        deseneazaUmbra(p, d, fundal, false, true);
+    else if (c == FixedCols() - 1)
+        deseneazaUmbra(p, d, fundal, true, true);
 }
 
 // A group band: neighbouring columns (on the same side of the fixed edge) with the same text
@@ -460,8 +473,10 @@ int TKivVirtualGrid::deseneazaBanda(QPainter& p, int c, int banda, const QRect& 
     const bool fixa = c < FixedCols();
     const int minim = fixa ? 0 : FixedCols(), maxim = fixa ? FixedCols() - 1 : Coloane.Count() - 1;
     int primul = c, ultimul = c, stanga = d.left(), dreapta = d.right();
-    while (primul - 1 >= minim && Coloane[primul - 1]->Umbrela(banda) == text) stanga -= ColWidths(--primul);
-    while (ultimul + 1 <= maxim && Coloane[ultimul + 1]->Umbrela(banda) == text) dreapta += ColWidths(++ultimul);
+    while (primul - 1 >= minim && Coloane[primul - 1]->Umbrela(banda) == text)
+        stanga -= ColWidths(--primul);
+    while (ultimul + 1 <= maxim && Coloane[ultimul + 1]->Umbrela(banda) == text)
+        dreapta += ColWidths(++ultimul);
 
     const QRect celula(d.left(), y, d.width(), h);
     if (col.CuloareUmbrela(banda) != clNone) p.fillRect(celula, CuloareInQColor(col.CuloareUmbrela(banda)));
@@ -560,7 +575,8 @@ void TKivVirtualGrid::mouseMoveEvent(QMouseEvent* e) {
     subMouse_ = MouseCoord(p.x(), p.y());
     if (!eDateCelula(subMouse_.X, subMouse_.Y)) return;
     if (!optiuni_.testFlag(TKivGridOption::goSelectezLinia)) return facFierbinte(subMouse_.X, subMouse_.Y);
-    for (int c = FixedCols(); c < Coloane.Count(); ++c) facFierbinte(c, subMouse_.Y);
+    for (int c = FixedCols(); c < Coloane.Count(); ++c)
+        facFierbinte(c, subMouse_.Y);
 }
 
 bool TKivVirtualGrid::viewportEvent(QEvent* e) {
@@ -656,6 +672,7 @@ void TKivVirtualGrid::Editeaza(QChar primul) {
     }
     if (standard) {
         TKivVGridEditorForm editor(this);
+        facVizibila(c, r);
         const QRect celula = CellRect(c, r);
         editor.Pregateste(V, primul, viewport()->mapToGlobal(celula.topLeft()), celula.height() + 1,
                           ColWidths(c));

@@ -30,7 +30,11 @@ enum class TKivTipDeDateColoana {
     atAsk
 };
 
-enum class TKivGridOption { goSelectezLinia = 0x1, goNuAfisezLiniiVerticale = 0x2, goNuAfisezLiniiOrizontale = 0x4 };
+enum class TKivGridOption {
+    goSelectezLinia = 0x1,
+    goNuAfisezLiniiVerticale = 0x2,
+    goNuAfisezLiniiOrizontale = 0x4
+};
 Q_DECLARE_FLAGS(TKivGridOptions, TKivGridOption)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TKivGridOptions)
 

@@ -15,8 +15,10 @@ QToolButton* buton(QWidget* parinte, QStyle::StandardPixmap pictograma, const QS
                    const QString& indiciu) {
     auto* b = new QToolButton(parinte);
     const QIcon icon = parinte->style()->standardIcon(pictograma);
-    if (icon.isNull()) b->setText(rezerva);
-    else b->setIcon(icon);
+    if (icon.isNull())
+        b->setText(rezerva);
+    else
+        b->setIcon(icon);
     b->setToolTip(indiciu);
     b->setFocusPolicy(Qt::NoFocus);
     return b;
@@ -33,8 +35,8 @@ bool esteData(Tip tip) {
 } // namespace
 
 TKivVGridEditorForm::TKivVGridEditorForm(QWidget* parinte)
-    : QDialog(parinte, Qt::Popup | Qt::FramelessWindowHint), Num(new TKivNumEdit(this)), Ed(new TKivTextEdit(this)),
-      Date(new QDateEdit(this)),
+    : QDialog(parinte, Qt::Popup | Qt::FramelessWindowHint), Num(new TKivNumEdit(this)),
+      Ed(new TKivTextEdit(this)), Date(new QDateEdit(this)),
       BtnOk(buton(this, QStyle::SP_DialogApplyButton, QStringLiteral("OK"), QStringLiteral("Accepta"))),
       BtnRenunta(buton(this, QStyle::SP_DialogCancelButton, QStringLiteral("X"), QStringLiteral("Renunta"))) {
     Date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
@@ -59,12 +61,16 @@ void TKivVGridEditorForm::aseaza(int latime, int inaltime) {
 }
 
 void TKivVGridEditorForm::Pregateste(const TKivValoareDate& v, QChar primul, QPoint stangaSus, int inaltime,
-                                      int latimeColoana) {
+                                     int latimeColoana) {
     tip_ = v.Tip();
-    if (esteNumeric(tip_)) activ_ = Num;
-    else if (tip_ == Tip::atString) activ_ = Ed;
-    else if (esteData(tip_)) activ_ = Date;
-    else throw Eroare(QStringLiteral("Nu cunosc tipul"));
+    if (esteNumeric(tip_))
+        activ_ = Num;
+    else if (tip_ == Tip::atString)
+        activ_ = Ed;
+    else if (esteData(tip_))
+        activ_ = Date;
+    else
+        throw Eroare(QStringLiteral("Nu cunosc tipul"));
     for (QWidget* w : {static_cast<QWidget*>(Num), static_cast<QWidget*>(Ed), static_cast<QWidget*>(Date)})
         w->setVisible(w == activ_);
     setFocusProxy(activ_);
@@ -79,8 +85,10 @@ void TKivVGridEditorForm::Pregateste(const TKivValoareDate& v, QChar primul, QPo
     move(stangaSus);
     aseaza(latime, inaltime);
 
-    if (esteNumeric(tip_)) incarcaNumar(v, primul);
-    else if (tip_ == Tip::atString) incarcaText(v, primul);
+    if (esteNumeric(tip_))
+        incarcaNumar(v, primul);
+    else if (tip_ == Tip::atString)
+        incarcaText(v, primul);
     else {
         Date->setDate(v.Valoare().toDateTime().date());
         Date->setSelectedSection(QDateTimeEdit::DaySection);
@@ -92,13 +100,21 @@ void TKivVGridEditorForm::incarcaNumar(const TKivValoareDate& v, QChar primul) {
     const int d = cifra ? primul.digitValue() : 0;
     Num->SetNrCifreDupaVirgula(tip_ == Tip::atInteger ? 0 : 2);
     switch (tip_) {
-    case Tip::atCurrency: Num->SetAsCurrency(cifra ? Currency::dinIntreg(d) : v.ValCurrency()); break;
-    case Tip::atInteger: Num->SetFaraZecimale(cifra ? d : v.ValInteger()); break;
-    default: Num->SetCuDouaZecimale(cifra ? d * 100 : v.ValIntegerDouaZecimale()); break;
+    case Tip::atCurrency:
+        Num->SetAsCurrency(cifra ? Currency::dinIntreg(d) : v.ValCurrency());
+        break;
+    case Tip::atInteger:
+        Num->SetFaraZecimale(cifra ? d : v.ValInteger());
+        break;
+    default:
+        Num->SetCuDouaZecimale(cifra ? d * 100 : v.ValIntegerDouaZecimale());
+        break;
     }
     Num->SetAutoSelectOnEnter(!cifra);
-    if (cifra) Num->SetText(QString(primul));
-    else Num->SelecteazaTot();
+    if (cifra)
+        Num->SetText(QString(primul));
+    else
+        Num->SelecteazaTot();
 }
 
 void TKivVGridEditorForm::incarcaText(const TKivValoareDate& v, QChar primul) {
@@ -112,14 +128,29 @@ TKivValoareDate TKivVGridEditorForm::Valoare() const {
     TKivValoareDate v;
     const QDateTime data(Date->date(), QTime(0, 0));
     switch (tip_) {
-    case Tip::atCurrency: v.SetValCurrency(Num->AsCurrency()); break;
-    case Tip::atInteger: v.SetValInteger(Num->FaraZecimale()); break;
-    case Tip::atIntegerDouaZecimale: v.SetValIntegerDouaZecimale(Num->CuDouaZecimale()); break;
-    case Tip::atString: v.SetValString(Ed->Text()); break;
-    case Tip::atDataScurtFaraAn: v.SetValDataScurtFaraAn(data); break;
-    case Tip::atDataScurtCuAn: v.SetValDataScurtCuAn(data); break;
-    case Tip::atDataLung: v.SetValDataLung(data); break;
-    default: throw Eroare(QStringLiteral("Nu cunosc tipul"));
+    case Tip::atCurrency:
+        v.SetValCurrency(Num->AsCurrency());
+        break;
+    case Tip::atInteger:
+        v.SetValInteger(Num->FaraZecimale());
+        break;
+    case Tip::atIntegerDouaZecimale:
+        v.SetValIntegerDouaZecimale(Num->CuDouaZecimale());
+        break;
+    case Tip::atString:
+        v.SetValString(Ed->Text());
+        break;
+    case Tip::atDataScurtFaraAn:
+        v.SetValDataScurtFaraAn(data);
+        break;
+    case Tip::atDataScurtCuAn:
+        v.SetValDataScurtCuAn(data);
+        break;
+    case Tip::atDataLung:
+        v.SetValDataLung(data);
+        break;
+    default:
+        throw Eroare(QStringLiteral("Nu cunosc tipul"));
     }
     return v;
 }

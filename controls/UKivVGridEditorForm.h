@@ -16,7 +16,8 @@ public:
 
     // Loads the value and lays the window over the cell; "Nu cunosc tipul" for a type without
     // an editor. A first typed character replaces the value as the Part's keys say.
-    void Pregateste(const TKivValoareDate& v, QChar primul, QPoint stangaSus, int inaltime, int latimeColoana);
+    void Pregateste(const TKivValoareDate& v, QChar primul, QPoint stangaSus, int inaltime,
+                    int latimeColoana);
     // The edited value, of the type it was loaded with.
     TKivValoareDate Valoare() const;
     // The editor shown for the value's type.

@@ -54,7 +54,8 @@ private slots:
     // goes past the last row that can be the top one.
     void derulareCuRanduriAscunse() {
         auto g = grila(100, 3);
-        for (int r = 5; r <= 10; ++r) g->SetRowHeights(r, 0);
+        for (int r = 5; r <= 10; ++r)
+            g->SetRowHeights(r, 0);
         g->SetTopRow(4);
         g->ScrollRows(1);
         QCOMPARE(g->TopRow(), 11);

@@ -2,6 +2,7 @@
 #include "controls/KivVirtualGrid.h"
 #include "controls/UKivMouse.h"
 #include "controls/UKivVGridEditorForm.h"
+#include "platform/Cai.h"
 #include "platform/Eroare.h"
 
 #include <QtTest>
@@ -26,7 +27,8 @@ struct Grila {
             c->SetWidth(100);
             c->SetNumeColoana(QStringLiteral("Col%1").arg(g->Coloane.Count() - 1));
         }
-        for (int i = 0; i < linii; ++i) g->Linii.Adauga();
+        for (int i = 0; i < linii; ++i)
+            g->Linii.Adauga();
         g->EndUpdate();
         g->OnGetCellValue = [this](TKivVirtualGridLine*, int, TKivValoareDate& v) {
             if (tip != Tip::atAuto) v.SetValoare(valoare, tip);
@@ -77,20 +79,21 @@ private slots:
         QTest::addColumn<QString>("text");
         const auto suma = [](qint64 zeciMii) { return QVariant::fromValue(Currency::dinZeciMii(zeciMii)); };
         QTest::newRow("suma taiata") << Tip::atCurrency << Tip::atCurrency << suma(9876540) << "987,65";
-        QTest::newRow("un milion") << Tip::atCurrency << Tip::atCurrency << suma(10000000000) << "1.000.000,00";
+        QTest::newRow("un milion") << Tip::atCurrency << Tip::atCurrency << suma(10000000000)
+                                   << "1.000.000,00";
         QTest::newRow("suma negativa") << Tip::atCurrency << Tip::atCurrency << suma(-5000) << "-0,50";
         QTest::newRow("sutimi") << Tip::atIntegerDouaZecimale << Tip::atIntegerDouaZecimale << QVariant(12345)
                                 << "123,45";
-        QTest::newRow("sutimi mici") << Tip::atIntegerDouaZecimale << Tip::atIntegerDouaZecimale << QVariant(5)
-                                     << "0,05";
-        QTest::newRow("sutimi negative") << Tip::atIntegerDouaZecimale << Tip::atIntegerDouaZecimale
-                                         << QVariant(-5) << "-0,05";
+        QTest::newRow("sutimi mici") << Tip::atIntegerDouaZecimale << Tip::atIntegerDouaZecimale
+                                     << QVariant(5) << "0,05";
+        QTest::newRow("sutimi negative")
+            << Tip::atIntegerDouaZecimale << Tip::atIntegerDouaZecimale << QVariant(-5) << "-0,05";
         QTest::newRow("intreg") << Tip::atInteger << Tip::atInteger << QVariant(-1234567) << "-1234567";
         QTest::newRow("text") << Tip::atString << Tip::atString << QVariant("Ana") << "Ana";
         QTest::newRow("zi si luna") << Tip::atDataScurtFaraAn << Tip::atDataScurtFaraAn
                                     << QVariant(ziua(2006, 1, 5)) << "05/01";
-        QTest::newRow("data scurta") << Tip::atDataScurtCuAn << Tip::atDataScurtCuAn << QVariant(ziua(2006, 1, 5))
-                                     << "05/01/06";
+        QTest::newRow("data scurta") << Tip::atDataScurtCuAn << Tip::atDataScurtCuAn
+                                     << QVariant(ziua(2006, 1, 5)) << "05/01/06";
         QTest::newRow("data lunga") << Tip::atDataLung << Tip::atDataLung << QVariant(ziua(2006, 12, 25))
                                     << "25 decembrie 2006";
         QTest::newRow("coloana oricare") << Tip::atAuto << Tip::atInteger << QVariant(7) << "7";
@@ -111,8 +114,10 @@ private slots:
         QTest::addColumn<Tip>("coloana");
         QTest::addColumn<Tip>("tip");
         QTest::addColumn<QString>("mesaj");
-        QTest::newRow("nimic stocat") << Tip::atString << Tip::atAuto << "Nepotrivire de date cand citesc coloana Col0";
-        QTest::newRow("alt tip") << Tip::atInteger << Tip::atString << "Nepotrivire de date cand citesc coloana Col0";
+        QTest::newRow("nimic stocat")
+            << Tip::atString << Tip::atAuto << "Nepotrivire de date cand citesc coloana Col0";
+        QTest::newRow("alt tip") << Tip::atInteger << Tip::atString
+                                 << "Nepotrivire de date cand citesc coloana Col0";
         QTest::newRow("oricare fara tip") << Tip::atAuto << Tip::atAuto << "Bug! Nu stiu citi tipul de date!";
     }
     void textGresit() {
@@ -134,6 +139,21 @@ private slots:
         Grila g({Tip::atCurrency, Tip::atString}, 2);
         g.g->OnGetCellValue = nullptr;
         QCOMPARE(g.g->TextCelula(1, 1), QStringLiteral("!NoData!"));
+    }
+
+    // Widths and heights given to the grid grow with the large-font factor.
+    void marimiScalate() {
+        QFile f(Cai::inDosarDate(QStringLiteral("LargeFonts.txt")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("5:4\n");
+        f.close();
+        Grila g({Tip::atString, Tip::atString}, 2);
+        g.g->Linii[1]->Inaltime = 40;
+        g.g->RecalculeazaLayout();
+        QCOMPARE(g.g->ColWidths(1), 125);
+        QCOMPARE(g.g->RowHeights(0), 60);
+        QCOMPARE(g.g->RowHeights(1), 30);
+        QCOMPARE(g.g->RowHeights(2), 50);
     }
 
     void eroriDeTipSiStil() {
@@ -179,7 +199,8 @@ private slots:
         QFETCH(int, fixe);
         Grila g({}, 3);
         g.g->SetNrColoaneFixe(nrFixe);
-        for (int i = 0; i < coloane; ++i) g.g->Coloane.Add();
+        for (int i = 0; i < coloane; ++i)
+            g.g->Coloane.Add();
         QCOMPARE(g.g->FixedCols(), fixe);
         QCOMPARE(g.g->FixedRows(), 1);
     }
@@ -197,7 +218,8 @@ private slots:
         QList<int> niveluri;
         for (int i = 0; i < 5; ++i) {
             g.g->Tick();
-            niveluri << (g.g->CeluleFierbinti().front().Coloana == 1 ? g.g->CeluleFierbinti().front().Nivel : 0);
+            niveluri << (g.g->CeluleFierbinti().front().Coloana == 1 ? g.g->CeluleFierbinti().front().Nivel
+                                                                     : 0);
         }
         QCOMPARE(niveluri, (QList<int>{8, 6, 4, 2, 0}));
         QCOMPARE(g.g->CeluleFierbinti().size(), size_t(1));
@@ -206,7 +228,8 @@ private slots:
         g.g->viewport()->setAttribute(Qt::WA_UnderMouse, false);
         QEvent iesire(QEvent::Leave);
         QApplication::sendEvent(g.g->viewport(), &iesire);
-        for (int i = 0; i < 5; ++i) g.g->Tick();
+        for (int i = 0; i < 5; ++i)
+            g.g->Tick();
         QVERIFY(g.g->CeluleFierbinti().empty());
         QVERIFY(!g.g->TickActiv());
     }
@@ -253,7 +276,8 @@ private slots:
         const QStringList randuri = g.g->RanduriTitlu(1);
         QVERIFY(randuri.size() >= 2);
         const QFontMetrics fm(TKivVirtualGrid::FontTitlu(*g.g->Coloane[1]));
-        for (const QString& r : randuri) QVERIFY(fm.horizontalAdvance(r) <= 100 - 7 || !r.contains(u' '));
+        for (const QString& r : randuri)
+            QVERIFY(fm.horizontalAdvance(r) <= 100 - 7 || !r.contains(u' '));
         QCOMPARE(randuri.join(u' '), QStringLiteral("Numele si prenumele elevului"));
         g.g->Coloane[1]->SetNumeColoana(QStringLiteral("Supercalifragilisticexpialidociousness"));
         QCOMPARE(g.g->RanduriTitlu(1).size(), 1);
@@ -276,12 +300,17 @@ private slots:
         QTest::addColumn<QString>("scris");
         QTest::addColumn<QVariant>("nou");
         QTest::newRow("suma") << Tip::atCurrency << QVariant::fromValue(Currency::dinZeciMii(123456)) << ""
-                              << "12,34" << "7,5" << QVariant::fromValue(Currency::dinZeciMii(75000));
-        QTest::newRow("sutimi cu cifra") << Tip::atIntegerDouaZecimale << QVariant(963) << "7" << "7" << ""
-                                         << QVariant(700);
-        QTest::newRow("litera pe numar") << Tip::atInteger << QVariant(42) << "a" << "42" << "" << QVariant(42);
-        QTest::newRow("text cu litera") << Tip::atString << QVariant("Ion") << "m" << "m" << "aria"
-                                        << QVariant("maria");
+                              << "12,34"
+                              << "7,5" << QVariant::fromValue(Currency::dinZeciMii(75000));
+        QTest::newRow("sutimi cu cifra") << Tip::atIntegerDouaZecimale << QVariant(963) << "7"
+                                         << "7"
+                                         << "" << QVariant(700);
+        QTest::newRow("litera pe numar") << Tip::atInteger << QVariant(42) << "a"
+                                         << "42"
+                                         << "" << QVariant(42);
+        QTest::newRow("text cu litera") << Tip::atString << QVariant("Ion") << "m"
+                                        << "m"
+                                        << "aria" << QVariant("maria");
     }
     void editare() {
         QFETCH(Tip, tip);
@@ -314,8 +343,10 @@ private slots:
             QTest::keyClick(edit, Qt::Key_Return);
             return d.result();
         });
-        if (tasta.isEmpty()) QTest::keyClick(g.g.get(), Qt::Key_Return);
-        else QTest::keyClicks(g.g.get(), tasta);
+        if (tasta.isEmpty())
+            QTest::keyClick(g.g.get(), Qt::Key_Return);
+        else
+            QTest::keyClicks(g.g.get(), tasta);
         QCOMPARE(vazut, inEditor);
         QCOMPARE(selectie, cuCaracter ? 0 : int(inEditor.size()));
         QCOMPARE(caret, cuCaracter ? 2 : 1);

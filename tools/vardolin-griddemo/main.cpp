@@ -26,13 +26,14 @@ struct LinieElev : TKivVirtualGridLine {
 };
 
 std::vector<Elev> genereaza(int n) {
-    static const char* nume[] = {"Popescu Ion", "Ionescu Maria", "Georgescu Ana", "Dumitrescu Vasile",
-                                 "Stan Elena", "Munteanu Radu", "Constantin Ioana", "Marin Mihai"};
+    static const char* nume[] = {"Popescu Ion", "Ionescu Maria", "Georgescu Ana",    "Dumitrescu Vasile",
+                                 "Stan Elena",  "Munteanu Radu", "Constantin Ioana", "Marin Mihai"};
     std::vector<Elev> elevi;
     elevi.reserve(size_t(n));
     for (int i = 0; i < n; ++i)
-        elevi.push_back({QString::fromLatin1(nume[i % 8]) + QStringLiteral(" %1").arg(i + 1), 500 + (i * 37) % 501,
-                         Currency::dinZeciMii(qint64(i) * 12345 % 100000000), QDate(1990, 1, 1).addDays(i % 5000)});
+        elevi.push_back({QString::fromLatin1(nume[i % 8]) + QStringLiteral(" %1").arg(i + 1),
+                         500 + (i * 37) % 501, Currency::dinZeciMii(qint64(i) * 12345 % 100000000),
+                         QDate(1990, 1, 1).addDays(i % 5000)});
     return elevi;
 }
 
@@ -61,8 +62,8 @@ void configureaza(TKivVirtualGrid& g, std::vector<Elev>& elevi) {
     media->Stil(2).Activ = true;
     media->Stil(2).CuloareBackgroundNormal = culoareRgb(255, 235, 235);
     media->SetCuloareUmbrela(2, culoareRgb(230, 240, 255));
-    auto* taxa = coloana(g, QStringLiteral("Taxa achitata (lei)"), T::atCurrency, 120, QStringLiteral("Rezultate"),
-                         QStringLiteral("Bani"));
+    auto* taxa = coloana(g, QStringLiteral("Taxa achitata (lei)"), T::atCurrency, 120,
+                         QStringLiteral("Rezultate"), QStringLiteral("Bani"));
     taxa->Stil(1).Aliniere = Qt::AlignRight;
     coloana(g, QStringLiteral("Data scurta"), T::atDataScurtCuAn, 80);
     g.Linii.Rezerva(int(elevi.size()));
@@ -76,12 +77,24 @@ void configureaza(TKivVirtualGrid& g, std::vector<Elev>& elevi) {
     g.OnGetCellValue = [&elevi](TKivVirtualGridLine* obj, int c, TKivValoareDate& v) {
         const Elev& e = elevi[size_t(static_cast<LinieElev*>(obj)->index)];
         switch (c) {
-        case 0: v.SetValInteger(static_cast<LinieElev*>(obj)->index + 1); break;
-        case 1: v.SetValString(e.nume); break;
-        case 2: v.SetValDataLung(QDateTime(e.nascut, QTime())); break;
-        case 3: v.SetValIntegerDouaZecimale(e.media); break;
-        case 4: v.SetValCurrency(e.taxa); break;
-        default: v.SetValDataScurtCuAn(QDateTime(e.nascut, QTime())); break;
+        case 0:
+            v.SetValInteger(static_cast<LinieElev*>(obj)->index + 1);
+            break;
+        case 1:
+            v.SetValString(e.nume);
+            break;
+        case 2:
+            v.SetValDataLung(QDateTime(e.nascut, QTime()));
+            break;
+        case 3:
+            v.SetValIntegerDouaZecimale(e.media);
+            break;
+        case 4:
+            v.SetValCurrency(e.taxa);
+            break;
+        default:
+            v.SetValDataScurtCuAn(QDateTime(e.nascut, QTime()));
+            break;
         }
     };
     g.OnPotEdita = [](TKivVirtualGridLine*, int c, bool& poate) { poate = c != 0; };
@@ -89,14 +102,22 @@ void configureaza(TKivVirtualGrid& g, std::vector<Elev>& elevi) {
         const int i = static_cast<LinieElev*>(obj)->index;
         Elev& e = elevi[size_t(i)];
         switch (c) {
-        case 1: e.nume = v.ValString(); break;
-        case 2: e.nascut = v.ValDataLung().date(); break;
+        case 1:
+            e.nume = v.ValString();
+            break;
+        case 2:
+            e.nascut = v.ValDataLung().date();
+            break;
         case 3:
             e.media = v.ValIntegerDouaZecimale();
             g.Linii[i]->SetStil(e.media < 600 ? 2 : 1);
             break;
-        case 4: e.taxa = v.ValCurrency(); break;
-        default: e.nascut = v.ValDataScurtCuAn().date(); break;
+        case 4:
+            e.taxa = v.ValCurrency();
+            break;
+        default:
+            e.nascut = v.ValDataScurtCuAn().date();
+            break;
         }
     };
 }
@@ -137,7 +158,8 @@ void capturi(TKivVirtualGrid& g, const QString& dosar) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.addOption({QStringLiteral("captura"), QStringLiteral("Folder for pictures"), QStringLiteral("dosar")});
+    parser.addOption(
+        {QStringLiteral("captura"), QStringLiteral("Folder for pictures"), QStringLiteral("dosar")});
     parser.process(app);
 
     std::vector<Elev> elevi = genereaza(100000);
