@@ -264,6 +264,13 @@ Sectiune citesteSectiune(const QString& s) {
             } else {
                 literal(c);
             }
+        } else if (c.isDigit() && !sectiune.simboluri.isEmpty() &&
+                   (sectiune.simboluri.last().tip == Tip::Bara ||
+                    (sectiune.simboluri.last().tip == Tip::Cifra &&
+                     sectiune.simboluri.last().text[0].isDigit() &&
+                     sectiune.simboluri.last().text[0] != u'0'))) {
+            // a fixed denominator, as in "# ?/4"
+            sectiune.simboluri.append({Tip::Cifra, c});
         } else if (c == u'0' || c == u'#' || c == u'?') {
             sectiune.simboluri.append({Tip::Cifra, c});
             sectiune.cifre = true;
