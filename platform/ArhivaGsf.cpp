@@ -36,7 +36,7 @@ ArhivaGsf::ArhivaGsf(const QByteArray& continut, Tip tip) : continut_(continut) 
     static const bool initializat = [] {
         gsf_init();
         // libgsf complains on stderr about every damaged file; our own message says it instead
-        for (const char* domeniu : {"libgsf", "libgsf:msole", "libgsf:zip"})
+        for (const char* domeniu : {static_cast<const char*>(nullptr), "libgsf", "libgsf:msole", "libgsf:zip"})
             g_log_set_handler(
                 domeniu, GLogLevelFlags(G_LOG_LEVEL_MASK | G_LOG_FLAG_FATAL | G_LOG_FLAG_RECURSION),
                 [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);

@@ -1,6 +1,7 @@
 #include "platform/FormatNumar.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QStringList>
 #include <algorithm>
@@ -305,11 +306,17 @@ Sectiune citesteSectiune(const QString& s) {
     return sectiune;
 }
 
-QList<Sectiune> citesteCod(const QString& cod) {
+// A workbook uses a handful of codes for thousands of cells: each is read once.
+const QList<Sectiune>& citesteCod(const QString& cod) {
+    thread_local QHash<QString, QList<Sectiune>> citite;
+    if (const auto it = citite.constFind(cod); it != citite.constEnd())
+        return *it;
+    if (citite.size() > 4096)
+        citite.clear();
     QList<Sectiune> sectiuni;
     for (const QString& s : imparteSectiuni(cod).mid(0, 4))
         sectiuni << citesteSectiune(s);
-    return sectiuni;
+    return *citite.insert(cod, sectiuni);
 }
 
 // ---- Numbers
@@ -491,6 +498,9 @@ void aproximeaza(double x, long long limita, long long& num, long long& den) {
 }
 
 QString cuFractie(const Sectiune& s, const Forma& f, double a) {
+    // beyond this a fraction has no room left in 15 digits, and its arithmetic would overflow
+    if (!(a < 1e14))
+        return generalFaraSemn(a);
     const auto& t = s.simboluri;
     // numerator: the placeholders right before the bar; denominator: right after it
     QList<qsizetype> numarator, numitor, intreg;
@@ -505,11 +515,10 @@ QString cuFractie(const Sectiune& s, const Forma& f, double a) {
     for (qsizetype j : numitor)
         if (t[j].text[0].isDigit()) numitorFix += t[j].text;
     long long parteIntreaga = intreg.isEmpty() ? 0 : (long long)std::floor(a);
-    if (a > 9e15) return generalFaraSemn(a);
     const double rest = a - double(parteIntreaga);
     long long num = 0, den = 1;
     if (!numitorFix.isEmpty() && numitorFix.size() == numitor.size()) {
-        den = std::max(1LL, numitorFix.toLongLong());
+        den = std::clamp(numitorFix.toLongLong(), 1LL, 99999LL);
         num = std::llround(rest * double(den));
     } else {
         long long limita = 1;
