@@ -36,7 +36,8 @@ ArhivaGsf::ArhivaGsf(const QByteArray& continut, Tip tip) : continut_(continut) 
     static const bool initializat = [] {
         gsf_init();
         // libgsf complains on stderr about every damaged file; our own message says it instead
-        for (const char* domeniu : {static_cast<const char*>(nullptr), "libgsf", "libgsf:msole", "libgsf:zip"})
+        for (const char* domeniu :
+             {static_cast<const char*>(nullptr), "libgsf", "libgsf:msole", "libgsf:zip"})
             g_log_set_handler(
                 domeniu, GLogLevelFlags(G_LOG_LEVEL_MASK | G_LOG_FLAG_FATAL | G_LOG_FLAG_RECURSION),
                 [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
@@ -68,6 +69,8 @@ QByteArray ArhivaGsf::citeste(const QString& cale) const {
     if (!parte) throw Eroare::format("lipseste partea %s", {cale});
     const gsf_off_t marime = gsf_input_size(parte.get());
     if (marime < 0 || marime > limitaParte) throw Eroare::format("partea %s depaseste 256 MB", {cale});
+    cititTotal_ += marime;
+    if (cititTotal_ > limitaTotala) throw Eroare("continutul despachetat al fisierului depaseste 1 GB");
     QByteArray date(qsizetype(marime), Qt::Uninitialized);
     constexpr gsf_off_t bucata = 1 << 16;
     for (gsf_off_t citit = 0; citit < marime;) {

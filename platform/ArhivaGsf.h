@@ -12,6 +12,8 @@ public:
     enum class Tip { Zip, Ole2 };
     // Parts larger than this are refused: a small damaged or hostile entry may claim gigabytes.
     static constexpr qint64 limitaParte = 256ll * 1024 * 1024;
+    // All parts read from one file together: a part read again and again counts each time.
+    static constexpr qint64 limitaTotala = 1024ll * 1024 * 1024;
 
     ArhivaGsf(const QByteArray& continut, Tip tip);
     ~ArhivaGsf();
@@ -25,4 +27,5 @@ public:
 private:
     QByteArray continut_;
     _GsfInfile* arhiva_ = nullptr;
+    mutable qint64 cititTotal_ = 0;
 };

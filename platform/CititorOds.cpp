@@ -26,6 +26,8 @@ int repetare(const QXmlStreamReader& xml, QLatin1StringView nume) {
 // Text of one paragraph: runs of blanks in the XML count as one, <text:s/> gives its blanks.
 class TextParagraf {
 public:
+    static constexpr qsizetype lungimeMaxima = 1'000'000;
+
     void adauga(QStringView bucata) {
         for (QChar c : bucata) {
             if (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r') {
@@ -38,6 +40,8 @@ public:
         }
     }
     void adaugaExact(const QString& bucata) {
+        if (text_.size() + bucata.size() > lungimeMaxima)
+            throw Eroare("o celula are un text mai lung de un milion de caractere");
         text_ += bucata;
         blancAnterior_ = false;
     }

@@ -312,6 +312,10 @@ private:
             foaie.puneCelula(rand, coloana, text);
         };
         while (flux.urmatoarea(r)) {
+            // sheets of a sound file never share records: this bounds a file whose sheets
+            // all point at the same place
+            octetiFoi_ += 4 + r.date.marime();
+            if (octetiFoi_ > flux_.size()) throw Eroare("foile registrului se suprapun");
             const Octeti& d = r.date;
             if (r.tip == recEof) break;
             if (r.tip == recBof) {
@@ -393,6 +397,7 @@ private:
     }
 
     const QByteArray& flux_;
+    qsizetype octetiFoi_ = 0;
     bool biff8_ = true;
     bool sistem1904_ = false;
     int paginaCod_ = 1250;

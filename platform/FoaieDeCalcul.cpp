@@ -54,11 +54,16 @@ void FoaieDeCalcul::imbina(int rand1, int coloana1, int rand2, int coloana2) {
 }
 
 void FoaieDeCalcul::stergeAcoperite() {
+    // Merges of a sound file never overlap, so this visits each cell about once; a file whose
+    // merges pile on each other is refused before the work grows without bound.
+    long long pasi = 0;
     for (const auto& [r1, c1, r2, c2] : imbinari_) {
         auto inceput = std::lower_bound(risipite_.begin(), risipite_.end(), r1,
                                         [](const Celula& c, int r) { return c.rand < r; });
-        for (auto c = inceput; c != risipite_.end() && c->rand <= r2; ++c)
+        for (auto c = inceput; c != risipite_.end() && c->rand <= r2; ++c) {
+            if (++pasi > 50'000'000) throw Eroare("celulele imbinate se suprapun");
             if (c->coloana >= c1 && c->coloana <= c2 && (c->rand != r1 || c->coloana != c1)) c->text.clear();
+        }
     }
     imbinari_.clear();
 }

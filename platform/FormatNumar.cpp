@@ -309,10 +309,8 @@ Sectiune citesteSectiune(const QString& s) {
 // A workbook uses a handful of codes for thousands of cells: each is read once.
 const QList<Sectiune>& citesteCod(const QString& cod) {
     thread_local QHash<QString, QList<Sectiune>> citite;
-    if (const auto it = citite.constFind(cod); it != citite.constEnd())
-        return *it;
-    if (citite.size() > 4096)
-        citite.clear();
+    if (const auto it = citite.constFind(cod); it != citite.constEnd()) return *it;
+    if (citite.size() > 4096) citite.clear();
     QList<Sectiune> sectiuni;
     for (const QString& s : imparteSectiuni(cod).mid(0, 4))
         sectiuni << citesteSectiune(s);
@@ -328,6 +326,7 @@ QString exponentGeneral(int exp) {
 }
 
 QString generalFaraSemn(double a) {
+    if (!std::isfinite(a)) return QStringLiteral("#NUM!");
     if (a == 0) return QStringLiteral("0");
     if (a == std::floor(a) && a < 1e16) return QString::number(a, 'f', 0);
     char buf[64];
@@ -499,8 +498,7 @@ void aproximeaza(double x, long long limita, long long& num, long long& den) {
 
 QString cuFractie(const Sectiune& s, const Forma& f, double a) {
     // beyond this a fraction has no room left in 15 digits, and its arithmetic would overflow
-    if (!(a < 1e14))
-        return generalFaraSemn(a);
+    if (!(a < 1e14)) return generalFaraSemn(a);
     const auto& t = s.simboluri;
     // numerator: the placeholders right before the bar; denominator: right after it
     QList<qsizetype> numarator, numitor, intreg;
@@ -602,6 +600,7 @@ QString formateazaNumar(const Sectiune& s, double a) {
         a *= 100;
     for (int k = 0; k < f.scalare; ++k)
         a /= 1000;
+    if (!std::isfinite(a)) return QStringLiteral("#NUM!");
     if (f.exponentLa >= 0) return cuExponent(s, f, a);
     if (f.baraLa >= 0 && !f.intregi.isEmpty()) return cuFractie(s, f, a);
     return cuZecimale(s, f, a);
