@@ -43,8 +43,8 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Vardolin)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "graduates' data and qualification certificates for a school")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Vardolin keeps the data of a vocational school's graduates, imports students from\n"
-    "spreadsheets and prints their values at exact positions onto pre-printed\n"
+    "Vardolin keeps the data of a vocational school's graduates, imports students\n"
+    "from spreadsheets and prints their values at exact positions onto pre-printed\n"
     "qualification certificate sheets after a preview. The program speaks Romanian.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
