@@ -30,7 +30,7 @@ QString Cai::dosarExecutabil() {
 }
 
 bool Cai::esteInstalat() {
-    return dosarExecutabilFortat().isEmpty() && QFileInfo(dosarResurseInstalate()).isDir();
+    return QFileInfo(dosarResurseInstalate()).isDir();
 }
 
 QString Cai::dosarResurse() {
