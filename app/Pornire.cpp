@@ -8,8 +8,13 @@
 #include "printing/UParticularizare.h"
 #include "printing/UPrintVardolin.h"
 
+#include "Versiune.h"
+
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -29,13 +34,49 @@ public:
     }
 };
 
+const char* const ajutor =
+    "Utilizare: vardolin [--help] [--version]\n"
+    "Vardolin tine datele absolventilor unei scoli profesionale si tipareste certificatele\n"
+    "lor de calificare pe formularele pretiparite.\n"
+    "\n"
+    "Optiuni:\n"
+    "  -h, --help     arata acest text\n"
+    "  -v, --version  arata versiunea\n"
+    "\n"
+    "Datele (DB/, PDF/) stau in ~/.local/share/Vardolin/Vardolin, setarile in\n"
+    "~/.config/vardolin/vardolin.ini. VARDOLIN_DATA_DIR numeste alt dosar de date.\n";
+
+// Answers --help and --version without opening a window; true when it did.
+bool raspundeLaOptiuni(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
+            std::fputs(ajutor, stdout);
+            return true;
+        }
+        if (!std::strcmp(argv[i], "--version") || !std::strcmp(argv[i], "-v")) {
+            std::printf("Vardolin %s\n", VARDOLIN_VERSIUNE);
+            return true;
+        }
+    }
+    return false;
+}
+
+// The desktop groups the window with the menu entry by the desktop file's name.
+void numesteProgramul() {
+    QApplication::setOrganizationName(QStringLiteral("Vardolin"));
+    QApplication::setApplicationName(QStringLiteral("Vardolin"));
+    QApplication::setApplicationVersion(QStringLiteral(VARDOLIN_VERSIUNE));
+    QGuiApplication::setDesktopFileName(QStringLiteral("vardolin"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/vardolin.svg")));
+}
+
 } // namespace
 
 int ruleazaProgramul(int argc, char* argv[]) {
+    if (raspundeLaOptiuni(argc, argv)) return 0;
     FbConexiune::pregatesteMotorulIncorporat();
     AplicatieVardolin app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Vardolin"));
-    QApplication::setApplicationName(QStringLiteral("Vardolin"));
+    numesteProgramul();
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 

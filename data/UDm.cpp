@@ -76,7 +76,7 @@ TDM::Conectare TDM::conectareConfigurata() {
 QString TDM::pregatesteFisierulLocal(const QString& caleBaza) {
     QDir().mkpath(QFileInfo(caleBaza).absolutePath());
     if (QFileInfo::exists(caleBaza)) return caleBaza;
-    const QString sablon = QDir(Cai::dosarExecutabil()).filePath(QStringLiteral("BLANK.FDB"));
+    const QString sablon = QDir(Cai::dosarResurse()).filePath(QStringLiteral("BLANK.FDB"));
     if (!QFileInfo::exists(sablon)) {
         dialoguri().avertisment(
             nullptr,

@@ -6,6 +6,9 @@
 #include <QStandardPaths>
 
 namespace {
+// Where the install rules put the read-only files, seen from the installed executable.
+constexpr auto resurseInstalate = "../share/vardolin";
+
 QString& dosarExecutabilFortat() {
     static QString dosar;
     return dosar;
@@ -15,6 +18,10 @@ bool sePoateScrieIn(const QString& dosar) {
     const QFileInfo info(dosar);
     return info.isDir() && info.isWritable();
 }
+
+QString dosarResurseInstalate() {
+    return QDir::cleanPath(QDir(Cai::dosarExecutabil()).filePath(QString::fromLatin1(resurseInstalate)));
+}
 } // namespace
 
 QString Cai::dosarExecutabil() {
@@ -22,11 +29,23 @@ QString Cai::dosarExecutabil() {
     return QCoreApplication::applicationDirPath();
 }
 
+bool Cai::esteInstalat() {
+    return QFileInfo(dosarResurseInstalate()).isDir();
+}
+
+QString Cai::dosarResurse() {
+    return esteInstalat() ? dosarResurseInstalate() : dosarExecutabil();
+}
+
 QString Cai::dosarDate() {
     const QString dinMediu = qEnvironmentVariable("VARDOLIN_DATA_DIR");
     if (!dinMediu.isEmpty()) return QDir::cleanPath(dinMediu);
     const QString exe = dosarExecutabil();
-    if (sePoateScrieIn(exe)) return exe;
+    // A copy installed before its files moved under share keeps its database where it was;
+    // otherwise an installed copy never writes beside its executable (not even as root).
+    const bool dateLangaExecutabil =
+        !esteInstalat() || QFileInfo(QDir(exe).filePath(QStringLiteral("DB"))).isDir();
+    if (dateLangaExecutabil && sePoateScrieIn(exe)) return exe;
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 

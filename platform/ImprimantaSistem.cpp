@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
@@ -20,6 +21,9 @@ Imprimanta*& imprimantaInstalata() {
     static Imprimanta* instalata = nullptr;
     return instalata;
 }
+
+// The job's own CUPS options (Qt's PPK_CupsOptions: name, value, name, value...).
+constexpr auto optiuniCups = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 
 int pixeli(double mm, int dpi) {
     return static_cast<int>(std::lround(mm * dpi / 25.4));
@@ -102,6 +106,15 @@ void ImprimantaSistem::reconfigureaza() {
     printer_->setColorMode(setari_.monocrom ? QPrinter::GrayScale : QPrinter::Color);
     // The painter starts at the sheet's corner; the hardware margins are applied by us, once.
     printer_->setFullPage(true);
+    if (!estePdf()) spuneOrientareaLuiCups();
+}
+
+void ImprimantaSistem::spuneOrientareaLuiCups() {
+    // Qt's CUPS engine sends a landscape job's "landscape" option with an empty value, which
+    // CUPS reads as "nolandscape"; the job's own options follow it and the last value counts.
+    if (setari_.orientare == QPageLayout::Landscape)
+        printer_->printEngine()->setProperty(
+            optiuniCups, QStringList{QStringLiteral("landscape"), QStringLiteral("true")});
 }
 
 QMarginsF ImprimantaSistem::marginiHardwareMm() const {

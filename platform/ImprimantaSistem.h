@@ -47,6 +47,7 @@ public:
 
 private:
     void reconfigureaza();
+    void spuneOrientareaLuiCups();
     bool estePdf() const;
     QString fisierPdfNou(const QString& titlu) const;
     QMarginsF marginiHardwareMm() const;

@@ -10,6 +10,8 @@ packages=(
   fonts-liberation fontconfig
   poppler-utils mupdf-tools
   xvfb xauth
+  dpkg-dev lintian desktop-file-utils
+  cups printer-driver-cups-pdf ghostscript
 )
 missing=()
 for p in "${packages[@]}"; do
