@@ -10,6 +10,7 @@
 #include <arpa/inet.h>
 #include <csignal>
 #include <netinet/in.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -111,6 +112,8 @@ void ServerFirebird::porneste() {
     proces_->setWorkingDirectory(d.path());
     proces_->setStandardOutputFile(d.filePath(QStringLiteral("server.log")));
     proces_->setStandardErrorFile(d.filePath(QStringLiteral("server.log")), QIODevice::Append);
+    // A test program that dies does not leave its server behind.
+    proces_->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     proces_->start(server, {});
     if (!proces_->waitForStarted(10000)) {
         eroare_ = QStringLiteral("Serverul nu porneste: ") + proces_->errorString();
@@ -127,8 +130,10 @@ void ServerFirebird::porneste() {
 
 void ServerFirebird::opreste() {
     if (pid_ <= 0) return;
+    // The server started on its own does not always end on SIGTERM; its databases are
+    // throw-away, so it is killed when it does not go at once.
     ::kill(pid_t(pid_), SIGTERM);
-    if (!proces_->waitForFinished(10000)) {
+    if (!proces_->waitForFinished(300)) {
         ::kill(pid_t(pid_), SIGKILL);
         proces_->waitForFinished(5000);
     }
