@@ -1,16 +1,19 @@
 #include "app/Pornire.h"
 
+#include "app/USetariBazaDeDate.h"
 #include "app/UVardolinMain.h"
 #include "data/UDm.h"
 #include "data/UProfilVardolin.h"
 #include "platform/Firebird.h"
 #include "platform/Protejat.h"
+#include "platform/SemnaleOprire.h"
 #include "printing/UParticularizare.h"
 #include "printing/UPrintVardolin.h"
 
 #include "Versiune.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFont>
 #include <QIcon>
 #include <cstdio>
@@ -70,7 +73,34 @@ void numesteProgramul() {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/vardolin.svg")));
 }
 
+// SIGTERM or SIGINT: open windows are closed without saving what is half edited, every event
+// loop ends, and the data module lets the database go on the way out.
+void oprireCeruta() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->reject();
+    QCoreApplication::exit(0);
+}
+
 } // namespace
+
+bool PornesteBazaDeDate(TDM& dm) {
+    for (;;) {
+        const bool reusit = protejat(nullptr, [&] { dm.DataModuleCreate(); });
+        // The client library took the signals at its first connection.
+        SemnaleOprire::Reinstaleaza();
+        if (reusit) return true;
+        // The start-up screens are shown once.
+        TDM::seteazaEcranePornire(nullptr);
+        if (SemnaleOprire::Primit()) return false;
+        if (!dialoguri().intrebare(nullptr,
+                                   QStringLiteral("Programul nu poate lucra fara baza de date.\n\nDoriti sa "
+                                                  "modificati setarile de conectare si sa incercati din nou? "
+                                                  "(\"Nu\" inchide programul.)")))
+            return false;
+        TSetariBazaDeDate setari;
+        if (dialoguri().arataModal(setari) != QDialog::Accepted) return false;
+    }
+}
 
 int ruleazaProgramul(int argc, char* argv[]) {
     if (raspundeLaOptiuni(argc, argv)) return 0;
@@ -88,13 +118,17 @@ int ruleazaProgramul(int argc, char* argv[]) {
     });
     if (!inregistrate) return 1;
 
+    SemnaleOprire::Instaleaza(oprireCeruta);
     TDM dm;
     TDM::seteazaEcranePornire(AfiseazaSplash);
-    protejat(nullptr, [&] { dm.DataModuleCreate(); });
+    // A start whose steps did not all succeed is never continued.
+    if (!PornesteBazaDeDate(dm)) return SemnaleOprire::Primit() ? 0 : 1;
+    if (SemnaleOprire::Primit()) return 0;
     // Warns by itself about a damaged adjustments file.
     protejat(nullptr, [] { IncarcaParticularizarile(); });
 
     TVardolineMain fereastra;
     fereastra.show();
-    return app.exec();
+    const int cod = app.exec();
+    return SemnaleOprire::Primit() ? 0 : cod;
 }

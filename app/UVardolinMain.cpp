@@ -2,6 +2,7 @@
 
 #include "Versiune.h"
 #include "app/UErrCodePage.h"
+#include "app/USetariBazaDeDate.h"
 #include "app/USplashForm.h"
 #include "data/UConfigurareDiploma.h"
 #include "data/UDm.h"
@@ -10,10 +11,12 @@
 #include "entry/UListaGenerica.h"
 #include "platform/Ecran.h"
 #include "platform/Protejat.h"
+#include "platform/SirConexiune.h"
 #include "printing/PrintWizUnit.h"
 
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 
 namespace {
 QAction* element(QMenu* meniu, const QString& text, const QString& nume) {
@@ -68,6 +71,8 @@ void TVardolineMain::creeazaMeniul() {
     Configurare1->addSeparator()->setObjectName(QStringLiteral("N2"));
     ImportdinExcel1 =
         element(Configurare1, QStringLiteral("Import din Excel"), QStringLiteral("ImportdinExcel1"));
+    Configurare1->addSeparator();
+    BazaDeDate1 = element(Configurare1, QStringLiteral("Baza de date..."), QStringLiteral("BazaDeDate1"));
 
     Configurareimprimanta1 = MainMenu1->addMenu(QStringLiteral("Configurare imprimanta"));
     Configurareimprimanta1->setObjectName(QStringLiteral("Configurareimprimanta1"));
@@ -85,6 +90,9 @@ void TVardolineMain::creeazaMeniul() {
     connect(Formatnote1, &QAction::triggered, this, &TVardolineMain::Formatnote1Click);
     connect(Configurareimprimanta2, &QAction::triggered, this, &TVardolineMain::Configurareimprimanta2Click);
     connect(ImportdinExcel1, &QAction::triggered, this, &TVardolineMain::ImportdinExcel1Click);
+    connect(BazaDeDate1, &QAction::triggered, this, &TVardolineMain::BazaDeDate1Click);
+    // The title follows the student count after whatever a menu entry changed.
+    connect(Configurare1, &QMenu::triggered, this, &TVardolineMain::ActualizeazaTitlul);
 }
 
 void TVardolineMain::FormCreate() {
@@ -93,6 +101,34 @@ void TVardolineMain::FormCreate() {
     setCentralWidget(ListaElevi);
     // Without a data module (a window made on its own) there is nothing to list.
     if (DM()) protejat(this, [&] { ListaElevi->IncarcaLista(); });
+    // Connected after the list's own handlers, so the count is taken once they are done.
+    for (QPushButton* b : {ListaElevi->RzBitBtn1, ListaElevi->RzBitBtn3})
+        connect(b, &QPushButton::clicked, this, &TVardolineMain::ActualizeazaTitlul);
+    ActualizeazaTitlul();
+}
+
+void TVardolineMain::ActualizeazaTitlul() {
+    QString titlu = QStringLiteral("VardolineMain");
+    TDM* dm = DM();
+    if (dm && dm->Db.conectata()) {
+        try {
+            titlu += QStringLiteral(" - %1 elevi - %2")
+                         .arg(dm->NumarElevi())
+                         .arg(DescriereLocatieBaza(dm->caleBazaDeDate()));
+        } catch (const Eroare&) {
+            titlu += QStringLiteral(" - ") + DescriereLocatieBaza(dm->caleBazaDeDate());
+        }
+    }
+    setWindowTitle(titlu);
+}
+
+void TVardolineMain::BazaDeDate1Click() {
+    protejat(this, [&] {
+        TSetariBazaDeDate setari(this);
+        if (dialoguri().arataModal(setari) == QDialog::Accepted)
+            dialoguri().mesaj(this, QStringLiteral("Setarile noi ale bazei de date vor fi folosite la "
+                                                   "urmatoarea pornire a programului."));
+    });
 }
 
 // The windows behind these entries come with their own parts of the program.

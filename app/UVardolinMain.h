@@ -18,6 +18,7 @@ public:
     QAction* Configurarescoala1;
     QAction* Formatnote1;
     QAction* ImportdinExcel1;
+    QAction* BazaDeDate1;
     QMenu* Configurareimprimanta1;
     QAction* Configurareimprimanta2;
     QMenu* Help1;
@@ -31,6 +32,9 @@ public slots:
     void Formatnote1Click();
     void Configurareimprimanta2Click();
     void ImportdinExcel1Click();
+    void BazaDeDate1Click();
+    // Where the data is and how many students it holds.
+    void ActualizeazaTitlul();
 
 private:
     void FormCreate();

@@ -1,16 +1,18 @@
 #include "data/UDm.h"
 
+#include "data/SetariConexiune.h"
 #include "data/UProfilDiploma.h"
 #include "data/UTabele.h"
 #include "platform/Cai.h"
 #include "platform/Dialoguri.h"
 #include "platform/Eroare.h"
-#include "platform/StocSetari.h"
+#include "platform/SirConexiune.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
+#include <QRandomGenerator>
+#include <QThread>
 #include <cstdlib>
 
 namespace {
@@ -33,13 +35,20 @@ TDM& dm() {
     return *dmCurent;
 }
 
-// A server database is named host:path (or host/port:path); a drive letter is not a host.
-bool esteCaleLocala(const QString& baza) {
-    static const QRegularExpression server(QStringLiteral("^[^:/\\\\]{2,}:"));
-    return !server.match(baza).hasMatch();
+// Another program starting on the same server database may be making the same objects at the
+// same moment; every step looks first, so a step that lost that race is simply run again.
+template <class F> void repetaDacaEsueaza(F&& pasi) {
+    constexpr int incercari = 8;
+    for (int i = 1;; ++i) {
+        try {
+            pasi();
+            return;
+        } catch (const Eroare&) {
+            if (i == incercari) throw;
+            QThread::msleep(50 + QRandomGenerator::global()->bounded(50 * i));
+        }
+    }
 }
-
-const QString cheieBaza = QStringLiteral("Software\\Orvanta\\Kalvor\\2006\\Baza");
 
 } // namespace
 
@@ -57,19 +66,6 @@ void TDM::seteazaEcranePornire(std::function<void(const QString&)> ecrane) {
 
 void TDM::seteazaTerminare(std::function<void(int)> f) {
     terminare() = f ? std::move(f) : [](int cod) { std::exit(cod); };
-}
-
-TDM::Conectare TDM::conectareConfigurata() {
-    const auto setari = StocSetari::deschide(cheieBaza);
-    Conectare c{setari->value(QStringLiteral("BazaDeDate")).toString(),
-                setari->value(QStringLiteral("Utilizator"), QStringLiteral("sysdba")).toString(),
-                setari->value(QStringLiteral("Parola"), QStringLiteral("plumbarte")).toString()};
-    if (!qEnvironmentVariableIsEmpty("VARDOLIN_DATABASE")) c.baza = qEnvironmentVariable("VARDOLIN_DATABASE");
-    if (!qEnvironmentVariableIsEmpty("VARDOLIN_DB_USER"))
-        c.utilizator = qEnvironmentVariable("VARDOLIN_DB_USER");
-    if (!qEnvironmentVariableIsEmpty("VARDOLIN_DB_PASSWORD"))
-        c.parola = qEnvironmentVariable("VARDOLIN_DB_PASSWORD");
-    return c;
 }
 
 // Makes sure a local database file exists, copying the template when it does not.
@@ -100,22 +96,40 @@ void TDM::DataModuleCreate() {
     if (!profil) throw Eroare(QStringLiteral("NU ai definit profilul diplomei"));
     const QString numeBaza = profil->NumeBazaDeDate();
 
-    Conectare c = conectareConfigurata();
-    QString baza = c.baza;
+    const SetariConexiune c = SetariConexiuneEfective();
+    QString baza = c.baza.trimmed();
     if (baza.isEmpty())
         baza = QDir(Cai::inDosarDate(QStringLiteral("DB"))).filePath(numeBaza + QStringLiteral(".FDB"));
-    if (esteCaleLocala(baza)) baza = pregatesteFisierulLocal(baza);
+    // Only a plain local file gets the template; a server name is never a folder here.
+    if (!EsteBazaPeServer(baza)) baza = pregatesteFisierulLocal(baza);
 
+    Db.deconecteaza();
     Db.seteazaNumeBazaDeDate(baza);
     Db.parametri().clear();
-    Db.parametri() << QStringLiteral("USER_NAME=") + c.utilizator << QStringLiteral("password=") + c.parola;
-    Db.conecteaza();
+    Db.parametri() << QStringLiteral("USER_NAME=") + c.utilizator.trimmed()
+                   << QStringLiteral("password=") + c.parola;
+    ConecteazaExplicat(Db);
 
-    ActualizeazaStructura();
-    SincronizeazaTabele();
-    AsiguraStructuraTabele();
-    SincronizeazaTipuri();
-    SincronizeazaProfil();
+    AsiguraStructura();
+}
+
+void TDM::AsiguraStructura() {
+    repetaDacaEsueaza([this] {
+        ActualizeazaStructura();
+        SincronizeazaTabele();
+        AsiguraStructuraTabele();
+        SincronizeazaTipuri();
+        SincronizeazaProfil();
+    });
+}
+
+int TDM::NumarElevi() {
+    GardaTranzactie garda(GardaTranzactie::Imbricata);
+    Q4.seteazaSql(QStringLiteral("SELECT COUNT(*) AS NUMAR FROM ELEVI"));
+    Q4.deschide();
+    const int numar = int(Q4.intreg(QStringLiteral("NUMAR")));
+    Q4.inchide();
+    return numar;
 }
 
 void TDM::ActualizeazaStructura() {
@@ -127,23 +141,27 @@ void TDM::ActualizeazaStructura() {
         versiune = int(Q1.intreg(QStringLiteral("VERSIUNE")));
         Q1.inchide();
     }
-    if (versiune < 2) {
-        GardaTranzactie garda;
-        Q1.seteazaSql(QStringLiteral(
-            "ALTER TABLE PROFIL_DIPLOMA ADD LATIME_SUGERATA INTEGER, ADD COD_LINIE VARCHAR(32)"));
-        Q1.executa();
-        Q1.seteazaSql(QStringLiteral("UPDATE CONFID_DB SET VERSIUNE=2"));
-        Q1.executa();
-        garda.Commit();
-    }
-    if (versiune < 3) {
-        GardaTranzactie garda;
-        Q1.seteazaSql(QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD ORDINE INTEGER"));
-        Q1.executa();
-        Q1.seteazaSql(QStringLiteral("UPDATE CONFID_DB SET VERSIUNE=3"));
-        Q1.executa();
-        garda.Commit();
-    }
+    if (versiune < 2)
+        treceLaVersiunea(
+            2, QStringLiteral(
+                   "ALTER TABLE PROFIL_DIPLOMA ADD LATIME_SUGERATA INTEGER, ADD COD_LINIE VARCHAR(32)"));
+    if (versiune < 3) treceLaVersiunea(3, QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD ORDINE INTEGER"));
+}
+
+// One upgrade step with the version row locked: a second program upgrading at the same moment
+// waits for this one and then finds the step done (or fails and is run again).
+void TDM::treceLaVersiunea(int versiune, const QString& alter) {
+    GardaTranzactie garda;
+    Q1.seteazaSql(QStringLiteral("SELECT VERSIUNE FROM CONFID_DB WITH LOCK"));
+    Q1.deschide();
+    const int acum = int(Q1.intreg(QStringLiteral("VERSIUNE")));
+    Q1.inchide();
+    if (acum >= versiune) return;
+    Q1.seteazaSql(alter);
+    Q1.executa();
+    Q1.seteazaSql(QStringLiteral("UPDATE CONFID_DB SET VERSIUNE=%1").arg(versiune));
+    Q1.executa();
+    garda.Commit();
 }
 
 void TDM::AsiguraStructuraTabele() {

@@ -17,6 +17,9 @@ public:
     // schema upgrade, entity tables and profile.
     void DataModuleCreate();
 
+    // Steps 7 to 11 of the start-up (upgrade, entity tables, profile), run again as a whole when a
+    // program starting at the same moment on a server database got in the way.
+    void AsiguraStructura();
     void ActualizeazaStructura();
     void AsiguraStructuraTabele();
     void AsiguraTabel(const QString& tabel);
@@ -31,6 +34,9 @@ public:
     FbTranzactie Tr{Db};
     FbInterogare Q1{Db, Tr}, Q2{Db, Tr}, Q3{Db, Tr}, Q4{Db, Tr}, Q5{Db, Tr}, Q6{Db, Tr};
 
+    // How many students the database holds.
+    int NumarElevi();
+
     // Where the working database is, as chosen by DataModuleCreate.
     QString caleBazaDeDate() const { return Db.numeBazaDeDate(); }
 
@@ -40,12 +46,7 @@ public:
     static void seteazaTerminare(std::function<void(int)> terminare);
 
 private:
-    struct Conectare {
-        QString baza;
-        QString utilizator;
-        QString parola;
-    };
-    static Conectare conectareConfigurata();
+    void treceLaVersiunea(int versiune, const QString& alter);
     QString pregatesteFisierulLocal(const QString& numeBaza);
     void executaDacaLipseste(FbInterogare& cautare, const QString& sqlCautare, const QString& parametru,
                              const QVariant& valoare, const std::function<void()>& creeaza);

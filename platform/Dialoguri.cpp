@@ -36,6 +36,10 @@ public:
     QString fisierDeSalvat(QWidget* parinte, const QString& titluDialog, const QString& filtru) override {
         return QFileDialog::getSaveFileName(parinte, titluDialog, QString(), filtru);
     }
+    QString fisierDeSalvat(QWidget* parinte, const QString& titluDialog, const QString& filtru,
+                           const QString& propus) override {
+        return QFileDialog::getSaveFileName(parinte, titluDialog, propus, filtru);
+    }
 
 private:
     static QString titlu() { return QStringLiteral("Vardolin"); }

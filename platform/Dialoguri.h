@@ -24,6 +24,13 @@ public:
     virtual QString fisierDeDeschis(QWidget* parinte, const QString& titlu, const QString& filtru) = 0;
     // A file to write; the empty text when the user gives up.
     virtual QString fisierDeSalvat(QWidget* parinte, const QString& titlu, const QString& filtru) = 0;
+    // The same, with a proposed file (name or path); sets that only record the question answer it
+    // as the call without a proposal.
+    virtual QString fisierDeSalvat(QWidget* parinte, const QString& titlu, const QString& filtru,
+                                   const QString& propus) {
+        Q_UNUSED(propus);
+        return fisierDeSalvat(parinte, titlu, filtru);
+    }
     // Shows one of the program's own windows modally and returns its result (QDialog::exec).
     virtual int arataModal(QDialog& fereastra);
 };

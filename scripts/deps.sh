@@ -5,6 +5,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
   firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils
+  firebird3.0-server
   libbenchmark-dev
   libgsf-1-dev
   fonts-liberation fontconfig
@@ -21,6 +22,20 @@ if [ ${#missing[@]} -gt 0 ]; then
   sudo_cmd=()
   [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
   export DEBIAN_FRONTEND=noninteractive
+  # The server package would start a system-wide server; the tests run their own private one,
+  # so the package is installed without starting anything (an existing policy is left alone).
+  policy=/usr/sbin/policy-rc.d
+  own_policy=
+  if [[ " ${missing[*]} " == *" firebird3.0-server "* && ! -e $policy ]]; then
+    printf '#!/bin/sh\nexit 101\n' | "${sudo_cmd[@]}" tee "$policy" >/dev/null
+    "${sudo_cmd[@]}" chmod 755 "$policy"
+    own_policy=1
+    trap '"${sudo_cmd[@]}" rm -f "$policy"' EXIT
+  fi
   "${sudo_cmd[@]}" apt-get update
   "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+  if [ -n "$own_policy" ]; then
+    "${sudo_cmd[@]}" rm -f "$policy"
+    trap - EXIT
+  fi
 fi

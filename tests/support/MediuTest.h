@@ -21,6 +21,7 @@ public:
     bool intrebare(QWidget*, const QString& text) override;
     void eroare(QWidget*, const QString& text) override { mesaje.push_back({"eroare", text}); }
     QString fisierDeDeschis(QWidget*, const QString& titlu, const QString&) override;
+    using Dialoguri::fisierDeSalvat;
     QString fisierDeSalvat(QWidget*, const QString& titlu, const QString&) override;
 
     // Runs the next scripted window handler (it fills the window and presses its buttons, then

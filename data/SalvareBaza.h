@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/FirebirdServicii.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+class TDM;
+
+// Backups of the working database with Firebird's own backup, and putting one back in its place
+// without ever overwriting the database in use.
+namespace SalvareBaza {
+
+// "Vardolin-AAAA-LL-ZZ.fbk".
+QString NumeImplicit(const QDate& zi);
+
+// Whether the database's files are reachable from this computer: a local file, or a server
+// running here. Only then can a backup go to a file the user picks and a restore swap files.
+bool FisiereleSuntPeAcestCalculator(const QString& baza);
+
+// Where a backup goes without asking: for a server on another computer, beside the database on
+// the server.
+QString FisierPeServer(const QString& baza, const QDate& zi);
+
+void Salveaza(TDM& dm, const QString& fisierSalvare, const FbServicii::Progres& progres);
+
+struct Restaurare {
+    QString fisierSalvare;
+    QString bazaNoua; // the restored file, beside the database in use
+    QDateTime dataSalvarii;
+    int elevi = 0;
+};
+
+// Restores the backup into a new file beside the database in use and checks that it is a
+// database of this program (schema version and certificate profile); the database in use is not
+// touched. Refused, with the reason, where it cannot be done safely.
+Restaurare Pregateste(TDM& dm, const QString& fisierSalvare, const FbServicii::Progres& progres);
+
+// Puts the restored file in place of the database in use and reopens it; the replaced file is kept
+// beside it as ...-inainte-de-restaurare-<data>.FDB, whose path is returned. On failure the old
+// file is put back and reopened.
+QString Inlocuieste(TDM& dm, const Restaurare& restaurare);
+
+// Removes a restored file that will not be used.
+void Abandoneaza(const Restaurare& restaurare);
+
+} // namespace SalvareBaza
