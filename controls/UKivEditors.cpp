@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <algorithm>
+#include <limits>
 
 // ---------------------------------------------------------------- colours and styles
 
@@ -616,9 +617,11 @@ Currency TKivNumEdit::AsCurrency() const {
     QString intreg = virgula < 0 ? text : text.left(virgula);
     if (intreg.isEmpty()) intreg = QStringLiteral("0");
     const QString fractie = virgula < 0 ? QString() : text.mid(virgula + 1).remove(u',');
-    qint64 zeciMii = 0;
-    if (__builtin_mul_overflow(intregSauZero(intreg), qint64(10000), &zeciMii)) return {};
-    zeciMii += intregSauZero(fractie.left(4).leftJustified(4, u'0'));
+    // Beyond what ten-thousandths can hold the value is no value.
+    const qint64 intregi = intregSauZero(intreg);
+    constexpr qint64 limita = (std::numeric_limits<qint64>::max() - 9999) / 10000;
+    if (intregi > limita || intregi < -limita) return {};
+    const qint64 zeciMii = intregi * 10000 + intregSauZero(fractie.left(4).leftJustified(4, u'0'));
     return Currency::dinZeciMii(negativ ? -zeciMii : zeciMii);
 }
 

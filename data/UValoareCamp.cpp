@@ -6,6 +6,7 @@
 #include "platform/Eroare.h"
 
 #include <QSet>
+#include <utility>
 
 namespace {
 
@@ -130,26 +131,41 @@ QString ParseExp(const QString& expresie, int id, const QString& tabel) {
     if (!Tr().activa())
         throw Eroare(
             QStringLiteral("Tranzactia trebuie sa fie activa in momentul apelarii procedurii ParseExp"));
-    QString rezultat, cheie;
+    QString rezultat;
+    for (const ParteExpresie& parte : DesparteExpresia(expresie)) {
+        if (!parte.cheie) {
+            rezultat += parte.text;
+            continue;
+        }
+        const CheieCamp c = DesparteCheie(parte.text);
+        Rezolvare r{tabel, id, {}};
+        rezultat += r.valoare(c.formular, c.pagina, c.camp);
+    }
+    return rezultat;
+}
+
+std::vector<ParteExpresie> DesparteExpresia(const QString& expresie) {
+    std::vector<ParteExpresie> parti;
+    QString text, cheie;
     bool inAcolade = false;
     for (const QChar ch : expresie) {
         if (!inAcolade) {
             if (ch == u'{') {
+                if (!text.isEmpty()) parti.push_back({false, std::exchange(text, {})});
                 cheie.clear();
                 inAcolade = true;
             } else {
-                rezultat += ch;
+                text += ch;
             }
         } else if (ch == u'}') {
-            const CheieCamp c = DesparteCheie(cheie);
-            Rezolvare r{tabel, id, {}};
-            rezultat += r.valoare(c.formular, c.pagina, c.camp);
+            parti.push_back({true, cheie});
             inAcolade = false;
         } else {
             cheie += ch;
         }
     }
-    return rezultat;
+    if (!text.isEmpty()) parti.push_back({false, text});
+    return parti;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 // The text a field of the form shows for a student, following the profile's similar-with links
 // and, for fields owned by another entity table (the school), the student's link rows.
@@ -12,6 +13,14 @@ QString ValoareCamp(const QString& formular, const QString& pagina, const QStrin
 // active. For the students' table the row is a student; for another entity table (the school
 // list) a field owned by that table is read from the row itself.
 QString ParseExp(const QString& expresie, int id, const QString& tabel = QStringLiteral("ELEVI"));
+
+// The pieces of a display expression in order: plain text, and the keys written in braces.
+// The text after a brace that is never closed is dropped.
+struct ParteExpresie {
+    bool cheie = false;
+    QString text;
+};
+std::vector<ParteExpresie> DesparteExpresia(const QString& expresie);
 
 // Link rows: for every profile line owned by another entity table T, each student has one "DATE"
 // row with that line's key, ID_ELEVI = the student, IDF_T = the student's T row and an empty

@@ -237,6 +237,7 @@ void TEditorConfigGlobal::RzBitBtn1Click() {
             preiaModul(RzComboBox6, setari, &TInfoGlobal2005::setMedieCotor);
             setari.setScriuCuLitereMari(RzRadioButton1->isChecked() ? QStringLiteral("1")
                                                                     : QStringLiteral("0"));
+            setari.SalveazaVerificat();
         }
         accept();
     });

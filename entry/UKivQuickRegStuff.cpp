@@ -151,17 +151,22 @@ void TKivRegistryClass::Incarca() {
 
 void TKivRegistryClass::Salveaza() noexcept {
     try {
-        const TKivRTTIShell shell(*metaObject());
-        const auto cheie = StocSetari::deschide(cheieRegistru_);
-        for (int i = 0; i < shell.Count(); ++i) {
-            if (EsteIntreaga(shell.Kind(i)))
-                cheie->setValue(shell.Name(i), qint32(shell.Valoare(i, *this).toLongLong()));
-            else if (EsteText(shell.Kind(i)))
-                cheie->setValue(shell.Name(i), shell.Valoare(i, *this).toString());
-        }
+        SalveazaVerificat();
     } catch (...) {
         // Release cannot report anything; what was written stays written.
     }
+}
+
+void TKivRegistryClass::SalveazaVerificat() {
+    const TKivRTTIShell shell(*metaObject());
+    const auto cheie = StocSetari::deschide(cheieRegistru_);
+    for (int i = 0; i < shell.Count(); ++i) {
+        if (EsteIntreaga(shell.Kind(i)))
+            cheie->setValue(shell.Name(i), qint32(shell.Valoare(i, *this).toLongLong()));
+        else if (EsteText(shell.Kind(i)))
+            cheie->setValue(shell.Name(i), shell.Valoare(i, *this).toString());
+    }
+    StocSetari::verificaScrierea(*cheie);
 }
 
 QString TInfoGlobal2005::Cheie() {

@@ -63,6 +63,9 @@ public:
     void Incarca();
     // Writes every persisted property, changed or not. Never throws (it runs at release).
     void Salveaza() noexcept;
+    // The same for a save the user asked for: fails with a Romanian message when the store
+    // cannot be written.
+    void SalveazaVerificat();
 
 private:
     QString cheieRegistru_;

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstring>
 #include <firebird/Interface.h>
+#include <memory>
 
 using namespace Firebird;
 
@@ -27,6 +28,13 @@ struct Stare {
     ~Stare() { s.dispose(); }
     ThrowStatusWrapper* operator&() { return &s; }
 };
+
+// The client's builders and providers, given back on every path out.
+struct ElibereazaFb {
+    void operator()(IXpbBuilder* b) const { b->dispose(); }
+    void operator()(IProvider* p) const { p->release(); }
+};
+template <class T> using PtrFb = std::unique_ptr<T, ElibereazaFb>;
 
 bool areCod(const IStatus* status, ISC_STATUS cod) {
     for (const ISC_STATUS* v = status->getErrors(); v && *v != isc_arg_end;) {
@@ -60,7 +68,8 @@ QString textulMotorului(const IStatus* status) {
     throw Eroare(context + QStringLiteral("\n\n") + motor);
 }
 
-// Splits an SQL text into the engine's text (with "?") and the parameter name at each "?".
+} // namespace
+
 void desparteParametrii(const QString& sql, QByteArray& motor, std::vector<QString>& pozitii) {
     QString rezultat;
     rezultat.reserve(sql.size());
@@ -96,6 +105,8 @@ void desparteParametrii(const QString& sql, QByteArray& motor, std::vector<QStri
     }
     motor = rezultat.toUtf8();
 }
+
+namespace {
 
 template <class T> void scrie(unsigned char* unde, T valoare) {
     std::memcpy(unde, &valoare, sizeof(T));
@@ -151,8 +162,8 @@ void FbConexiune::pregatesteMotorulIncorporat() {
 }
 
 namespace {
-IXpbBuilder* dpbDinParametri(ThrowStatusWrapper* st, const QStringList& parametri) {
-    IXpbBuilder* dpb = master()->getUtilInterface()->getXpbBuilder(st, IXpbBuilder::DPB, nullptr, 0);
+PtrFb<IXpbBuilder> dpbDinParametri(ThrowStatusWrapper* st, const QStringList& parametri) {
+    PtrFb<IXpbBuilder> dpb(master()->getUtilInterface()->getXpbBuilder(st, IXpbBuilder::DPB, nullptr, 0));
     bool areSetDeCaractere = false;
     for (const QString& p : parametri) {
         const qsizetype egal = p.indexOf(u'=');
@@ -177,22 +188,13 @@ void FbConexiune::conecteaza() {
     if (atasare_) return;
     pregatesteMotorulIncorporat();
     Stare st;
-    IXpbBuilder* dpb = nullptr;
     try {
-        dpb = dpbDinParametri(&st, parametri_);
-        IProvider* furnizor = master()->getDispatcher();
+        const PtrFb<IXpbBuilder> dpb = dpbDinParametri(&st, parametri_);
+        const PtrFb<IProvider> furnizor(master()->getDispatcher());
         const QByteArray cale = numeBazaDeDate_.toUtf8();
-        try {
-            atasare_ = furnizor->attachDatabase(&st, cale.constData(), dpb->getBufferLength(&st),
-                                                dpb->getBuffer(&st));
-        } catch (...) {
-            furnizor->release();
-            throw;
-        }
-        furnizor->release();
-        dpb->dispose();
+        atasare_ =
+            furnizor->attachDatabase(&st, cale.constData(), dpb->getBufferLength(&st), dpb->getBuffer(&st));
     } catch (const FbException& e) {
-        if (dpb) dpb->dispose();
         ridica(e, QStringLiteral("Nu ma pot conecta la baza de date %1").arg(numeBazaDeDate_));
     }
 }
@@ -216,16 +218,19 @@ void FbConexiune::creeazaBazaDeDate(const QString& cale, const QString& utilizat
     pregatesteMotorulIncorporat();
     Stare st;
     try {
-        IXpbBuilder* dpb = dpbDinParametri(
+        const PtrFb<IXpbBuilder> dpb = dpbDinParametri(
             &st, {QStringLiteral("USER_NAME=") + utilizator, QStringLiteral("password=") + parola});
         dpb->insertInt(&st, isc_dpb_sql_dialect, 3);
         dpb->insertString(&st, isc_dpb_set_db_charset, "UTF8");
-        IProvider* furnizor = master()->getDispatcher();
+        const PtrFb<IProvider> furnizor(master()->getDispatcher());
         IAttachment* a = furnizor->createDatabase(&st, cale.toUtf8().constData(), dpb->getBufferLength(&st),
                                                   dpb->getBuffer(&st));
-        dpb->dispose();
-        furnizor->release();
-        a->detach(&st);
+        try {
+            a->detach(&st);
+        } catch (const FbException&) {
+            a->release();
+            throw;
+        }
     } catch (const FbException& e) {
         ridica(e, QStringLiteral("Nu pot crea baza de date %1").arg(cale));
     }
@@ -262,7 +267,8 @@ void FbTranzactie::start() {
     if (!conexiune_.atasare()) throw Eroare(QStringLiteral("Baza de date nu este deschisa"));
     Stare st;
     try {
-        IXpbBuilder* tpb = master()->getUtilInterface()->getXpbBuilder(&st, IXpbBuilder::TPB, nullptr, 0);
+        const PtrFb<IXpbBuilder> tpb(
+            master()->getUtilInterface()->getXpbBuilder(&st, IXpbBuilder::TPB, nullptr, 0));
         tpb->insertTag(&st, isc_tpb_write);
         tpb->insertTag(&st, isc_tpb_read_committed);
         tpb->insertTag(&st, isc_tpb_rec_version);
@@ -270,7 +276,6 @@ void FbTranzactie::start() {
         tpb->insertInt(&st, isc_tpb_lock_timeout, 10);
         tranzactie_ =
             conexiune_.atasare()->startTransaction(&st, tpb->getBufferLength(&st), tpb->getBuffer(&st));
-        tpb->dispose();
     } catch (const FbException& e) {
         ridica(e);
     }

@@ -20,6 +20,9 @@ class IResultSet;
 
 class FbInterogare;
 
+// Splits an SQL text into the engine's text (with "?") and the parameter name at each "?".
+void desparteParametrii(const QString& sql, QByteArray& motor, std::vector<QString>& pozitii);
+
 class FbConexiune {
 public:
     FbConexiune();

@@ -1,5 +1,7 @@
 #include "platform/StocSetari.h"
 
+#include "platform/Eroare.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
@@ -33,4 +35,12 @@ std::unique_ptr<QSettings> StocSetari::deschide(const QString& cheie) {
     grup.replace(u'\\', u'/');
     s->beginGroup(grup);
     return s;
+}
+
+void StocSetari::verificaScrierea(QSettings& cheie) {
+    cheie.sync();
+    if (cheie.status() == QSettings::NoError) return;
+    throw Eroare::format("Setarile nu au putut fi salvate in \"%s\" (disc plin sau fara drept de scriere). "
+                         "Ce ati ales acum nu a fost pastrat.",
+                         {QDir::toNativeSeparators(cheie.fileName())});
 }

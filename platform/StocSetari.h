@@ -12,6 +12,10 @@ public:
     // The key's values; what is written is kept when the object goes.
     static std::unique_ptr<QSettings> deschide(const QString& cheie);
 
+    // Makes what was written to the key reach the store; fails with a Romanian message when it
+    // cannot (a write the user asked for is never taken as done when it was not).
+    static void verificaScrierea(QSettings& cheie);
+
     // Where the INI file lives (not used on Windows). VARDOLIN_SETTINGS overrides it.
     static QString fisier();
     // Redirects the store to another INI file (tests); the empty text restores the default.

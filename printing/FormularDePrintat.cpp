@@ -1,22 +1,32 @@
 #include "printing/FormularDePrintat.h"
 
+#include "platform/NumarExtins.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 #include <QSet>
 #include <climits>
 
+namespace {
+// The decimal constants as the extended format holds them.
+const NumarExtins milimetriPeInch = NumarExtins::fractie(254, 10);
+const NumarExtins corectieEcran = NumarExtins::fractie(1051403996, 1000000000);
+} // namespace
+
 double RezolutieEcran(double zoom) {
-    const double scalat = static_cast<double>(96.0L * zoom / 100.0L);
-    return static_cast<double>(scalat * 1.051403996L);
+    const double scalat =
+        (NumarExtins::din(std::int64_t(96)) * NumarExtins::din(zoom) / NumarExtins::din(std::int64_t(100)))
+            .laDouble();
+    return (NumarExtins::din(scalat) * corectieEcran).laDouble();
 }
 
 int MmToPixels(double mm, double dpi) {
-    const double px = static_cast<double>(static_cast<long double>(mm) * dpi / 25.4L);
-    return static_cast<int>(px);
+    const double px = (NumarExtins::din(mm) * NumarExtins::din(dpi) / milimetriPeInch).laDouble();
+    return NumarExtins::din(px).trunchiat();
 }
 
 double PixelsToMm(int px, double dpi) {
-    return static_cast<double>(static_cast<long double>(px) * 25.4L / dpi);
+    return (NumarExtins::din(std::int64_t(px)) * milimetriPeInch / NumarExtins::din(dpi)).laDouble();
 }
 
 namespace {

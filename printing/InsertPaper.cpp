@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSvgRenderer>
+#include <cmath>
 
 // ---- comma text ----
 
@@ -128,6 +129,23 @@ double CitesteNumarReal(const QString& text) {
     return v;
 }
 
+double CitesteMargineStocata(const QString& text) {
+    QString cuPunct = text;
+    cuPunct.replace(u',', u'.');
+    bool ok = false;
+    const double v = QLocale::c().toDouble(cuPunct, &ok);
+    if (!ok) throw nuEsteReal(text);
+    VerificaMargine(v);
+    return v;
+}
+
+void VerificaMargine(double milimetri) {
+    if (!(std::abs(milimetri) <= MargineMaxima))
+        throw Eroare::format(
+            "Marginea de %s mm nu incape pe foaie: scrieti o valoare intre -%s si %s mm.",
+            {TextNumarReal(milimetri), TextNumarReal(MargineMaxima), TextNumarReal(MargineMaxima)});
+}
+
 // ---- the stored settings ----
 
 namespace {
@@ -159,34 +177,51 @@ TAllStuffReg::TAllStuffReg() {
 
 TAllStuffReg::~TAllStuffReg() {
     if (curente() == this) curente() = nullptr;
-    Scrie();
+    if (!AllNecitit.isEmpty()) return;
+    try {
+        Scrie();
+    } catch (const Eroare&) {
+        // Release cannot report; the writes the user asked for were checked when made.
+    }
 }
 
 void TAllStuffReg::incarca() {
     const auto cheie = StocSetari::deschide(Cheie());
-    if (cheie->contains(QStringLiteral("all"))) citesteAll(cheie->value(QStringLiteral("all")).toString());
+    if (cheie->contains(QStringLiteral("all"))) {
+        const QString all = cheie->value(QStringLiteral("all")).toString();
+        try {
+            CitesteAll(all);
+        } catch (const Eroare&) {
+            AllNecitit = all.isEmpty() ? QStringLiteral(" ") : all;
+        }
+    }
     OglindescFata = cheie->value(QStringLiteral("OglindescFata"), QStringLiteral("*")).toString();
     OglindescVerso = cheie->value(QStringLiteral("OglindescVerso"), QStringLiteral("*")).toString();
 }
 
-void TAllStuffReg::citesteAll(const QString& all) {
+void TAllStuffReg::CitesteAll(const QString& all) {
     const QStringList elemente = DesparteTextCuVirgule(all);
     const auto element = [&](int index) {
         if (index >= elemente.size())
             throw Eroare(QStringLiteral("List index out of bounds (%1)").arg(index));
         return elemente.at(index);
     };
+    // Everything is read before anything is taken: a value that fails leaves the fields as they were.
+    const int feedMode = citesteIntreg(element(5));
+    const double margini[4] = {CitesteMargineStocata(element(6)), CitesteMargineStocata(element(7)),
+                               CitesteMargineStocata(element(8)), CitesteMargineStocata(element(9))};
+    const int printerIndex = citesteIntreg(element(11));
     Configured = element(1) == QLatin1String("1");
     OppositeSide = element(2) == QLatin1String("1");
     LineRight = element(3) == QLatin1String("1");
     LineBottom = element(4) == QLatin1String("1");
-    FeedMode = citesteIntreg(element(5));
-    FrontLeft = CitesteNumarReal(element(6));
-    FrontTop = CitesteNumarReal(element(7));
-    BackLeft = CitesteNumarReal(element(8));
-    BackTop = CitesteNumarReal(element(9));
+    FeedMode = feedMode;
+    FrontLeft = margini[0];
+    FrontTop = margini[1];
+    BackLeft = margini[2];
+    BackTop = margini[3];
     PrinterName = element(10);
-    PrinterIndex = citesteIntreg(element(11));
+    PrinterIndex = printerIndex;
 }
 
 QString TAllStuffReg::TextAll() const {
@@ -196,11 +231,14 @@ QString TAllStuffReg::TextAll() const {
                           PrinterName, QString::number(PrinterIndex)});
 }
 
-void TAllStuffReg::Scrie() const {
+void TAllStuffReg::Scrie() {
     const auto cheie = StocSetari::deschide(Cheie());
+    if (!AllNecitit.isEmpty()) cheie->setValue(QStringLiteral("all_necitit"), AllNecitit);
     cheie->setValue(QStringLiteral("all"), TextAll());
     cheie->setValue(QStringLiteral("OglindescFata"), OglindescFata);
     cheie->setValue(QStringLiteral("OglindescVerso"), OglindescVerso);
+    StocSetari::verificaScrierea(*cheie);
+    AllNecitit.clear();
 }
 
 QString TAllStuffReg::Oglindire(int latura) const {
@@ -273,11 +311,14 @@ TKivNumEdit* editMargine(QWidget* parinte, const QRect& unde) {
 double margineDinEdit(const TKivNumEdit& edit) {
     QString text = edit.Text();
     text.replace(u',', localaUtilizator().decimalPoint());
+    double v = 0.0;
     try {
-        return CitesteNumarReal(text);
+        v = CitesteNumarReal(text);
     } catch (const Eroare&) {
         throw nuEsteReal(edit.Text());
     }
+    VerificaMargine(v);
+    return v;
 }
 
 void puneMarginea(TKivNumEdit& edit, double valoare) {

@@ -21,6 +21,14 @@ QStringList DesparteTextCuVirgule(const QString& text);
 QString TextNumarReal(double valoare);
 // Reads such a text; anything else fails with "'%s' is not a valid floating point value".
 double CitesteNumarReal(const QString& text);
+// Reads a stored margin whichever decimal separator it was written with ("2,5" or "2.5"):
+// the regional settings may have changed since.
+double CitesteMargineStocata(const QString& text);
+
+// The largest margin, either way, that still leaves something of an A4 sheet to print on.
+inline constexpr double MargineMaxima = 297.0;
+// Fails with a Romanian message for a margin the sheet cannot take.
+void VerificaMargine(double milimetri);
 
 // The two sides of the sheet.
 enum LaturaDiploma { LaturaFata = 0, LaturaVerso = 1 };
@@ -29,7 +37,7 @@ enum LaturaDiploma { LaturaFata = 0, LaturaVerso = 1 };
 // "SOFTWARE\Orvanta\Kalvor\2006\Comun". Loaded when created, written back when released.
 class TAllStuffReg {
 public:
-    // Fails (and writes nothing) when the stored values cannot be read.
+    // Stored values that cannot be read leave the defaults, with the text kept in AllNecitit.
     TAllStuffReg();
     ~TAllStuffReg();
     TAllStuffReg(const TAllStuffReg&) = delete;
@@ -48,6 +56,9 @@ public:
     int PrinterIndex = 0;
     QString OglindescFata = QStringLiteral("*");
     QString OglindescVerso = QStringLiteral("*");
+    // The stored "all" value that could not be read; empty when it was read. While it is kept,
+    // release writes nothing and the printer must be configured again.
+    QString AllNecitit;
 
     // The turn choice of a side: "*" never chosen, "D" turned, "N" not; "*" for another side.
     QString Oglindire(int latura) const;
@@ -59,12 +70,14 @@ public:
 
     // The stored "all" value of these fields.
     QString TextAll() const;
-    // Writes the three values now (release does it too).
-    void Scrie() const;
+    // Reads a stored "all" value into these fields; fails when it cannot be read.
+    void CitesteAll(const QString& all);
+    // Writes the three values now, an unreadable old "all" kept under "all_necitit"; fails with
+    // a Romanian message when the store cannot be written. Release writes too, silently.
+    void Scrie();
 
 private:
     void incarca();
-    void citesteAll(const QString& all);
 };
 
 // The settings object in use, or nullptr: the first one created while none is.

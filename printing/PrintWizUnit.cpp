@@ -552,4 +552,5 @@ void TPrintWiz::Finalizeaza() const {
     const Imprimanta& imp = imprimanta();
     setari.PrinterIndex = imp.indexCurent();
     setari.PrinterName = imp.imprimante().value(setari.PrinterIndex);
+    setari.Scrie();
 }

@@ -1,6 +1,7 @@
 #include "printing/QFormularTextArea.h"
 
 #include "platform/ImprimantaFont.h"
+#include "platform/NumarExtins.h"
 #include "printing/FontFormular.h"
 #include "printing/FormularDePrintat.h"
 
@@ -8,7 +9,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
-#include <cfenv>
 #include <cmath>
 
 namespace {
@@ -29,16 +29,13 @@ private:
     bool& steag_;
 };
 
-// Rounding to nearest with halves to the even neighbour, whatever mode the caller left.
-class RotunjireLaPar {
-public:
-    RotunjireLaPar() : vechi_(std::fegetround()) { std::fesetround(FE_TONEAREST); }
-    ~RotunjireLaPar() { std::fesetround(vechi_); }
-    int operator()(long double v) const { return static_cast<int>(std::nearbyintl(v)); }
-
-private:
-    int vechi_;
-};
+// Rounding to nearest with halves to the even neighbour, in the extended format on every compiler.
+NumarExtins E(double v) {
+    return NumarExtins::din(v);
+}
+int N(NumarExtins v) {
+    return v.rotunjit();
+}
 
 int pozitieOrizontala(TFormularTextArea::TAlignment aliniere, int stanga, int latime, int latimeText) {
     switch (aliniere) {
@@ -306,16 +303,15 @@ void TFormularTextArea::paintEvent(QPaintEvent*) {
 DreptunghiTiparire TFormularTextArea::ComputePrintRect(const ZonaTiparibila& zona, const PaginaFizica& pagina,
                                                        double L, double T, double nudgeX,
                                                        double nudgeY) const {
-    const RotunjireLaPar N;
-    const long double kx = static_cast<long double>(zona.horzRes) / zona.horzSize;
-    const long double ky = static_cast<long double>(zona.vertRes) / zona.vertSize;
-    const long double x = static_cast<long double>(left_) + L + nudgeX;
-    const long double y = static_cast<long double>(top_) + T + nudgeY;
+    const NumarExtins kx = NumarExtins::din(std::int64_t(zona.horzRes)) / E(zona.horzSize);
+    const NumarExtins ky = NumarExtins::din(std::int64_t(zona.vertRes)) / E(zona.vertSize);
+    const NumarExtins x = E(left_) + E(L) + E(nudgeX);
+    const NumarExtins y = E(top_) + E(T) + E(nudgeY);
     DreptunghiTiparire r;
     r.left = N(x * kx) - pagina.offsetX;
     r.top = N(y * ky) - pagina.offsetY;
-    r.right = r.left + N(width_ * kx);
-    r.bottom = r.top + N(height_ * ky);
+    r.right = r.left + N(E(width_) * kx);
+    r.bottom = r.top + N(E(height_) * ky);
     return r;
 }
 

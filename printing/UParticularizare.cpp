@@ -305,6 +305,10 @@ QByteArray TListaParticularizareTextArea::serializeaza() const {
 }
 
 void TListaParticularizareTextArea::SalveazaFisier() const {
+    if (necitit_)
+        throw Eroare::format("Particularizarile nu pot fi salvate: fisierul \"%s\" nu a putut fi deschis la "
+                             "pornire si nu se scrie peste el.",
+                             {QDir::toNativeSeparators(cale_)});
     if (salvareBlocata_)
         throw Eroare::format(
             "Particularizarile nu pot fi salvate: fisierul \"%s\" este deteriorat si nu a putut "
@@ -326,6 +330,18 @@ void TListaParticularizareTextArea::SalveazaFisier() const {
 
 void TListaParticularizareTextArea::IncarcaSauPuneDeoparte() {
     if (!QFileInfo::exists(cale_)) return;
+    // A file that cannot even be opened was never read: it is not called damaged nor moved,
+    // and nothing is written over it.
+    if (QFile proba(cale_); !proba.open(QIODevice::ReadOnly)) {
+        necitit_ = true;
+        dialoguri().avertisment(
+            nullptr,
+            Eroare::format("Fisierul cu particularizarile campurilor \"%s\" nu poate fi deschis (%s). "
+                           "Se lucreaza fara particularizari, iar fisierul nu este modificat.",
+                           {QDir::toNativeSeparators(cale_), proba.errorString()})
+                .text());
+        return;
+    }
     try {
         IncarcaFisier(cale_);
         return;

@@ -65,6 +65,8 @@ private:
     QString cale_;
     // A damaged file that could not be moved aside is never written over.
     bool salvareBlocata_ = false;
+    // ...nor one that could not be opened.
+    bool necitit_ = false;
     std::vector<std::unique_ptr<TParticularizareTextArea>> inregistrari_;
     // The last record of every key; every paint of every area looks one up.
     QHash<QString, TParticularizareTextArea*> ultimaDupaCheie_;

@@ -167,6 +167,10 @@ void TPrintVardolin::TiparesteLatura(TFormularDePrintat& pagina, int latura, boo
 void TPrintVardolin::tipareste() {
     {
         const TAllStuffReg verificare;
+        if (!verificare.AllNecitit.isEmpty())
+            throw Eroare(
+                QStringLiteral("Setarile imprimantei nu pot fi citite. Configurati din nou imprimanta "
+                               "din meniul \"Configurare imprimanta\"."));
         if (!verificare.Configured) {
             dialoguri().mesaj(this, QStringLiteral("Configureaza imprimanta"));
             return;
@@ -181,6 +185,7 @@ void TPrintVardolin::tipareste() {
     setari.SeteazaMargini(latura, raspuns.stanga, raspuns.sus);
     selecteazaImprimantaAleasa(setari);
     TiparesteLatura(*PaginaActiva(), latura, raspuns.oglindesc, raspuns.stanga, raspuns.sus);
+    setari.Scrie();
 }
 
 THandlerVardolin::THandlerVardolin() : THandlerFormularDePrintat(QStringLiteral("Vardolin")) {}

@@ -183,6 +183,23 @@ private slots:
         QCOMPARE(stocat("ScriuCuLitereMari"), QString("1"));
     }
 
+    // "Ok" over a settings file that cannot be written says so and the window stays open.
+    void okFaraScrierePosibilaSeSpune() {
+        QFile(mediu_->cale("fisier")).open(QIODevice::WriteOnly);
+        StocSetari::redirectioneaza(mediu_->cale("fisier/setari.ini"));
+        bool acceptat = true;
+        deschideDinMeniu(*mediu_, [&](TEditorConfigGlobal& f) {
+            QTest::mouseClick(f.RzBitBtn1, Qt::LeftButton);
+            acceptat = f.result() == QDialog::Accepted;
+            return f.result();
+        });
+        StocSetari::redirectioneaza(mediu_->cale("setari.ini"));
+        QVERIFY(!acceptat);
+        const QStringList erori = mediu_->dialoguri().texte("eroare");
+        QCOMPARE(erori.size(), 1);
+        QVERIFY2(erori.front().startsWith("Setarile nu au putut fi salvate"), qPrintable(erori.front()));
+    }
+
     void setariStricateSeArataCaEroare() {
         StocSetari::deschide(TInfoGlobal2005::Cheie())->setValue("NotaDiploma", QStringList{"a", "b"});
         TVardolineMain principala;

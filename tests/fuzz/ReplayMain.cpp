@@ -17,7 +17,7 @@ void reda(const std::filesystem::path& fisier) {
     LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(octeti.data()), octeti.size());
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     int numar = 0;

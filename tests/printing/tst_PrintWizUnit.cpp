@@ -1,5 +1,6 @@
 #include "MediuTest.h"
 #include "app/UVardolinMain.h"
+#include "platform/Eroare.h"
 #include "platform/ImprimantaInregistrata.h"
 #include "platform/ImprimantaSistem.h"
 #include "platform/StocSetari.h"
@@ -429,6 +430,45 @@ private slots:
         QCOMPARE(valoareStocata("all"), all);
         QCOMPARE(valoareStocata("OglindescFata"), "D");
         QCOMPARE(valoareStocata("OglindescVerso"), "*");
+    }
+
+    // Settings that cannot be read do not block the wizard: its finish stores a fresh value and
+    // keeps the old text beside it. When the store cannot be written the finish says so.
+    void finalizareDupaSetariNecitite_data() {
+        QTest::addColumn<bool>("scriere");
+        QTest::newRow("se scrie") << true;
+        QTest::newRow("nu se poate scrie") << false;
+    }
+    void finalizareDupaSetariNecitite() {
+        QFETCH(bool, scriere);
+        QLocale::setDefault(QLocale::c());
+        const QString stricat = "0,1,0,0,0,1,2;5,3,1,0,Inregistrare,0";
+        StocSetari::deschide(TAllStuffReg::Cheie())->setValue("all", stricat);
+        if (!scriere) {
+            QFile(mediu->cale("fisier")).open(QIODevice::WriteOnly);
+            StocSetari::redirectioneaza(mediu->cale("fisier/setari.ini"));
+        }
+        mediu->dialoguri().ferestre.push_back([&](QDialog& d) {
+            auto& w = static_cast<TPrintWiz&>(d);
+            w.show();
+            parcurge(w, {0, -1, 0, 0});
+            return w.result();
+        });
+        QString eroare;
+        try {
+            TPrintWiz w;
+            w.Arata();
+        } catch (const Eroare& e) {
+            eroare = e.text();
+        }
+        StocSetari::redirectioneaza(mediu->cale("setari.ini"));
+        if (!scriere) {
+            QVERIFY2(eroare.startsWith("Setarile nu au putut fi salvate"), qPrintable(eroare));
+            return;
+        }
+        QCOMPARE(eroare, QString());
+        QCOMPARE(valoareStocata("all"), "0,1,0,0,0,1,0,0,0,0,Inregistrare,0");
+        QCOMPARE(valoareStocata("all_necitit"), stricat);
     }
 
     void renunt_data() {

@@ -116,6 +116,7 @@ private slots:
     void fisierDeteriorat_data();
     void fisierDeteriorat();
     void fisierDeterioratPusDeoparte();
+    void fisierCareNuSeDeschide();
     void fisierCareNuSePoateCrea();
     void cautarea();
     void faraFisierPrimaCautareNuCreeazaNimic();
@@ -370,6 +371,20 @@ void TestUParticularizare::fisierDeteriorat() {
         QCOMPARE(e.text(), mesaj);
     }
     QCOMPARE(lista.numar(), citite);
+}
+
+// A file that cannot be opened was not read, so it is not called damaged, not moved aside and
+// not written over.
+void TestUParticularizare::fisierCareNuSeDeschide() {
+    QVERIFY(QDir().mkdir(caleLicenta()));
+    IncarcaParticularizarile();
+    const QStringList avertismente = mediu_->dialoguri().texte("avertisment");
+    QCOMPARE(avertismente.size(), 1);
+    QVERIFY2(avertismente[0].contains("nu poate fi deschis"), qPrintable(avertismente[0]));
+    QVERIFY(QDir(mediu_->dosar()).entryList({"licenta-deteriorat-*"}).isEmpty());
+    QVERIFY(QFileInfo(caleLicenta()).isDir());
+    QVERIFY_THROWS_EXCEPTION(Eroare, Particularizari().SalveazaFisier());
+    QVERIFY(QFileInfo(caleLicenta()).isDir());
 }
 
 // The damaged file is never written over: it goes aside whole, the user is told, and the

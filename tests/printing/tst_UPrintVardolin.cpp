@@ -181,6 +181,19 @@ private slots:
         QVERIFY(StocSetari::deschide(TAllStuffReg::Cheie())->contains("all"));
     }
 
+    // Unreadable print settings send the user back to the printer preparation, in Romanian,
+    // and are left as they are for it.
+    void setariNecititeCerConfigurarea() {
+        const QString stricat = "0,1,0,0,0,1,abc,0,0,0,P,0";
+        StocSetari::deschide(TAllStuffReg::Cheie())->setValue("all", stricat);
+        QTest::mouseClick(fereastra->Button1, Qt::LeftButton);
+        const QStringList erori = mediu->dialoguri().texte("eroare");
+        QCOMPARE(erori.size(), 1);
+        QVERIFY2(erori.front().contains("\"Configurare imprimanta\""), qPrintable(erori.front()));
+        QVERIFY(dispozitiv->inregistrari().empty());
+        QCOMPARE(StocSetari::deschide(TAllStuffReg::Cheie())->value("all").toString(), stricat);
+    }
+
     void tiparesteLaturaDePeEcran_data() {
         QTest::addColumn<int>("latura");
         QTest::addColumn<int>("feedMode");
