@@ -58,12 +58,7 @@ void TKivInPlaceNumEdit::keyPressEvent(QKeyEvent* e) {
 void TKivInPlaceNumEdit::trateazaCaracter(QKeyEvent* e) {
     const QChar c = e->text().front();
     if (c == u'\r' || c == u'\n') {
-        if (Selectie() != 0) {
-            QKeyEvent sfarsit(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
-            TKivNumEdit::keyPressEvent(&sfarsit);
-        } else {
-            SelecteazaTot();
-        }
+        Selectie() != 0 ? Deselecteaza() : SelecteazaTot();
         return;
     }
     if (c == u'\t' || c == QChar(0x1b)) return;
@@ -99,8 +94,12 @@ void TKivInplaceEdit::Hide() {
 }
 
 void TKivInplaceEdit::Deselect() {
+    edit_->Deselecteaza();
+}
+
+void TKivInPlaceNumEdit::Deselecteaza() {
     QKeyEvent sfarsit(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
-    QApplication::sendEvent(edit_, &sfarsit);
+    TKivNumEdit::keyPressEvent(&sfarsit);
 }
 
 // ---- grid: sizes and counts ----
@@ -501,7 +500,7 @@ void TKivCustomGrid::InvalidateCell(int c, int r) {
 }
 
 void TKivCustomGrid::InvalidateRow(int r) {
-    const QRect d = CellRect(fixedCols_ < ColCount() ? fixedCols_ : 0, r);
+    const QRect d = CellRect(fixedCols_ > 0 ? 0 : stanga_, r);
     if (!d.isEmpty()) viewport()->update(0, d.top(), viewport()->width(), d.height() + latimeLinie_);
 }
 

@@ -51,6 +51,8 @@ class TKivInPlaceNumEdit : public TKivNumEdit {
     Q_OBJECT
 public:
     TKivInPlaceNumEdit(TKivCustomGrid* grila, QWidget* parinte);
+    // Caret to the end, nothing selected.
+    void Deselecteaza();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

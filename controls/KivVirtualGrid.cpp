@@ -371,23 +371,22 @@ const TKivCuloriColoana& stilulLiniei(const TKivVirtualGridColumn& col, int stil
     return col.Stil(1);
 }
 
-// Placed by hand: the painter's rectangle form lays the text out anew for every cell.
+// Placed by hand: the painter's rectangle form lays the text out anew for every cell, and a
+// left-aligned text needs no measuring at all (shaping is most of a cell's cost).
 void scrieText(QPainter& p, const QRect& d, Qt::Alignment aliniere, const QString& text) {
     if (text.isEmpty()) return;
     const QRect interior = d.adjusted(2, 1, -2, -1);
     const QFontMetrics fm = p.fontMetrics();
-    const int latime = fm.horizontalAdvance(text);
     int x = interior.left();
-    if (aliniere & Qt::AlignRight)
-        x = interior.right() + 1 - latime;
-    else if (aliniere & Qt::AlignHCenter)
-        x = interior.left() + (interior.width() - latime) / 2;
+    if (aliniere & (Qt::AlignRight | Qt::AlignHCenter)) {
+        const int latime = fm.horizontalAdvance(text);
+        x = aliniere & Qt::AlignRight ? interior.right() + 1 - latime
+                                      : interior.left() + (interior.width() - latime) / 2;
+    }
     const int y = interior.top() + (interior.height() - fm.height()) / 2 + fm.ascent();
-    const bool incape =
-        x >= interior.left() && x + latime <= interior.right() + 1 && fm.height() <= interior.height();
-    if (!incape) p.setClipRect(interior, Qt::IntersectClip);
+    p.setClipRect(interior, Qt::IntersectClip);
     p.drawText(x, y, text);
-    if (!incape) p.setClipping(false);
+    p.setClipping(false);
 }
 
 } // namespace
@@ -448,14 +447,17 @@ void TKivVirtualGrid::deseneazaHeader(QPainter& p, int c, const QRect& d) {
     const TColor fundal = col ? col->CuloareHeader() : culoareHeaderImplicita;
     p.fillRect(d, CuloareInQColor(fundal));
     const bool fixa = c < FixedCols();
+    int y = d.top();
+    if (col) {
+        y = deseneazaBanda(p, c, 1, d, y);
+        y = deseneazaBanda(p, c, 2, d, y);
+        deseneazaTitlu(p, *col, QRect(d.left(), y, d.width(), d.bottom() - y + 1));
+    }
+    // Below the bands only: a band draws its own separators where its group ends.
     p.setPen(CuloareInQColor(clBtnShadow));
-    p.drawLine(d.topRight(), d.bottomRight());
+    p.drawLine(d.right(), y, d.right(), d.bottom());
     p.drawLine(d.bottomLeft(), d.bottomRight());
     if (!col) return;
-    int y = d.top();
-    y = deseneazaBanda(p, c, 1, d, y);
-    y = deseneazaBanda(p, c, 2, d, y);
-    deseneazaTitlu(p, *col, QRect(d.left(), y, d.width(), d.bottom() - y + 1));
     if (!fixa)
         deseneazaUmbra(p, d, fundal, false, true);
     else if (c == FixedCols() - 1)

@@ -15,7 +15,7 @@ public:
     explicit TKivVGridEditorForm(QWidget* parinte = nullptr);
 
     // Loads the value and lays the window over the cell; "Nu cunosc tipul" for a type without
-    // an editor. A first typed character replaces the value as the Part's keys say.
+    // an editor. A typed first digit (numbers) or character (text) replaces the value.
     void Pregateste(const TKivValoareDate& v, QChar primul, QPoint stangaSus, int inaltime,
                     int latimeColoana);
     // The edited value, of the type it was loaded with.

@@ -270,6 +270,19 @@ private slots:
         QVERIFY(mediu->dialoguri().mesaje.empty());
     }
 
+    // A band shared by neighbouring columns has its separator only at the group's outer edge.
+    void benziDeGrup() {
+        Grila g({Tip::atString, Tip::atString, Tip::atString, Tip::atString});
+        for (int c = 1; c <= 3; ++c)
+            g.g->Coloane[c]->SetUmbrela1(c < 3 ? QStringLiteral("Elev") : QStringLiteral("x|Elev"));
+        g.g->Coloane[3]->SetCuloareUmbrela(1, clRed);
+        const QImage img = g.g->viewport()->grab().toImage();
+        const auto la = [&](int c, int dx) { return img.pixelColor(g.g->CellRect(c, 0).right() + dx, 1); };
+        QCOMPARE(la(1, 0), CuloareInQColor(14482163));
+        QCOMPARE(la(2, 0), CuloareInQColor(clBtnShadow));
+        QCOMPARE(la(3, -3), QColor(Qt::red));
+    }
+
     void titluImpachetat() {
         Grila g({Tip::atString, Tip::atString});
         g.g->Coloane[1]->SetNumeColoana(QStringLiteral("Numele si prenumele elevului"));
