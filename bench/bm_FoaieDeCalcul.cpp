@@ -143,12 +143,14 @@ QByteArray xls(int randuri, int coloane) {
     for (int format : {0, 1, 2, 14})
         xf += inregistrare(0x00E0, u16(0) + u16(format) + QByteArray(16, '\0'));
     const QByteArray eof = inregistrare(0x000A, {});
-    const int pozitie = int(bof.size() + xf.size() + 4 + 8 + eof.size());
-    const QByteArray globale = bof + xf +
-                               inregistrare(0x0085, u16(pozitie & 0xFFFF) + u16(pozitie >> 16) + u16(0) +
-                                                        "\x01\x00"
-                                                        "F") +
-                               eof;
+    auto foaieLa = [](int pozitie) {
+        return inregistrare(0x0085, u16(pozitie & 0xFFFF) + u16(pozitie >> 16) + u16(0) +
+                                        QByteArray("\x01\x00"
+                                                   "F",
+                                                   3));
+    };
+    const int pozitie = int(bof.size() + xf.size() + foaieLa(0).size() + eof.size());
+    const QByteArray globale = bof + xf + foaieLa(pozitie) + eof;
     QByteArray foaie = inregistrare(0x0809, u16(0x0600) + u16(0x10) + u16(0) + u16(0));
     for (int r = 0; r < randuri; ++r)
         for (int c = 0; c < coloane; ++c) {

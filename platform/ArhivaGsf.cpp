@@ -41,6 +41,7 @@ ArhivaGsf::ArhivaGsf(const QByteArray& continut, Tip tip) : continut_(continut) 
             g_log_set_handler(
                 domeniu, GLogLevelFlags(G_LOG_LEVEL_MASK | G_LOG_FLAG_FATAL | G_LOG_FLAG_RECURSION),
                 [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
+        g_set_printerr_handler([](const gchar*) {});
         return true;
     }();
     (void)initializat;

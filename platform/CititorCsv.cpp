@@ -3,6 +3,7 @@
 #include "platform/Eroare.h"
 #include "platform/PaginaCod.h"
 
+#include <QStringDecoder>
 #include <algorithm>
 #include <array>
 
@@ -10,6 +11,11 @@ namespace {
 
 QString decodifica(const QByteArray& continut) {
     QByteArrayView octeti(continut);
+    if (octeti.startsWith("\xFF\xFE") || octeti.startsWith("\xFE\xFF")) {
+        // "Unicode text" as spreadsheets save it
+        QStringDecoder decodor(octeti[0] == '\xFF' ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        return decodor.decode(octeti.sliced(2));
+    }
     if (octeti.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(octeti.sliced(3));
     if (PaginaCod::esteUtf8Valid(octeti)) return QString::fromUtf8(octeti);
     return PaginaCod::din1250(octeti);
@@ -53,7 +59,9 @@ QChar ghicesteSeparator(const QString& text) {
 } // namespace
 
 RegistruDeCalcul citesteCsv(const QByteArray& continut, const QString& numeFoaie) {
-    if (continut.contains('\0')) throw Eroare("nu este un registru de calcul si nici un fisier text (CSV)");
+    const bool utf16 = continut.startsWith("\xFF\xFE") || continut.startsWith("\xFE\xFF");
+    if (!utf16 && continut.contains('\0'))
+        throw Eroare("nu este un registru de calcul si nici un fisier text (CSV)");
     const QString text = decodifica(continut);
     const QChar separator = ghicesteSeparator(text);
     FoaieDeCalcul foaie(numeFoaie);

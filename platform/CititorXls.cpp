@@ -32,6 +32,9 @@ enum : quint16 {
     recFormat = 0x041E,
     recFormatBiff4 = 0x001E,
     recBof = 0x0809,
+    recShrFmla = 0x04BC,
+    recArray = 0x0221,
+    recTable = 0x0236,
 };
 
 [[noreturn]] void deteriorat() {
@@ -322,7 +325,9 @@ private:
                 sariSubflux(flux);
                 continue;
             }
-            if (r.tip != recString) formulaRand = -1;
+            // a shared, array or table formula record may stand between a formula and its text
+            if (r.tip != recString && r.tip != recShrFmla && r.tip != recArray && r.tip != recTable)
+                formulaRand = -1;
             switch (r.tip) {
             case recLabelSst: {
                 const quint32 index = d.u32(6);
