@@ -2,6 +2,7 @@
 
 #include "Versiune.h"
 #include "app/UErrCodePage.h"
+#include "app/USalvareBaza.h"
 #include "app/USetariBazaDeDate.h"
 #include "app/USplashForm.h"
 #include "data/UConfigurareDiploma.h"
@@ -73,6 +74,10 @@ void TVardolineMain::creeazaMeniul() {
         element(Configurare1, QStringLiteral("Import din Excel"), QStringLiteral("ImportdinExcel1"));
     Configurare1->addSeparator();
     BazaDeDate1 = element(Configurare1, QStringLiteral("Baza de date..."), QStringLiteral("BazaDeDate1"));
+    SalvareBaza1 =
+        element(Configurare1, QStringLiteral("Salvare baza de date..."), QStringLiteral("SalvareBaza1"));
+    RestaurareBaza1 =
+        element(Configurare1, QStringLiteral("Restaurare din salvare..."), QStringLiteral("RestaurareBaza1"));
 
     Configurareimprimanta1 = MainMenu1->addMenu(QStringLiteral("Configurare imprimanta"));
     Configurareimprimanta1->setObjectName(QStringLiteral("Configurareimprimanta1"));
@@ -91,6 +96,8 @@ void TVardolineMain::creeazaMeniul() {
     connect(Configurareimprimanta2, &QAction::triggered, this, &TVardolineMain::Configurareimprimanta2Click);
     connect(ImportdinExcel1, &QAction::triggered, this, &TVardolineMain::ImportdinExcel1Click);
     connect(BazaDeDate1, &QAction::triggered, this, &TVardolineMain::BazaDeDate1Click);
+    connect(SalvareBaza1, &QAction::triggered, this, &TVardolineMain::SalvareBaza1Click);
+    connect(RestaurareBaza1, &QAction::triggered, this, &TVardolineMain::RestaurareBaza1Click);
     // The title follows the student count after whatever a menu entry changed.
     connect(Configurare1, &QMenu::triggered, this, &TVardolineMain::ActualizeazaTitlul);
 }
@@ -120,6 +127,21 @@ void TVardolineMain::ActualizeazaTitlul() {
         }
     }
     setWindowTitle(titlu);
+}
+
+void TVardolineMain::SalvareBaza1Click() {
+    protejat(this, [&] {
+        if (!DM()) return;
+        SalveazaBazaDeDate(this, *DM());
+    });
+}
+
+void TVardolineMain::RestaurareBaza1Click() {
+    protejat(this, [&] {
+        if (!DM() || !RestaureazaBazaDeDate(this, *DM())) return;
+        ListaElevi->IncarcaLista();
+        ListaElevi->Filtreaza();
+    });
 }
 
 void TVardolineMain::BazaDeDate1Click() {

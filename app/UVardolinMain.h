@@ -19,6 +19,8 @@ public:
     QAction* Formatnote1;
     QAction* ImportdinExcel1;
     QAction* BazaDeDate1;
+    QAction* SalvareBaza1;
+    QAction* RestaurareBaza1;
     QMenu* Configurareimprimanta1;
     QAction* Configurareimprimanta2;
     QMenu* Help1;
@@ -33,6 +35,8 @@ public slots:
     void Configurareimprimanta2Click();
     void ImportdinExcel1Click();
     void BazaDeDate1Click();
+    void SalvareBaza1Click();
+    void RestaurareBaza1Click();
     // Where the data is and how many students it holds.
     void ActualizeazaTitlul();
 

@@ -1,0 +1,47 @@
+#include "BazaTest.h"
+#include "app/USalvareBaza.h"
+
+#include <QDir>
+#include <QtTest>
+
+// The menu's backup and restore as a secretary goes through them.
+class TestUSalvareBaza : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { AsiguraProfilulInregistrat(); }
+
+    // Saying "Nu" at the confirmation leaves the database and its folder as they were; "Da"
+    // brings the backup back and names the kept file.
+    void restaurareConfirmata() {
+        BazaTest b;
+        auto& d = b.mediu().dialoguri();
+        b.executa("insert into ELEVI (ID_ELEVI) values (1)");
+        const QString salvare = b.mediu().cale("salvare");
+        d.fisiere = {salvare};
+        SalveazaBazaDeDate(nullptr, b.dm());
+        QVERIFY(QFile::exists(salvare + ".fbk"));
+        b.executa("insert into ELEVI (ID_ELEVI) values (2)");
+
+        const QDir dosar = QFileInfo(b.dm().caleBazaDeDate()).dir();
+        const QStringList fisiere = dosar.entryList(QDir::Files);
+        d.fisiere = {salvare + ".fbk"};
+        d.raspunsuri = {false};
+        QVERIFY(!RestaureazaBazaDeDate(nullptr, b.dm()));
+        QVERIFY2(d.texte("intrebare").back().contains("contine 1 elevi"),
+                 qPrintable(d.texte("intrebare").back()));
+        QVERIFY(d.texte("intrebare").back().contains("(2 elevi)"));
+        QCOMPARE(dosar.entryList(QDir::Files), fisiere);
+        QCOMPARE(b.valoare("SELECT COUNT(*) FROM ELEVI").toInt(), 2);
+
+        d.fisiere = {salvare + ".fbk"};
+        d.raspunsuri = {true};
+        QVERIFY(RestaureazaBazaDeDate(nullptr, b.dm()));
+        QCOMPARE(b.valoare("SELECT COUNT(*) FROM ELEVI").toInt(), 1);
+        QCOMPARE(dosar.entryList({"*-inainte-de-restaurare-*.FDB"}).size(), 1);
+        QVERIFY(d.texte("mesaj").back().contains("-inainte-de-restaurare-"));
+    }
+};
+
+QTEST_MAIN(TestUSalvareBaza)
+#include "tst_USalvareBaza.moc"
