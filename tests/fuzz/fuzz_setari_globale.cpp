@@ -5,7 +5,15 @@
 #include "platform/Eroare.h"
 #include "platform/StocSetari.h"
 
+#include <QGuiApplication>
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    // The program reads its settings with its application running: a stored picture value
+    // needs it to be read at all.
+    static int argc = 1;
+    static char nume[] = "fuzz";
+    static char* argv[] = {nume, nullptr};
+    static QGuiApplication aplicatie(argc, argv);
     // A new name each time: the store caches what it read of a file.
     static int numar = 0;
     const QString cale = fuzz::scrie(QStringLiteral("globale-%1.ini").arg(++numar), fuzz::octeti(data, size));
