@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with the tests and runs them all.
 #   --werror       warnings are errors
-#   --sanitizers   also build and run the whole suite with AddressSanitizer and
+#   --sanitizers   also build and run the whole suite with AddressSanitizer (leaks included) and
 #                  UndefinedBehaviorSanitizer (build/asan), halting on the first error
 # Other arguments go to ctest.
 set -euo pipefail
@@ -28,7 +28,9 @@ run_suite() {
 
 run_suite "$here/build/test"
 if [ "$sanitizers" = yes ]; then
-  export ASAN_OPTIONS=${ASAN_OPTIONS:-halt_on_error=1:detect_leaks=0}
+  # Leaks are errors too; the suppressions name only what the Firebird client keeps for good.
+  export ASAN_OPTIONS=${ASAN_OPTIONS:-halt_on_error=1:detect_leaks=1}
+  export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$here/tests/lsan.supp:print_suppressions=0}
   export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
   run_suite "$here/build/asan" -DVARDOLIN_SANITIZE=ON -DVARDOLIN_BUILD_BENCH=OFF
 fi

@@ -26,12 +26,7 @@ namespace {
 constexpr int IdElev = 1;
 constexpr int InregistrariLicenta = 40;
 
-#ifdef VARDOLIN_SANITIZE
-// The sanitizers make every start several times slower; fewer kills keep the suite short.
-constexpr int Ucideri = 10;
-#else
 constexpr int Ucideri = 50;
-#endif
 
 void anuntaPornirea() {
     std::puts("gata");
