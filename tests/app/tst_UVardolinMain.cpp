@@ -90,7 +90,8 @@ private slots:
         for (QAction* a : w.Configurare1->actions())
             elemente << (a->isSeparator() ? "-" : a->text());
         QCOMPARE(elemente, QStringList({"Configurare diploma", "Configurare scoala", "Format note", "-",
-                                        "Import din Excel"}));
+                                        "Import din Excel", "-", "Baza de date...", "Salvare baza de date...",
+                                        "Restaurare din salvare..."}));
         QVERIFY(w.findChild<QAction*>("Despreaplicatie1"));
         QVERIFY(w.findChild<QAction*>("Configurareimprimanta2"));
     }
