@@ -13,9 +13,14 @@ for p in clang libclang-rt-14-dev; do
     sudo_cmd=(); [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
     "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "$p"; }
 done
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER=clang++ -DVARDOLIN_FUZZ=ON -DVARDOLIN_BUILD_BENCH=OFF
-cmake --build "$build" --parallel "$(nproc)" --target "$target"
+# Two targets fuzzed at once share the build folder: one builds while the other waits.
+mkdir -p "$build"
+(
+  flock 9
+  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER=clang++ -DVARDOLIN_FUZZ=ON -DVARDOLIN_BUILD_BENCH=OFF
+  cmake --build "$build" --parallel "$(nproc)" --target "$target"
+) 9>"$build/.lock"
 mkdir -p "$build/corpus/$target" "$build/crashes/$target"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}

@@ -130,6 +130,22 @@ QByteArray registruBiff5(const QByteArray& numeFoaie, const QByteArray& textCelu
            eof;
 }
 
+// An Excel 97-2003 workbook whose sheets all point at the same records.
+QByteArray registruBiff8(const QByteArray& inregistrariFoaie, int foi = 1) {
+    const QByteArray bof = inregistrare(0x0809, le({0x0600, 0x0005, 0, 0}));
+    const QByteArray eof = inregistrare(0x000A, {});
+    const qsizetype lungimeFoaie = 4 + 6 + 3;
+    const quint32 pozitie = quint32(bof.size() + foi * lungimeFoaie + eof.size());
+    QByteArray globale = bof;
+    for (int i = 0; i < foi; ++i)
+        globale +=
+            inregistrare(0x0085, le({quint16(pozitie), quint16(pozitie >> 16), 0}) + QByteArray("\x01\x00"
+                                                                                                "F",
+                                                                                                3));
+    return ole2({{"Workbook", globale + eof + inregistrare(0x0809, le({0x0600, 0x0010, 0, 0})) +
+                                  inregistrariFoaie + eof}});
+}
+
 QByteArray continutOds(const QByteArray& tabel) {
     return "<?xml version=\"1.0\"?><office:document-content "
            "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
@@ -246,6 +262,16 @@ private slots:
         QCOMPARE(r.foi[0].text("B3"), QString("Ştefan ţuţea"));
     }
 
+    void textDeFormulaDupaFormulaPartajata() {
+        const QByteArray formula = inregistrare(0x0006, le({1, 2, 0, 0, 0, 0, 0xFFFF, 0, 0, 0, 0}));
+        const QByteArray text = inregistrare(0x0207, le({3}) + QByteArray("\x00"
+                                                                          "abc",
+                                                                          4));
+        const RegistruDeCalcul r =
+            RegistruDeCalcul::citeste(registruBiff8(formula + inregistrare(0x04BC, "x") + text), "f.xls");
+        QCOMPARE(r.foi[0].text("C2"), QString("abc"));
+    }
+
     void randRepetatNuOcupaMemorie() {
         const RegistruDeCalcul r = RegistruDeCalcul::citeste(
             ods("<table:table-row table:number-rows-repeated=\"1048000\"><table:table-cell "
@@ -294,6 +320,10 @@ private slots:
             << "o inregistrare din registrul Excel este deteriorata";
         QTest::newRow("inregistrare dincolo de sfarsit")
             << ole2({{"Workbook", bof + le({0x0204, 500}) + "abc"}}) << "registrul Excel este trunchiat";
+        QTest::newRow("foi suprapuse")
+            << registruBiff8(inregistrare(0x0204, le({0, 0, 0, 40, 0}) + QByteArray(40, 'a')).repeated(20),
+                             100)
+            << "foile registrului se suprapun";
         QTest::newRow("parte de gigaocteti")
             << zip({{"content.xml", "x"}}, 0xF0000000u) << "depaseste 256 MB";
         QTest::newRow("zip fara registru") << zip({{"a.txt", "x"}}) << "nu este un registru de calcul";
