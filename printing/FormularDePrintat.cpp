@@ -1,23 +1,11 @@
 #include "printing/FormularDePrintat.h"
 
+#include "form/RandarePagina.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 #include <QSet>
 #include <climits>
-
-double RezolutieEcran(double zoom) {
-    const double scalat = static_cast<double>(96.0L * zoom / 100.0L);
-    return static_cast<double>(scalat * 1.051403996L);
-}
-
-int MmToPixels(double mm, double dpi) {
-    const double px = static_cast<double>(static_cast<long double>(mm) * dpi / 25.4L);
-    return static_cast<int>(px);
-}
-
-double PixelsToMm(int px, double dpi) {
-    return static_cast<double>(static_cast<long double>(px) * 25.4L / dpi);
-}
 
 namespace {
 const QString prefixZona = QStringLiteral("FormularTextArea");
@@ -142,11 +130,21 @@ void TFormularDePrintat::PrintPage(bool rotate, double L, double T) {
     PrintPage(imprimanta(), rotate, L, T);
 }
 
+PaginaFormular TFormularDePrintat::Descriere() const {
+    PaginaFormular d;
+    d.numeFormular = window()->objectName();
+    d.nume = objectName();
+    d.latime = latime_;
+    d.inaltime = inaltime_;
+    d.deltaStanga = deltaStanga_;
+    d.deltaSus = deltaSus_;
+    for (const TFormularTextArea* zona : zone())
+        d.arii.push_back(zona->Descriere());
+    return d;
+}
+
 void TFormularDePrintat::PrintPage(Imprimanta& dispozitiv, bool rotate, double L, double T) {
-    L += deltaStanga_;
-    T += deltaSus_;
-    for (TFormularTextArea* zona : zone())
-        zona->PrintArea(dispozitiv, rotate, L, T);
+    ::PrintPage(Descriere(), dispozitiv, rotate, L, T);
 }
 
 void TFormularDePrintat::terminaIncarcarea() {

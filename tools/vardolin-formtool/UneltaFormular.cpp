@@ -2,13 +2,14 @@
 
 #include "data/UDm.h"
 #include "data/UProfilVardolin.h"
-#include "entry/UCompleteazaFormular.h"
+#include "form/UCompleteazaFormular.h"
+#include "form/UMachetaVardolin.h"
+#include "form/UParticularizare.h"
 #include "platform/Eroare.h"
 #include "platform/ImprimantaSistem.h"
+#include "printing/ComponenteMacheta.h"
 #include "printing/FormularDePrintat.h"
 #include "printing/InsertPaper.h"
-#include "printing/UMachetaVardolin.h"
-#include "printing/UParticularizare.h"
 #include "printing/UPrintVardolin.h"
 
 #include <QDir>

@@ -1,0 +1,102 @@
+#include "form/RandarePagina.h"
+
+#include "form/Milimetri.h"
+
+#include <algorithm>
+#include <cfenv>
+#include <cmath>
+
+namespace {
+
+// Rounding to nearest with halves to the even neighbour, whatever mode the caller left.
+class RotunjireLaPar {
+public:
+    RotunjireLaPar() : vechi_(std::fegetround()) { std::fesetround(FE_TONEAREST); }
+    ~RotunjireLaPar() { std::fesetround(vechi_); }
+    RotunjireLaPar(const RotunjireLaPar&) = delete;
+    RotunjireLaPar& operator=(const RotunjireLaPar&) = delete;
+    int operator()(long double v) const { return static_cast<int>(std::nearbyintl(v)); }
+
+private:
+    int vechi_;
+};
+
+} // namespace
+
+int PozitieOrizontala(AliniereArie aliniere, int stanga, int latime, int latimeText) {
+    switch (aliniere) {
+    case AliniereArie::Dreapta:
+        return stanga + latime - latimeText;
+    case AliniereArie::Centru:
+        return stanga + (latime - latimeText) / 2;
+    case AliniereArie::Stanga:
+        break;
+    }
+    return stanga;
+}
+
+int InaltimeDePornire(double fontMm, double dpi, std::optional<double> arieMm) {
+    int h = std::max(1, MmToPixels(fontMm, dpi));
+    if (arieMm) h = std::min(h, MmToPixels(*arieMm, dpi));
+    return std::max(1, h);
+}
+
+int PotrivesteInaltimea(int inaltimeStart, int latime, const std::function<int(int)>& latimeText) {
+    int h = inaltimeStart;
+    while (latimeText(h) > latime && h > 2)
+        --h;
+    return h;
+}
+
+DreptunghiTiparire ComputePrintRect(const AriePagina& arie, const ZonaTiparibila& zona,
+                                    const PaginaFizica& pagina, double L, double T, double nudgeX,
+                                    double nudgeY) {
+    const RotunjireLaPar N;
+    const long double kx = static_cast<long double>(zona.horzRes) / zona.horzSize;
+    const long double ky = static_cast<long double>(zona.vertRes) / zona.vertSize;
+    const long double x = static_cast<long double>(arie.stanga) + L + nudgeX;
+    const long double y = static_cast<long double>(arie.sus) + T + nudgeY;
+    DreptunghiTiparire r;
+    r.left = N(x * kx) - pagina.offsetX;
+    r.top = N(y * ky) - pagina.offsetY;
+    r.right = r.left + N(arie.latime * kx);
+    r.bottom = r.top + N(arie.inaltime * ky);
+    return r;
+}
+
+void PrintArea(const AriePagina& arie, Imprimanta& dispozitiv, bool rotate, double L, double T) {
+    const StilArie stil = StilEfectiv(arie);
+    if (!stil.font) return;
+    const ZonaTiparibila zona = dispozitiv.zonaTiparibila();
+    const PaginaFizica pagina = dispozitiv.paginaFizica();
+    const DreptunghiTiparire r = ComputePrintRect(arie, zona, pagina, L, T, stil.nudgeX, stil.nudgeY);
+
+    // Font heights take the sheet as 210 mm high.
+    const double dpiY = static_cast<double>(pagina.inaltime / 8.267716535433071L);
+    QSize masura;
+    PotrivesteInaltimea(InaltimeDePornire(stil.font->inaltimeMm, dpiY, arie.inaltime), r.w(), [&](int h) {
+        dispozitiv.creeazaFont(stil.cerere(h, rotate ? 1800 : 0));
+        masura = dispozitiv.masoaraText(stil.text);
+        return masura.width();
+    });
+
+    QPoint origine(PozitieOrizontala(stil.aliniere, r.left, r.w(), masura.width()),
+                   r.top + r.hgt() - masura.height());
+    QRect taiere(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+    if (rotate) {
+        // A half turn about the sheet's centre, in printable-area coordinates.
+        const int sumaX = pagina.latime - 2 * pagina.offsetX;
+        const int sumaY = pagina.inaltime - 2 * pagina.offsetY;
+        origine = QPoint(sumaX - origine.x(), sumaY - origine.y());
+        taiere =
+            QRect(QPoint(sumaX - r.right, sumaY - r.bottom), QPoint(sumaX - r.left - 1, sumaY - r.top - 1));
+    }
+    dispozitiv.scrieText(origine, taiere, stil.text);
+}
+
+void PrintPage(const PaginaFormular& pagina, Imprimanta& dispozitiv, bool rotate, double L, double T) {
+    L += pagina.deltaStanga;
+    T += pagina.deltaSus;
+    for (const AriePagina& arie : pagina.arii)
+        PrintArea(arie, dispozitiv, rotate, L, T);
+}
