@@ -2,6 +2,8 @@
 
 #include "form/FontFormular.h"
 
+#include <QSet>
+
 FontPagina FontDinFormular(const TFontFormular& font) {
     return {font.FontName(), font.Size(), font.Bold(), font.Italic(), font.CharSet()};
 }
@@ -23,6 +25,26 @@ AriePagina* PaginaFormular::arie(const QString& numeArie) {
     for (AriePagina& a : arii)
         if (a.nume == numeArie) return &a;
     return nullptr;
+}
+
+int NumarExactArie(const QString& nume) {
+    static const QString prefix = QStringLiteral("FormularTextArea");
+    if (!nume.startsWith(prefix)) return 0;
+    const QString rest = nume.mid(prefix.size());
+    if (rest.isEmpty() || rest.startsWith(u'0')) return 0;
+    bool ok = false;
+    const int n = rest.toInt(&ok);
+    return ok && rest == QString::number(n) ? n : 0;
+}
+
+void PaginaFormular::NumeroteazaAriile() {
+    QSet<QString> vazute;
+    for (AriePagina& a : arii) {
+        const int n = NumarExactArie(a.nume);
+        if (n < 1 || vazute.contains(a.nume)) continue;
+        vazute.insert(a.nume);
+        a.text = QStringLiteral("<%1>").arg(n);
+    }
 }
 
 CerereFont StilArie::cerere(int inaltime, int inclinare) const {

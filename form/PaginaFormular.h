@@ -69,7 +69,14 @@ struct PaginaFormular {
     std::vector<AriePagina> arii;         // in the order of filling and printing
 
     AriePagina* arie(const QString& nume);
+    // Every area named exactly "FormularTextArea" and a number shows "<number>" (the first of
+    // each name), to check a layout on paper.
+    void NumeroteazaAriile();
 };
+
+// The number of an area's name written exactly as "FormularTextArea" + n, n from 1 without
+// leading zeros; 0 for any other name.
+int NumarExactArie(const QString& nume);
 
 // What is drawn for an area once its adjustment is applied.
 struct StilArie {

@@ -10,15 +10,6 @@
 namespace {
 const QString prefixZona = QStringLiteral("FormularTextArea");
 
-// The number of an area's name as NumberTextAreas writes it: the prefix and n in decimal.
-int numarExact(const QString& nume) {
-    if (!nume.startsWith(prefixZona)) return 0;
-    const QString rest = nume.mid(prefixZona.size());
-    if (rest.isEmpty() || rest.startsWith(u'0')) return 0;
-    bool ok = false;
-    const int n = rest.toInt(&ok);
-    return ok && rest == QString::number(n) ? n : 0;
-}
 } // namespace
 
 TFormularDePrintat::TFormularDePrintat(QWidget* parent) : QWidget(parent) {
@@ -116,7 +107,7 @@ void TFormularDePrintat::NumberTextAreas() {
     for (QObject* copil : children()) {
         if (!copil->isWidgetType()) continue;
         const QString nume = copil->objectName();
-        const int n = numarExact(nume);
+        const int n = NumarExactArie(nume);
         if (n < 1 || vazute.contains(nume)) continue;
         vazute.insert(nume);
         if (auto* zona = qobject_cast<TFormularTextArea*>(copil))
