@@ -1,6 +1,6 @@
 #include "MediuTest.h"
-#include "platform/ImprimantaSistem.h"
 #include "form/RandarePagina.h"
+#include "platform/ImprimantaSistem.h"
 #include "printing/FormularDePrintat.h"
 
 #include <QApplication>

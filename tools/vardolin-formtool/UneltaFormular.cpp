@@ -2,9 +2,9 @@
 
 #include "data/UDm.h"
 #include "data/UProfilVardolin.h"
+#include "form/RandarePagina.h"
 #include "form/UCompleteazaFormular.h"
 #include "form/UMachetaVardolin.h"
-#include "form/RandarePagina.h"
 #include "form/UParticularizare.h"
 #include "platform/Eroare.h"
 #include "platform/ImprimantaSistem.h"

@@ -19,8 +19,8 @@ int main(int argc, char** argv) {
     // A side printed to PDF needs no window, so no widget may be made for it: the plain GUI
     // application refuses any. The picture and a student's side still go through the preview.
     const bool cuFerestre = argumente.value(0) != u"pdf" || argumente.contains(u"--student"_s);
-    const std::unique_ptr<QGuiApplication> app =
-        cuFerestre ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QGuiApplication>(argc, argv);
+    const std::unique_ptr<QGuiApplication> app = cuFerestre ? std::make_unique<QApplication>(argc, argv)
+                                                            : std::make_unique<QGuiApplication>(argc, argv);
     if (argumente.contains("--help") || argumente.contains("-h")) {
         std::fputs(utilizareUnealta, stdout);
         return 0;
