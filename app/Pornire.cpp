@@ -4,10 +4,11 @@
 #include "app/UVardolinMain.h"
 #include "data/UDm.h"
 #include "data/UProfilVardolin.h"
+#include "form/UParticularizare.h"
+#include "platform/DialoguriFerestre.h"
 #include "platform/Firebird.h"
 #include "platform/Protejat.h"
 #include "platform/SemnaleOprire.h"
-#include "printing/UParticularizare.h"
 #include "printing/UPrintVardolin.h"
 
 #include "Versiune.h"
@@ -109,6 +110,7 @@ int ruleazaProgramul(int argc, char* argv[]) {
     numesteProgramul();
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    instaleazaDialoguri(DialoguriCuFerestre());
 
     // The definitions register themselves before the data module exists; a failure here is a
     // programming error that stops the program.

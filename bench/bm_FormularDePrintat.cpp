@@ -1,4 +1,5 @@
 #include "MediuTest.h"
+#include "form/RandarePagina.h"
 #include "platform/ImprimantaSistem.h"
 #include "printing/FormularDePrintat.h"
 
@@ -70,4 +71,26 @@ void BM_TiparirePdf(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TiparirePdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The same side printed from its page description, as tools and batch jobs print.
+void BM_TiparirePdfDescriere(benchmark::State& state) {
+    PaginaSintetica s;
+    const PaginaFormular pagina = s.pagina.Descriere();
+    auto& sistem = ImprimantaSistem::instanta();
+    sistem.selecteaza(sistem.indexImprimantaPdf());
+    sistem.pregatesteSetari({});
+    for (auto _ : state) {
+        sistem.incepeLucrare(QStringLiteral("Diploma de examen national - fata"));
+        PrintPage(pagina, sistem, state.range(0) != 0, 2.0, 1.5);
+        sistem.terminaLucrare();
+    }
+}
+BENCHMARK(BM_TiparirePdfDescriere)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_DescrierePagina(benchmark::State& state) {
+    PaginaSintetica s;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(s.pagina.Descriere());
+}
+BENCHMARK(BM_DescrierePagina)->Unit(benchmark::kMillisecond);
 } // namespace

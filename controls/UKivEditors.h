@@ -1,7 +1,7 @@
 #pragma once
 
-#include "entry/Currency.h"
-#include "entry/URomana.h"
+#include "base/Currency.h"
+#include "base/URomana.h"
 
 #include <QFont>
 #include <QObject>

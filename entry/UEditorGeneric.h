@@ -1,6 +1,6 @@
 #pragma once
 
-#include "entry/URomana.h"
+#include "base/URomana.h"
 
 #include <QFrame>
 #include <QString>

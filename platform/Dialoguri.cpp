@@ -1,52 +1,30 @@
 #include "platform/Dialoguri.h"
 
-#include <QDialog>
-#include <QFileDialog>
-#include <QMessageBox>
-#include <QPushButton>
-
-int Dialoguri::arataModal(QDialog& fereastra) {
-    return fereastra.exec();
-}
+#include <cstdio>
 
 namespace {
 
-class DialoguriQt : public Dialoguri {
+// Programs without windows (tools, batch jobs) report on the standard error stream.
+class DialoguriFaraFerestre : public Dialoguri {
 public:
-    void mesaj(QWidget* parinte, const QString& text) override {
-        QMessageBox box(QMessageBox::NoIcon, titlu(), text, QMessageBox::Ok, parinte);
-        box.exec();
+    void mesaj(QWidget*, const QString& text) override { scrie(text); }
+    void avertisment(QWidget*, const QString& text) override { scrie(text); }
+    bool intrebare(QWidget*, const QString& text) override {
+        scrie(text);
+        return false;
     }
-    void avertisment(QWidget* parinte, const QString& text) override {
-        QMessageBox::warning(parinte, titlu(), text);
-    }
-    bool intrebare(QWidget* parinte, const QString& text) override {
-        QMessageBox box(QMessageBox::Question, titlu(), text, QMessageBox::NoButton, parinte);
-        auto* da = box.addButton(QStringLiteral("Da"), QMessageBox::YesRole);
-        box.addButton(QStringLiteral("Nu"), QMessageBox::NoRole);
-        box.exec();
-        return box.clickedButton() == da;
-    }
-    void eroare(QWidget* parinte, const QString& text) override {
-        QMessageBox::critical(parinte, titlu(), text);
-    }
-    QString fisierDeDeschis(QWidget* parinte, const QString& titluDialog, const QString& filtru) override {
-        return QFileDialog::getOpenFileName(parinte, titluDialog, QString(), filtru);
-    }
-    QString fisierDeSalvat(QWidget* parinte, const QString& titluDialog, const QString& filtru) override {
-        return QFileDialog::getSaveFileName(parinte, titluDialog, QString(), filtru);
-    }
-    QString fisierDeSalvat(QWidget* parinte, const QString& titluDialog, const QString& filtru,
-                           const QString& propus) override {
-        return QFileDialog::getSaveFileName(parinte, titluDialog, propus, filtru);
-    }
+    void eroare(QWidget*, const QString& text) override { scrie(text); }
+    QString fisierDeDeschis(QWidget*, const QString&, const QString&) override { return {}; }
+    using Dialoguri::fisierDeSalvat;
+    QString fisierDeSalvat(QWidget*, const QString&, const QString&) override { return {}; }
+    int arataModal(QDialog&) override { return 0; } // QDialog::Rejected
 
 private:
-    static QString titlu() { return QStringLiteral("Vardolin"); }
+    static void scrie(const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); }
 };
 
 std::unique_ptr<Dialoguri>& instalate() {
-    static std::unique_ptr<Dialoguri> d = std::make_unique<DialoguriQt>();
+    static std::unique_ptr<Dialoguri> d = std::make_unique<DialoguriFaraFerestre>();
     return d;
 }
 
@@ -58,6 +36,6 @@ Dialoguri& dialoguri() {
 
 std::unique_ptr<Dialoguri> instaleazaDialoguri(std::unique_ptr<Dialoguri> noi) {
     auto vechi = std::move(instalate());
-    instalate() = noi ? std::move(noi) : std::make_unique<DialoguriQt>();
+    instalate() = noi ? std::move(noi) : std::make_unique<DialoguriFaraFerestre>();
     return vechi;
 }

@@ -32,10 +32,12 @@ public:
         return fisierDeSalvat(parinte, titlu, filtru);
     }
     // Shows one of the program's own windows modally and returns its result (QDialog::exec).
-    virtual int arataModal(QDialog& fereastra);
+    virtual int arataModal(QDialog& fereastra) = 0;
 };
 
-// The dialogs in use: Qt's own unless another set was installed.
+// The dialogs in use. Until a set is installed (the program installs the windowed one at
+// start-up, tests their recording one) messages go to the standard error stream, questions are
+// answered No and no file is chosen, so code without a window never blocks.
 Dialoguri& dialoguri();
-// Installs another set (tests); returns the one it replaces.
+// Installs another set; nullptr goes back to the set without windows. Returns the one replaced.
 std::unique_ptr<Dialoguri> instaleazaDialoguri(std::unique_ptr<Dialoguri> noi);

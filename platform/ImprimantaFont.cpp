@@ -1,6 +1,7 @@
 #include "platform/ImprimantaFont.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QPaintDevice>
 #include <algorithm>
 #include <cmath>
@@ -14,7 +15,8 @@ int celula(const QFont& font, const QPaintDevice* dispozitiv) {
 }
 } // namespace
 
-QFont fontDupaCelula(const CerereFont& cerere, const QPaintDevice* dispozitiv) {
+namespace {
+QFont rezolvaFontul(const CerereFont& cerere, const QPaintDevice* dispozitiv) {
     QFont font(cerere.nume);
     font.setWeight(cerere.greutate >= 700 ? QFont::Bold : QFont::Normal);
     font.setItalic(cerere.italic);
@@ -38,4 +40,26 @@ QFont fontDupaCelula(const CerereFont& cerere, const QPaintDevice* dispozitiv) {
     }
     font.setPixelSize(px);
     return font;
+}
+
+// Finding the pixel size takes several measurements; a page asks for the same few fonts again
+// and again (every area, every shrink step, every repaint), so each is resolved once.
+struct CheieFont {
+    QString nume;
+    int inaltime, greutate, dpi;
+    bool italic;
+    bool operator==(const CheieFont&) const = default;
+};
+size_t qHash(const CheieFont& c, size_t seed = 0) {
+    return qHashMulti(seed, c.nume, c.inaltime, c.greutate, c.dpi, c.italic);
+}
+} // namespace
+
+QFont fontDupaCelula(const CerereFont& cerere, const QPaintDevice* dispozitiv) {
+    static QHash<CheieFont, QFont> rezolvate;
+    const CheieFont cheie{cerere.nume, std::max(1, cerere.inaltime), cerere.greutate >= 700 ? 700 : 400,
+                          dispozitiv ? dispozitiv->logicalDpiY() : 0, cerere.italic};
+    const auto gasit = rezolvate.constFind(cheie);
+    if (gasit != rezolvate.constEnd()) return *gasit;
+    return *rezolvate.insert(cheie, rezolvaFontul(cerere, dispozitiv));
 }

@@ -1,6 +1,6 @@
 #include "printing/FormularDePrintat.h"
 
-#include "platform/NumarExtins.h"
+#include "form/RandarePagina.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -8,39 +8,8 @@
 #include <climits>
 
 namespace {
-// The decimal constants as the extended format holds them.
-const NumarExtins milimetriPeInch = NumarExtins::fractie(254, 10);
-const NumarExtins corectieEcran = NumarExtins::fractie(1051403996, 1000000000);
-} // namespace
-
-double RezolutieEcran(double zoom) {
-    const double scalat =
-        (NumarExtins::din(std::int64_t(96)) * NumarExtins::din(zoom) / NumarExtins::din(std::int64_t(100)))
-            .laDouble();
-    return (NumarExtins::din(scalat) * corectieEcran).laDouble();
-}
-
-int MmToPixels(double mm, double dpi) {
-    const double px = (NumarExtins::din(mm) * NumarExtins::din(dpi) / milimetriPeInch).laDouble();
-    return NumarExtins::din(px).trunchiat();
-}
-
-double PixelsToMm(int px, double dpi) {
-    return (NumarExtins::din(std::int64_t(px)) * milimetriPeInch / NumarExtins::din(dpi)).laDouble();
-}
-
-namespace {
 const QString prefixZona = QStringLiteral("FormularTextArea");
 
-// The number of an area's name as NumberTextAreas writes it: the prefix and n in decimal.
-int numarExact(const QString& nume) {
-    if (!nume.startsWith(prefixZona)) return 0;
-    const QString rest = nume.mid(prefixZona.size());
-    if (rest.isEmpty() || rest.startsWith(u'0')) return 0;
-    bool ok = false;
-    const int n = rest.toInt(&ok);
-    return ok && rest == QString::number(n) ? n : 0;
-}
 } // namespace
 
 TFormularDePrintat::TFormularDePrintat(QWidget* parent) : QWidget(parent) {
@@ -138,7 +107,7 @@ void TFormularDePrintat::NumberTextAreas() {
     for (QObject* copil : children()) {
         if (!copil->isWidgetType()) continue;
         const QString nume = copil->objectName();
-        const int n = numarExact(nume);
+        const int n = NumarExactArie(nume);
         if (n < 1 || vazute.contains(nume)) continue;
         vazute.insert(nume);
         if (auto* zona = qobject_cast<TFormularTextArea*>(copil))
@@ -152,11 +121,21 @@ void TFormularDePrintat::PrintPage(bool rotate, double L, double T) {
     PrintPage(imprimanta(), rotate, L, T);
 }
 
+PaginaFormular TFormularDePrintat::Descriere() const {
+    PaginaFormular d;
+    d.numeFormular = window()->objectName();
+    d.nume = objectName();
+    d.latime = latime_;
+    d.inaltime = inaltime_;
+    d.deltaStanga = deltaStanga_;
+    d.deltaSus = deltaSus_;
+    for (const TFormularTextArea* zona : zone())
+        d.arii.push_back(zona->Descriere());
+    return d;
+}
+
 void TFormularDePrintat::PrintPage(Imprimanta& dispozitiv, bool rotate, double L, double T) {
-    L += deltaStanga_;
-    T += deltaSus_;
-    for (TFormularTextArea* zona : zone())
-        zona->PrintArea(dispozitiv, rotate, L, T);
+    ::PrintPage(Descriere(), dispozitiv, rotate, L, T);
 }
 
 void TFormularDePrintat::terminaIncarcarea() {

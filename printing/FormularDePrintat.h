@@ -1,19 +1,14 @@
 #pragma once
 
-#include "printing/FontFormular.h"
+#include "form/FontFormular.h"
+#include "form/Milimetri.h"
+#include "form/PaginaFormular.h"
 #include "printing/QFormularTextArea.h"
 
 #include <QColor>
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
-
-// Screen resolution of a page at a zoom in percent, pixels per inch.
-double RezolutieEcran(double zoom);
-// Millimetres to whole pixels, truncated; the product is carried in extended precision and
-// rounded to double first, so whole results stay whole.
-int MmToPixels(double mm, double dpi);
-double PixelsToMm(int px, double dpi);
 
 // One side of a pre-printed form: its size in millimetres shown at a zoom over the scanned
 // blank form, parent of its text areas.
@@ -91,6 +86,9 @@ public:
     void NumberTextAreas();
     // The text areas in child order (the order of filling and printing).
     QList<TFormularTextArea*> zone() const;
+
+    // The page as printing sees it: size, margins and every area with its adjustment.
+    PaginaFormular Descriere() const;
 
     // Prints every area, between the start and the end of a job.
     void PrintPage(bool rotate, double L, double T);

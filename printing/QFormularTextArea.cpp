@@ -1,8 +1,9 @@
 #include "printing/QFormularTextArea.h"
 
+#include "form/FontFormular.h"
+#include "form/RandarePagina.h"
+#include "form/UParticularizare.h"
 #include "platform/ImprimantaFont.h"
-#include "platform/NumarExtins.h"
-#include "printing/FontFormular.h"
 #include "printing/FormularDePrintat.h"
 
 #include <QEnterEvent>
@@ -29,49 +30,45 @@ private:
     bool& steag_;
 };
 
-// Rounding to nearest with halves to the even neighbour, in the extended format on every compiler.
-NumarExtins E(double v) {
-    return NumarExtins::din(v);
-}
-int N(NumarExtins v) {
-    return v.rotunjit();
+bool apartine(const QObject* obiect, const QObject* fereastra) {
+    for (; obiect; obiect = obiect->parent())
+        if (obiect == fereastra) return true;
+    return false;
 }
 
-int pozitieOrizontala(TFormularTextArea::TAlignment aliniere, int stanga, int latime, int latimeText) {
-    switch (aliniere) {
-    case TFormularTextArea::taRightJustify:
-        return stanga + latime - latimeText;
-    case TFormularTextArea::taCenter:
-        return stanga + (latime - latimeText) / 2;
-    case TFormularTextArea::taLeftJustify:
-        break;
-    }
-    return stanga;
+// The window's component named by the record, when it is a font. The font found last time is
+// taken again only while it still carries that name in that window; searching the window's
+// components on every paint of every area would cost more than the paint.
+TFontFormular* fontDinFereastra(const TFormularTextArea& zona, const TParticularizareTextArea& rec) {
+    if (rec.NumeFont.isEmpty()) return nullptr;
+    const QWidget* fereastra = zona.window();
+    if (rec.Font && rec.Font->objectName() == rec.NumeFont && apartine(rec.Font, fereastra)) return rec.Font;
+    return qobject_cast<TFontFormular*>(fereastra->findChild<QObject*>(rec.NumeFont));
 }
 } // namespace
 
 std::optional<TAjustareTextArea> FindCustomisation(const TFormularTextArea& zona) {
-    if (!cautareInstalata()) return std::nullopt;
-    return cautareInstalata()(zona);
+    if (cautareInstalata()) return cautareInstalata()(zona);
+    if (!ParticularizariIncarcate()) return std::nullopt;
+    const TParticularizareTextArea* rec = FindCustomisation(zona, false);
+    if (!rec) return std::nullopt;
+    return rec->ajustare();
+}
+
+QString NumeFereastraProprietar(const TFormularTextArea& zona) {
+    return zona.window()->objectName();
+}
+
+TParticularizareTextArea* FindCustomisation(const TFormularTextArea& zona, bool creeaza) {
+    TParticularizareTextArea* rec =
+        Particularizari().CautaParticularizare(NumeFereastraProprietar(zona), zona.objectName(), creeaza);
+    if (rec) rec->Font = fontDinFereastra(zona, *rec);
+    return rec;
 }
 
 void instaleazaCautareAjustare(CautareAjustare cautare) {
     cautareInstalata() = std::move(cautare);
 }
-
-struct TFormularTextArea::Stil {
-    QString text;
-    TFontFormular* font = nullptr;
-    TAlignment aliniere = taLeftJustify;
-    int greutate = 400;
-    bool italic = false;
-    QString nume;
-    double nudgeX = 0.0, nudgeY = 0.0;
-
-    CerereFont cerere(int inaltime, int inclinare = 0) const {
-        return {nume, inaltime, greutate, italic, font ? font->CharSet() : 238, inclinare};
-    }
-};
 
 TFormularTextArea::TFormularTextArea(QWidget* parent) : QWidget(parent) {
     setCursor(Qt::PointingHandCursor);
@@ -104,9 +101,16 @@ void TFormularTextArea::setText(const QString& text) {
 }
 
 void TFormularTextArea::setFontFormular(TFontFormular* font) {
-    if (font_) font_->scoateZona(this);
+    if (font_) {
+        font_->scoateZona(this);
+        disconnect(font_, nullptr, this, nullptr);
+    }
     font_ = font;
-    if (font_) font_->adaugaZona(this);
+    if (font_) {
+        font_->adaugaZona(this);
+        connect(font_, &TFontFormular::FontSchimbat, this, &TFormularTextArea::FontChanged);
+        connect(font_, &QObject::destroyed, this, &TFormularTextArea::FontReleased);
+    }
     update();
 }
 
@@ -173,33 +177,35 @@ QString TFormularTextArea::EffectiveText() const {
     return text_;
 }
 
-TFormularTextArea::Stil
-TFormularTextArea::stilEfectiv(const std::optional<TAjustareTextArea>& ajustare) const {
-    Stil stil;
-    stil.text = text_;
-    stil.font = font_;
-    stil.aliniere = alignment_;
-    if (ajustare) {
-        if (!ajustare->TextRedefinit.isEmpty() && text_.size() != 1) stil.text = ajustare->TextRedefinit;
-        if (ajustare->Font) stil.font = ajustare->Font;
-        if (ajustare->Aliniere == 1) stil.aliniere = taLeftJustify;
-        if (ajustare->Aliniere == 2) stil.aliniere = taCenter;
-        if (ajustare->Aliniere == 3) stil.aliniere = taRightJustify;
-        stil.nudgeX = ajustare->DeplasareOrizontala * 0.5;
-        stil.nudgeY = ajustare->DeplasareVerticala * 0.5;
+namespace {
+AliniereArie aliniereArie(TFormularTextArea::TAlignment a) {
+    switch (a) {
+    case TFormularTextArea::taRightJustify:
+        return AliniereArie::Dreapta;
+    case TFormularTextArea::taCenter:
+        return AliniereArie::Centru;
+    case TFormularTextArea::taLeftJustify:
+        break;
     }
-    if (!stil.font) return stil;
-    stil.greutate = stil.font->Bold() ? 700 : 400;
-    stil.italic = stil.font->Italic();
-    stil.nume = stil.font->FontName();
-    if (ajustare) {
-        if (ajustare->StilBold == 1) stil.greutate = 700;
-        if (ajustare->StilBold == 2) stil.greutate = 400;
-        if (ajustare->StilItalic == 1) stil.italic = true;
-        if (ajustare->StilItalic == 2) stil.italic = false;
-        if (!ajustare->FontSpecificat.isEmpty()) stil.nume = ajustare->FontSpecificat;
-    }
-    return stil;
+    return AliniereArie::Stanga;
+}
+} // namespace
+
+AriePagina TFormularTextArea::Descriere() const {
+    AriePagina d;
+    d.nume = objectName();
+    d.Denumire1 = denumire1_;
+    d.Denumire2 = denumire2_;
+    d.Denumire3 = denumire3_;
+    d.stanga = left_;
+    d.sus = top_;
+    d.latime = width_;
+    d.inaltime = height_;
+    if (font_) d.font = FontDinFormular(*font_);
+    d.aliniere = aliniereArie(alignment_);
+    d.text = text_;
+    if (const auto ajustare = FindCustomisation(*this)) d.ajustare = AjustareDinParticularizare(*ajustare);
+    return d;
 }
 
 void TFormularTextArea::FontChanged() {
@@ -245,7 +251,7 @@ void TFormularTextArea::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void TFormularTextArea::paintEvent(QPaintEvent*) {
-    const Stil stil = stilEfectiv(FindCustomisation(*this));
+    const StilArie stil = StilEfectiv(Descriere());
     const TFormularDePrintat* pag = pagina();
     QPainter p(this);
     const QRect client = rect();
@@ -255,20 +261,18 @@ void TFormularTextArea::paintEvent(QPaintEvent*) {
     QFontMetrics metrici(QWidget::font());
     bool cuFont = false;
     if (stil.font) {
-        // Shrink one pixel at a time until the text fits; never below 2.
-        int h = std::max(1, MmToPixels(stil.font->Size(), p_dpi()));
+        // The same fitting as on paper, at the page's resolution on screen.
         QFont font;
-        for (;;) {
+        const int pornire = InaltimeDePornire(stil.font->inaltimeMm, p_dpi());
+        inaltimeFontEcran_ = PotrivesteInaltimea(pornire, width(), [&](int h) {
             font = fontDupaCelula(stil.cerere(h), this);
             metrici = QFontMetrics(font, this);
-            inaltimeFontEcran_ = h;
-            if (metrici.horizontalAdvance(stil.text) <= width()) break;
-            if (--h < 2) break;
-        }
+            return metrici.horizontalAdvance(stil.text);
+        });
         cuFont = true;
         const int latimeText = metrici.horizontalAdvance(stil.text);
         const int y = height() - (metrici.ascent() + metrici.descent());
-        const int x = pozitieOrizontala(stil.aliniere, 0, width(), latimeText);
+        const int x = PozitieOrizontala(stil.aliniere, 0, width(), latimeText);
         p.setFont(font);
         p.setPen(mouseOver_ ? palette().color(QPalette::HighlightedText) : QColor(Qt::black));
         p.setClipRect(client);
@@ -303,48 +307,9 @@ void TFormularTextArea::paintEvent(QPaintEvent*) {
 DreptunghiTiparire TFormularTextArea::ComputePrintRect(const ZonaTiparibila& zona, const PaginaFizica& pagina,
                                                        double L, double T, double nudgeX,
                                                        double nudgeY) const {
-    const NumarExtins kx = NumarExtins::din(std::int64_t(zona.horzRes)) / E(zona.horzSize);
-    const NumarExtins ky = NumarExtins::din(std::int64_t(zona.vertRes)) / E(zona.vertSize);
-    const NumarExtins x = E(left_) + E(L) + E(nudgeX);
-    const NumarExtins y = E(top_) + E(T) + E(nudgeY);
-    DreptunghiTiparire r;
-    r.left = N(x * kx) - pagina.offsetX;
-    r.top = N(y * ky) - pagina.offsetY;
-    r.right = r.left + N(E(width_) * kx);
-    r.bottom = r.top + N(E(height_) * ky);
-    return r;
+    return ::ComputePrintRect(Descriere(), zona, pagina, L, T, nudgeX, nudgeY);
 }
 
 void TFormularTextArea::PrintArea(Imprimanta& dispozitiv, bool rotate, double L, double T) {
-    const Stil stil = stilEfectiv(FindCustomisation(*this));
-    if (!stil.font) return;
-    const ZonaTiparibila zona = dispozitiv.zonaTiparibila();
-    const PaginaFizica pagina = dispozitiv.paginaFizica();
-    const DreptunghiTiparire r = ComputePrintRect(zona, pagina, L, T, stil.nudgeX, stil.nudgeY);
-
-    // Font heights take the sheet as 210 mm high; never taller than the area, never 0 (which
-    // would ask the system for its default size).
-    const double dpiY = static_cast<double>(pagina.inaltime / 8.267716535433071L);
-    int h =
-        std::max(1, std::min(std::max(1, MmToPixels(stil.font->Size(), dpiY)), MmToPixels(height_, dpiY)));
-    QSize masura;
-    for (;;) {
-        dispozitiv.creeazaFont(stil.cerere(h, rotate ? 1800 : 0));
-        masura = dispozitiv.masoaraText(stil.text);
-        if (masura.width() <= r.w()) break;
-        if (--h < 2) break;
-    }
-
-    QPoint origine(pozitieOrizontala(stil.aliniere, r.left, r.w(), masura.width()),
-                   r.top + r.hgt() - masura.height());
-    QRect taiere(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
-    if (rotate) {
-        // A half turn about the sheet's centre, in printable-area coordinates.
-        const int sumaX = pagina.latime - 2 * pagina.offsetX;
-        const int sumaY = pagina.inaltime - 2 * pagina.offsetY;
-        origine = QPoint(sumaX - origine.x(), sumaY - origine.y());
-        taiere =
-            QRect(QPoint(sumaX - r.right, sumaY - r.bottom), QPoint(sumaX - r.left - 1, sumaY - r.top - 1));
-    }
-    dispozitiv.scrieText(origine, taiere, stil.text);
+    ::PrintArea(Descriere(), dispozitiv, rotate, L, T);
 }

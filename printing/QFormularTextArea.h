@@ -1,5 +1,6 @@
 #pragma once
 
+#include "form/PaginaFormular.h"
 #include "platform/Imprimanta.h"
 
 #include <QStringList>
@@ -9,27 +10,6 @@
 
 class TFontFormular;
 class TFormularDePrintat;
-
-// What painting and printing take from an area's user adjustment (the choices of the
-// adjustment dialog); every field at its zero value changes nothing.
-struct TAjustareTextArea {
-    int Aliniere = 0;            // 0 keep, 1 left, 2 centre, 3 right
-    int DeplasareOrizontala = 0; // -1, 0, +1 half millimetres
-    int DeplasareVerticala = 0;  // -1, 0, +1 half millimetres
-    TFontFormular* Font = nullptr;
-    QString TextRedefinit;
-    int StilItalic = 0; // 0 keep, 1 italic, 2 upright
-    int StilBold = 0;   // 0 keep, 1 bold, 2 normal
-    QString FontSpecificat;
-};
-
-// The rectangle of an area on the printer page, device pixels from the printable area's corner.
-struct DreptunghiTiparire {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    int w() const { return right - left + 1; }
-    int hgt() const { return bottom - top + 1; }
-    bool operator==(const DreptunghiTiparire&) const = default;
-};
 
 // One text of a printed form: millimetre geometry, text, named font, alignment. A light
 // alien (non-native) widget, child of its page.
@@ -98,6 +78,8 @@ public:
     virtual void FontReleased();
     virtual void ZoomChanged();
 
+    // The area as printing sees it, with its adjustment.
+    AriePagina Descriere() const;
     // Prints the area on the page of the printer's open job, offset by L and T millimetres.
     virtual void PrintArea(Imprimanta& dispozitiv, bool rotate, double L, double T);
     // Where the area lands on the printer page (nudge in millimetres).
@@ -131,8 +113,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
-    struct Stil;
-    Stil stilEfectiv(const std::optional<TAjustareTextArea>& ajustare) const;
     void limiteSchimbate();
     void preiaMilimetriiDinPixeli();
     bool seIncarca() const;
@@ -157,7 +137,15 @@ private:
     QRect limiteCunoscute_;
 };
 
-// The adjustment of an area, or none. Finds nothing until a lookup is installed.
+// The adjustment of an area, or none: through the installed lookup, else through the
+// process-wide adjustments once they were loaded; nothing before.
 std::optional<TAjustareTextArea> FindCustomisation(const TFormularTextArea& zona);
 using CautareAjustare = std::function<std::optional<TAjustareTextArea>(const TFormularTextArea&)>;
 void instaleazaCautareAjustare(CautareAjustare cautare);
+
+class TParticularizareTextArea;
+// The name of the window that owns the area: the component name of its top-level window.
+QString NumeFereastraProprietar(const TFormularTextArea& zona);
+// The area's adjustment (created and saved when missing and creeaza is set), with its font
+// resolved among the window's components; none when there is no record.
+TParticularizareTextArea* FindCustomisation(const TFormularTextArea& zona, bool creeaza);

@@ -2,14 +2,15 @@
 
 #include "entry/UButonFormular.h"
 #include "entry/UModelLinii.h"
+#include "form/UMachetaVardolin.h"
+#include "form/UParticularizare.h"
 #include "platform/Dialoguri.h"
 #include "platform/Imprimanta.h"
 #include "platform/Protejat.h"
+#include "printing/ComponenteMacheta.h"
 #include "printing/FormularDePrintat.h"
 #include "printing/InsertPaper.h"
 #include "printing/UEditorTextFormular.h"
-#include "printing/UMachetaVardolin.h"
-#include "printing/UParticularizare.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

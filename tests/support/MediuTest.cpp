@@ -4,7 +4,9 @@
 #include "platform/StocSetari.h"
 
 #include <QCoreApplication>
+#ifdef VARDOLIN_TEST_FERESTRE
 #include <QDialog>
+#endif
 
 bool DialoguriInregistrate::intrebare(QWidget*, const QString& text) {
     mesaje.push_back({"intrebare", text});
@@ -31,11 +33,18 @@ QString DialoguriInregistrate::fisierDeSalvat(QWidget*, const QString& titlu, co
 }
 
 int DialoguriInregistrate::arataModal(QDialog& fereastra) {
+#ifdef VARDOLIN_TEST_FERESTRE
     mesaje.push_back({"fereastra", QString::fromLatin1(fereastra.metaObject()->className())});
     if (ferestre.empty()) return QDialog::Rejected;
     auto script = std::move(ferestre.front());
     ferestre.pop_front();
     return script(fereastra);
+#else
+    // Model code opens no window; should it try, the test sees it refused.
+    Q_UNUSED(fereastra);
+    mesaje.push_back({"fereastra", QString()});
+    return 0;
+#endif
 }
 
 QStringList DialoguriInregistrate::texte(const QString& fel) const {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/UMachetaVardolin.h"
+#include "form/UMachetaVardolin.h"
 
 #include <QImage>
 #include <QPainter>

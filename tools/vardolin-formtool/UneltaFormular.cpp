@@ -2,13 +2,15 @@
 
 #include "data/UDm.h"
 #include "data/UProfilVardolin.h"
-#include "entry/UCompleteazaFormular.h"
+#include "form/RandarePagina.h"
+#include "form/UCompleteazaFormular.h"
+#include "form/UMachetaVardolin.h"
+#include "form/UParticularizare.h"
 #include "platform/Eroare.h"
 #include "platform/ImprimantaSistem.h"
+#include "printing/ComponenteMacheta.h"
 #include "printing/FormularDePrintat.h"
 #include "printing/InsertPaper.h"
-#include "printing/UMachetaVardolin.h"
-#include "printing/UParticularizare.h"
 #include "printing/UPrintVardolin.h"
 
 #include <QDir>
@@ -114,16 +116,21 @@ void UneltaFormular::ruleaza() {
         tiparesteElevul();
         return;
     }
-    QWidget proprietar;
     const MachetaVardolin macheta = MachetaVardolin::citeste();
+    const PaginaMacheta* parte = macheta.pagina(optiuni_.codPagina);
+    if (!parte) throw Eroare::format("Macheta nu are pagina %s.", {optiuni_.codPagina});
+    if (optiuni_.comanda == OptiuniUnealta::Pdf) {
+        // Printing needs no window: the page description straight to the PDF printer.
+        PaginaFormular pagina = macheta.descriere(*parte);
+        if (optiuni_.numere) pagina.NumeroteazaAriile();
+        scriePdf(pagina);
+        return;
+    }
+    QWidget proprietar;
     const ComponenteMacheta componente = creeazaComponente(macheta, &proprietar);
     TFormularDePrintat* pagina = componente.pagina(optiuni_.codPagina);
-    if (!pagina) throw Eroare::format("Macheta nu are pagina %s.", {optiuni_.codPagina});
     umple(*pagina);
-    if (optiuni_.comanda == OptiuniUnealta::Png)
-        scriePng(*pagina);
-    else
-        scriePdf(*pagina);
+    scriePng(*pagina);
 }
 
 void UneltaFormular::umple(TFormularDePrintat& pagina) {
@@ -167,13 +174,13 @@ void UneltaFormular::tiparesteElevul() {
     muta(imprimanta.ultimulFisierPdf(), optiuni_.iesire);
 }
 
-void UneltaFormular::scriePdf(TFormularDePrintat& pagina) {
+void UneltaFormular::scriePdf(const PaginaFormular& pagina) {
     ImprimantaSistem& imprimanta = ImprimantaSistem::instanta();
     imprimanta.selecteaza(imprimanta.indexImprimantaPdf());
     imprimanta.pregatesteSetari(SetariDispozitiv{});
     imprimanta.incepeLucrare(QStringLiteral("Vardolin ") + optiuni_.codPagina);
     try {
-        pagina.PrintPage(imprimanta, optiuni_.rotit, optiuni_.stanga, optiuni_.sus);
+        PrintPage(pagina, imprimanta, optiuni_.rotit, optiuni_.stanga, optiuni_.sus);
     } catch (...) {
         imprimanta.terminaLucrare();
         throw;

@@ -5,6 +5,7 @@
 #include <optional>
 
 class TFormularDePrintat;
+struct PaginaFormular;
 
 // What one run of the form tool is asked to do.
 struct OptiuniUnealta {
@@ -35,7 +36,7 @@ private:
     // Puts the texts into the areas (their numbers, or nothing).
     void umple(TFormularDePrintat& pagina);
     void scriePng(TFormularDePrintat& pagina);
-    void scriePdf(TFormularDePrintat& pagina);
+    void scriePdf(const PaginaFormular& pagina);
 
     OptiuniUnealta optiuni_;
 };

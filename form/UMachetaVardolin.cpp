@@ -1,9 +1,7 @@
-#include "printing/UMachetaVardolin.h"
+#include "form/UMachetaVardolin.h"
 
+#include "form/UParticularizare.h"
 #include "platform/Eroare.h"
-#include "printing/FontFormular.h"
-#include "printing/FormularDePrintat.h"
-#include "printing/QFormularTextArea.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -230,91 +228,55 @@ int MachetaVardolin::numarArii() const {
 }
 
 namespace {
-
-TFormularTextArea::TAlignment alinierePentruArie(AliniereMacheta a) {
+AliniereArie aliniereArie(AliniereMacheta a) {
     switch (a) {
     case AliniereMacheta::Dreapta:
-        return TFormularTextArea::taRightJustify;
+        return AliniereArie::Dreapta;
     case AliniereMacheta::Centru:
-        return TFormularTextArea::taCenter;
+        return AliniereArie::Centru;
     case AliniereMacheta::Stanga:
         break;
     }
-    return TFormularTextArea::taLeftJustify;
+    return AliniereArie::Stanga;
 }
-
-TFontFormular* creeazaFont(const FontMacheta& f, QObject* proprietar) {
-    auto* font = new TFontFormular(proprietar);
-    font->setObjectName(f.nume);
-    font->setFontName(f.FontName);
-    font->setSize(f.Size);
-    font->setBold(f.Bold);
-    font->setItalic(f.Italic);
-    font->setCharSet(f.CharSet);
-    font->setCodePage(f.CodePage);
-    font->setDescrierePentruEditor(f.DescrierePentruEditor);
-    return font;
-}
-
-void creeazaArie(const ArieMacheta& a, TFormularDePrintat* pagina, const ComponenteMacheta& c) {
-    auto* zona = new TFormularTextArea(pagina);
-    zona->setObjectName(a.nume);
-    zona->set_Left(a._Left);
-    zona->set_Top(a._Top);
-    zona->set_Width(a._Width);
-    zona->set_Height(a._Height);
-    zona->setFontFormular(c.font(a.Font));
-    zona->setAlignment(alinierePentruArie(a.Alignment));
-    zona->setDenumire1(a.Denumire1);
-    zona->setDenumire2(a.Denumire2);
-    zona->setDenumire3(a.Denumire3);
-    zona->setText(a.Text);
-    zona->setZoomLock(a.ZoomLock);
-}
-
-TFormularDePrintat* creeazaPagina(const PaginaMacheta& p, QWidget* proprietar, const ComponenteMacheta& c) {
-    auto* pagina = new TFormularDePrintat(proprietar);
-    pagina->setObjectName(p.nume);
-    pagina->incepeIncarcarea();
-    pagina->setLatime(p.Latime);
-    pagina->setInaltime(p.Inaltime);
-    pagina->setZoom(p.Zoom);
-    pagina->setTextAreaBaseLine2_delta(p.TextAreaBaseLine2_delta);
-    pagina->setTextAreaTopLine1_delta(p.TextAreaTopLine1_delta);
-    pagina->setDeltaStanga(p.DeltaStanga);
-    pagina->setDeltaSus(p.DeltaSus);
-    // The picture is only shown, never printed: a page without it still prints right.
-    if (!p.BkImage.isEmpty()) pagina->setBkImage(QImage(p.BkImage));
-    for (const ArieMacheta& a : p.arii)
-        creeazaArie(a, pagina, c);
-    // Laid out from the millimetres rather than from pixel bounds stored at some zoom.
-    for (TFormularTextArea* zona : pagina->zone())
-        zona->ApplyGeometry();
-    pagina->terminaIncarcarea();
-    return pagina;
-}
-
 } // namespace
 
-TFormularDePrintat* ComponenteMacheta::pagina(const QString& codSauNume) const {
-    for (size_t i = 0; i < pagini.size(); ++i)
-        if (pagini[i]->objectName() == codSauNume || coduriPagini[i] == codSauNume) return pagini[i];
-    return nullptr;
+std::optional<FontPagina> MachetaVardolin::fontPagina(const QString& nume) const {
+    const FontMacheta* f = font(nume);
+    if (!f) return std::nullopt;
+    return FontPagina{f->FontName, f->Size, f->Bold, f->Italic, f->CharSet};
 }
 
-TFontFormular* ComponenteMacheta::font(const QString& nume) const {
-    for (TFontFormular* f : fonturi)
-        if (f->objectName() == nume) return f;
-    return nullptr;
-}
-
-ComponenteMacheta creeazaComponente(const MachetaVardolin& macheta, QWidget* proprietar) {
-    ComponenteMacheta c;
-    for (const FontMacheta& f : macheta.fonturi)
-        c.fonturi.push_back(creeazaFont(f, proprietar));
-    for (const PaginaMacheta& p : macheta.pagini) {
-        c.pagini.push_back(creeazaPagina(p, proprietar, c));
-        c.coduriPagini.push_back(p.codPagina);
+PaginaFormular MachetaVardolin::descriere(const PaginaMacheta& p) const {
+    PaginaFormular d;
+    d.numeFormular = fereastra;
+    d.nume = p.nume;
+    d.latime = p.Latime;
+    d.inaltime = p.Inaltime;
+    d.deltaStanga = p.DeltaStanga;
+    d.deltaSus = p.DeltaSus;
+    d.arii.reserve(p.arii.size());
+    for (const ArieMacheta& a : p.arii) {
+        AriePagina arie;
+        arie.nume = a.nume;
+        arie.Denumire1 = a.Denumire1;
+        arie.Denumire2 = a.Denumire2;
+        arie.Denumire3 = a.Denumire3;
+        arie.stanga = a._Left;
+        arie.sus = a._Top;
+        arie.latime = a._Width;
+        arie.inaltime = a._Height;
+        arie.font = fontPagina(a.Font);
+        arie.aliniere = aliniereArie(a.Alignment);
+        arie.text = a.Text;
+        d.arii.push_back(std::move(arie));
     }
-    return c;
+    return d;
+}
+
+void MachetaVardolin::aplicaParticularizarile(PaginaFormular& pagina,
+                                              TListaParticularizareTextArea& lista) const {
+    const FonturiDupaNume fonturi = [this](const QString& nume) { return fontPagina(nume); };
+    for (AriePagina& arie : pagina.arii)
+        arie.ajustare = AjustareaAriei(lista, pagina.numeFormular, arie.nume, fonturi);
 }

@@ -1,6 +1,6 @@
-#include "entry/URomana.h"
+#include "base/URomana.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QPalette>
 #include <QtTest>
 
@@ -164,16 +164,16 @@ private slots:
     }
 
     void culoriSistem() {
-        QPalette paleta = QApplication::palette();
+        QPalette paleta = QGuiApplication::palette();
         paleta.setColor(QPalette::Base, QColor(250, 240, 230));
         paleta.setColor(QPalette::Button, QColor(10, 20, 30));
-        QApplication::setPalette(paleta);
+        QGuiApplication::setPalette(paleta);
         QCOMPARE(CuloareInRGB(clWindow), (CuloareRGB{250, 240, 230}));
         QCOMPARE(CuloareInRGB(clBtnFace), (CuloareRGB{10, 20, 30}));
         QCOMPARE(CuloareInRGB(culoareRgb(1, 2, 3)), (CuloareRGB{1, 2, 3}));
         QCOMPARE(DeplaseazaCuloare(0, 0, -5, clWindow), culoareRgb(250, 240, 225));
         QCOMPARE(CuloareInQColor(clBtnFace), QColor(10, 20, 30));
-        QApplication::setPalette(QPalette());
+        QGuiApplication::setPalette(QPalette());
     }
 
     void deplaseazaCuloare_data() {

@@ -1,18 +1,11 @@
-#include "printing/FontFormular.h"
-
-#include "printing/QFormularTextArea.h"
+#include "form/FontFormular.h"
 
 #include <algorithm>
 
 TFontFormular::TFontFormular(QObject* owner) : QObject(owner) {}
 
-TFontFormular::~TFontFormular() {
-    // Each area leaves the list as it forgets the font, so work on a copy.
-    const auto zone = zone_;
-    for (TFormularTextArea* zona : zone)
-        zona->FontReleased();
-    zone_.clear();
-}
+// The areas forget the font on its destroyed() signal.
+TFontFormular::~TFontFormular() = default;
 
 void TFontFormular::setFontName(const QString& valoare) {
     fontName_ = valoare;
@@ -53,6 +46,5 @@ void TFontFormular::scoateZona(TFormularTextArea* zona) {
 }
 
 void TFontFormular::anuntaZonele() {
-    for (TFormularTextArea* zona : zone_)
-        zona->FontChanged();
+    emit FontSchimbat();
 }

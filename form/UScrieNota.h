@@ -1,6 +1,6 @@
 #pragma once
 
-#include "entry/Currency.h"
+#include "base/Currency.h"
 
 #include <QString>
 #include <optional>

@@ -1,13 +1,15 @@
 #pragma once
 
-#include "printing/FontFormular.h"
-#include "printing/QFormularTextArea.h"
+#include "form/FontFormular.h"
+#include "form/PaginaFormular.h"
 
 #include <QByteArray>
 #include <QHash>
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // One user adjustment of one text area of a form window, kept in "licenta.lic". Every field
@@ -80,8 +82,13 @@ TListaParticularizareTextArea& Particularizari();
 // At start-up: the process-wide list afresh from the data folder, with the lookup installed.
 void IncarcaParticularizarile();
 
-// The name of the window that owns the area: the component name of its top-level window.
-QString NumeFereastraProprietar(const TFormularTextArea& zona);
-// The area's adjustment (created and saved when missing and creeaza is set), with its font
-// resolved among the window's components; none when there is no record.
-TParticularizareTextArea* FindCustomisation(const TFormularTextArea& zona, bool creeaza);
+// The process-wide list when it was made already, else none (nothing is read).
+TListaParticularizareTextArea* ParticularizariIncarcate();
+
+// A page's font by its component name; none when the page has no such font.
+using FonturiDupaNume = std::function<std::optional<FontPagina>(const QString& nume)>;
+// The adjustment of an area keyed by the form's and the area's component names, its font taken
+// from the form's fonts; none when there is no record.
+std::optional<AjustarePagina> AjustareaAriei(TListaParticularizareTextArea& lista,
+                                             const QString& numeFormular, const QString& numeArie,
+                                             const FonturiDupaNume& fonturi);

@@ -1,4 +1,4 @@
-#include "printing/UParticularizare.h"
+#include "form/UParticularizare.h"
 
 #include "platform/Cai.h"
 #include "platform/Dialoguri.h"
@@ -211,22 +211,6 @@ bool puneDeoparte(const QString& cale, const QString& destinatie) {
     return QFile::rename(cale, destinatie) || QFile::copy(cale, destinatie);
 }
 
-bool apartine(const QObject* obiect, const QObject* fereastra) {
-    for (; obiect; obiect = obiect->parent())
-        if (obiect == fereastra) return true;
-    return false;
-}
-
-// The window's component named by the record, when it is a font. The font found last time is
-// taken again only while it still carries that name in that window; searching the window's
-// components on every paint of every area would cost more than the paint.
-TFontFormular* fontDinFereastra(const TFormularTextArea& zona, const TParticularizareTextArea& rec) {
-    if (rec.NumeFont.isEmpty()) return nullptr;
-    const QWidget* fereastra = zona.window();
-    if (rec.Font && rec.Font->objectName() == rec.NumeFont && apartine(rec.Font, fereastra)) return rec.Font;
-    return qobject_cast<TFontFormular*>(fereastra->findChild<QObject*>(rec.NumeFont));
-}
-
 // Window and area names joined by a character no component name holds.
 QString cheie(const QString& numeFereastra, const QString& numeZona) {
     return numeFereastra + QChar(0) + numeZona;
@@ -237,13 +221,6 @@ std::unique_ptr<TListaParticularizareTextArea>& listaProces() {
     return lista;
 }
 
-void instaleazaCautarea() {
-    instaleazaCautareAjustare([](const TFormularTextArea& zona) -> std::optional<TAjustareTextArea> {
-        const TParticularizareTextArea* rec = FindCustomisation(zona, false);
-        if (!rec) return std::nullopt;
-        return rec->ajustare();
-    });
-}
 } // namespace
 
 TAjustareTextArea TParticularizareTextArea::ajustare() const {
@@ -381,7 +358,6 @@ TListaParticularizareTextArea& Particularizari() {
         // Made before loading, so a repaint during the warning of a damaged file finds it.
         lista =
             std::make_unique<TListaParticularizareTextArea>(Cai::inDosarDate(QStringLiteral("licenta.lic")));
-        instaleazaCautarea();
         lista->IncarcaSauPuneDeoparte();
     }
     return *lista;
@@ -392,13 +368,16 @@ void IncarcaParticularizarile() {
     Particularizari();
 }
 
-QString NumeFereastraProprietar(const TFormularTextArea& zona) {
-    return zona.window()->objectName();
+TListaParticularizareTextArea* ParticularizariIncarcate() {
+    return listaProces().get();
 }
 
-TParticularizareTextArea* FindCustomisation(const TFormularTextArea& zona, bool creeaza) {
-    TParticularizareTextArea* rec =
-        Particularizari().CautaParticularizare(NumeFereastraProprietar(zona), zona.objectName(), creeaza);
-    if (rec) rec->Font = fontDinFereastra(zona, *rec);
-    return rec;
+std::optional<AjustarePagina> AjustareaAriei(TListaParticularizareTextArea& lista,
+                                             const QString& numeFormular, const QString& numeArie,
+                                             const FonturiDupaNume& fonturi) {
+    const TParticularizareTextArea* rec = lista.CautaParticularizare(numeFormular, numeArie, false);
+    if (!rec) return std::nullopt;
+    AjustarePagina a = AjustareDinParticularizare(rec->ajustare());
+    if (!rec->NumeFont.isEmpty() && fonturi) a.Font = fonturi(rec->NumeFont);
+    return a;
 }

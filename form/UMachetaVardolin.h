@@ -1,16 +1,17 @@
 #pragma once
 
+#include "form/PaginaFormular.h"
+
 #include <QString>
+#include <optional>
 #include <vector>
 
-class QObject;
-class QWidget;
-class TFontFormular;
-class TFormularDePrintat;
+class TListaParticularizareTextArea;
 
 // The certificate's layout as it is stored in the resources: two pages, their text areas in
 // child order (the order of filling and printing) and the named fonts, all in millimetres
-// from the sheet's top left corner. Plain data; creeazaComponente makes the widgets from it.
+// from the sheet's top left corner. Plain data; creeazaComponente makes the preview's widgets
+// from it, descriere the page description that prints without any widget.
 
 enum class AliniereMacheta { Stanga, Dreapta, Centru };
 
@@ -67,21 +68,11 @@ struct MachetaVardolin {
     // The page whose page code or component name is given, or none.
     const PaginaMacheta* pagina(const QString& codSauNume) const;
     int numarArii() const;
+
+    // A named font as a page carries it; none for a name the layout lacks.
+    std::optional<FontPagina> fontPagina(const QString& nume) const;
+    // The page as printing takes it, with the layout's texts and no adjustment.
+    PaginaFormular descriere(const PaginaMacheta& pagina) const;
+    // Puts into every area its adjustment, keyed by the window's and the area's component names.
+    void aplicaParticularizarile(PaginaFormular& pagina, TListaParticularizareTextArea& lista) const;
 };
-
-// The components made from a layout under an owner, which owns them all.
-struct ComponenteMacheta {
-    std::vector<TFontFormular*> fonturi;     // in the layout's order
-    std::vector<TFormularDePrintat*> pagini; // in the layout's order
-    std::vector<QString> coduriPagini;       // page code of each page
-
-    // The page whose page code ("FATA", "SPATE") or component name is given, or none.
-    TFormularDePrintat* pagina(const QString& codSauNume) const;
-    TFontFormular* font(const QString& nume) const;
-};
-
-// Makes the layout's fonts, pages and text areas under the owner, with their properties set
-// from the data; the areas are laid out from their millimetres at the page's stored zoom and
-// every page gets its blank-form picture. The pages are children of the owner until the
-// window places them elsewhere.
-ComponenteMacheta creeazaComponente(const MachetaVardolin& macheta, QWidget* proprietar);

@@ -1,4 +1,4 @@
-#include "entry/URomana.h"
+#include "base/URomana.h"
 
 #include <QGuiApplication>
 #include <QPalette>

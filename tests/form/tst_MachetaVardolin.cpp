@@ -1,8 +1,9 @@
 #include "MediuTest.h"
+#include "form/UMachetaVardolin.h"
 #include "platform/Eroare.h"
 #include "platform/ImprimantaSistem.h"
+#include "printing/ComponenteMacheta.h"
 #include "printing/FormularDePrintat.h"
-#include "printing/UMachetaVardolin.h"
 
 #include <QProcess>
 #include <QRegularExpression>

@@ -41,6 +41,10 @@ public:
     // The areas that use this font (not owned).
     const std::vector<TFormularTextArea*>& zone() const { return zone_; }
 
+signals:
+    // A property changed: the areas that use the font repaint.
+    void FontSchimbat();
+
 private:
     friend class TFormularTextArea;
     void adaugaZona(TFormularTextArea* zona);

@@ -1,8 +1,8 @@
-#include "data/UConfigurareDiploma.h"
+#include "entry/UConfigurareDiploma.h"
 
 #include "data/UDm.h"
-#include "data/UModificaLinieProfil.h"
 #include "entry/UModelLinii.h"
+#include "entry/UModificaLinieProfil.h"
 #include "platform/Ecran.h"
 #include "platform/Protejat.h"
 

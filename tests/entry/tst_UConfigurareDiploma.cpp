@@ -1,10 +1,10 @@
 #include "BazaTest.h"
 #include "app/UVardolinMain.h"
-#include "data/UConfigurareDiploma.h"
 #include "data/UDm.h"
-#include "data/UModificaLinieProfil.h"
 #include "data/UProfilDiploma.h"
 #include "data/UValoareCamp.h"
+#include "entry/UConfigurareDiploma.h"
+#include "entry/UModificaLinieProfil.h"
 
 #include <QAction>
 #include <QComboBox>

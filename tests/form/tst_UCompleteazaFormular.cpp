@@ -4,14 +4,14 @@
 #include "data/UProfilDiploma.h"
 #include "data/UValoareCamp.h"
 #include "entry/UButonFormular.h"
-#include "entry/UCompleteazaFormular.h"
-#include "entry/UKivQuickRegStuff.h"
 #include "entry/UListaElevi.h"
+#include "form/UCompleteazaFormular.h"
+#include "form/UParticularizare.h"
 #include "platform/Eroare.h"
 #include "platform/ImprimantaSistem.h"
+#include "platform/UKivQuickRegStuff.h"
 #include "printing/FormularDePrintat.h"
 #include "printing/InsertPaper.h"
-#include "printing/UParticularizare.h"
 #include "printing/UPrintVardolin.h"
 
 #include <QCheckBox>

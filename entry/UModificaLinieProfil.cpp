@@ -1,4 +1,4 @@
-#include "data/UModificaLinieProfil.h"
+#include "entry/UModificaLinieProfil.h"
 
 #include "data/UDm.h"
 #include "data/UTabele.h"

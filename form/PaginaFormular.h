@@ -1,0 +1,99 @@
+#pragma once
+
+#include "platform/Imprimanta.h"
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+class TFontFormular;
+
+// One filled side of a form as printing and the preview see it: plain values, copied freely,
+// drawn by PrintPage on any device. Millimetres from the sheet's top left corner.
+
+enum class AliniereArie { Stanga, Dreapta, Centru };
+
+// A font of the page: face, character-cell height in millimetres, weight and slant.
+struct FontPagina {
+    QString familie = QStringLiteral("Arial");
+    double inaltimeMm = 3.0;
+    bool bold = false;
+    bool italic = false;
+    int setCaractere = 238;
+    bool operator==(const FontPagina&) const = default;
+};
+
+// What painting and printing take from an area's user adjustment (the choices of the
+// adjustment dialog); every field at its zero value changes nothing.
+struct TAjustareTextArea {
+    int Aliniere = 0;            // 0 keep, 1 left, 2 centre, 3 right
+    int DeplasareOrizontala = 0; // -1, 0, +1 half millimetres
+    int DeplasareVerticala = 0;  // -1, 0, +1 half millimetres
+    TFontFormular* Font = nullptr;
+    QString TextRedefinit;
+    int StilItalic = 0; // 0 keep, 1 italic, 2 upright
+    int StilBold = 0;   // 0 keep, 1 bold, 2 normal
+    QString FontSpecificat;
+};
+
+// The same adjustment with its font as values, as a page description carries it.
+struct AjustarePagina {
+    int Aliniere = 0;
+    int DeplasareOrizontala = 0;
+    int DeplasareVerticala = 0;
+    std::optional<FontPagina> Font;
+    QString TextRedefinit;
+    int StilItalic = 0;
+    int StilBold = 0;
+    QString FontSpecificat;
+};
+AjustarePagina AjustareDinParticularizare(const TAjustareTextArea& ajustare);
+FontPagina FontDinFormular(const TFontFormular& font);
+
+struct AriePagina {
+    QString nume;      // component name, "FormularTextArea" + number
+    QString Denumire1; // field key
+    QString Denumire2, Denumire3;
+    double stanga = 0, sus = 0, latime = 0, inaltime = 0;
+    std::optional<FontPagina> font; // an area without a font prints nothing
+    AliniereArie aliniere = AliniereArie::Stanga;
+    QString text;
+    std::optional<AjustarePagina> ajustare;
+};
+
+struct PaginaFormular {
+    QString numeFormular; // the form's component name, first half of the adjustments' key
+    QString nume;         // the page's component name
+    double latime = 10, inaltime = 10;
+    double deltaStanga = 0, deltaSus = 0; // the page's own print margins, mm
+    std::vector<AriePagina> arii;         // in the order of filling and printing
+
+    AriePagina* arie(const QString& nume);
+    // Every area named exactly "FormularTextArea" and a number shows "<number>" (the first of
+    // each name), to check a layout on paper.
+    void NumeroteazaAriile();
+};
+
+// The number of an area's name written exactly as "FormularTextArea" + n, n from 1 without
+// leading zeros; 0 for any other name.
+int NumarExactArie(const QString& nume);
+
+// What is drawn for an area once its adjustment is applied.
+struct StilArie {
+    QString text;
+    std::optional<FontPagina> font;
+    AliniereArie aliniere = AliniereArie::Stanga;
+    double nudgeX = 0, nudgeY = 0; // mm
+
+    // The font asked of a device for a cell height in its pixels.
+    CerereFont cerere(int inaltime, int inclinare = 0) const;
+};
+StilArie StilEfectiv(const AriePagina& arie);
+
+// The rectangle of an area on the printer page, device pixels from the printable area's corner.
+struct DreptunghiTiparire {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    int w() const { return right - left + 1; }
+    int hgt() const { return bottom - top + 1; }
+    bool operator==(const DreptunghiTiparire&) const = default;
+};

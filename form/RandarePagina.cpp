@@ -1,0 +1,96 @@
+#include "form/RandarePagina.h"
+
+#include "form/Milimetri.h"
+#include "platform/NumarExtins.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Rounding to nearest with halves to the even neighbour, in the extended format on every compiler.
+NumarExtins E(double v) {
+    return NumarExtins::din(v);
+}
+int N(NumarExtins v) {
+    return v.rotunjit();
+}
+
+} // namespace
+
+int PozitieOrizontala(AliniereArie aliniere, int stanga, int latime, int latimeText) {
+    switch (aliniere) {
+    case AliniereArie::Dreapta:
+        return stanga + latime - latimeText;
+    case AliniereArie::Centru:
+        return stanga + (latime - latimeText) / 2;
+    case AliniereArie::Stanga:
+        break;
+    }
+    return stanga;
+}
+
+int InaltimeDePornire(double fontMm, double dpi, std::optional<double> arieMm) {
+    int h = std::max(1, MmToPixels(fontMm, dpi));
+    if (arieMm) h = std::min(h, MmToPixels(*arieMm, dpi));
+    return std::max(1, h);
+}
+
+int PotrivesteInaltimea(int inaltimeStart, int latime, const std::function<int(int)>& latimeText) {
+    int h = inaltimeStart;
+    while (latimeText(h) > latime && h > 2)
+        --h;
+    return h;
+}
+
+DreptunghiTiparire ComputePrintRect(const AriePagina& arie, const ZonaTiparibila& zona,
+                                    const PaginaFizica& pagina, double L, double T, double nudgeX,
+                                    double nudgeY) {
+    const NumarExtins kx = NumarExtins::din(std::int64_t(zona.horzRes)) / E(zona.horzSize);
+    const NumarExtins ky = NumarExtins::din(std::int64_t(zona.vertRes)) / E(zona.vertSize);
+    const NumarExtins x = E(arie.stanga) + E(L) + E(nudgeX);
+    const NumarExtins y = E(arie.sus) + E(T) + E(nudgeY);
+    DreptunghiTiparire r;
+    r.left = N(x * kx) - pagina.offsetX;
+    r.top = N(y * ky) - pagina.offsetY;
+    r.right = r.left + N(E(arie.latime) * kx);
+    r.bottom = r.top + N(E(arie.inaltime) * ky);
+    return r;
+}
+
+void PrintArea(const AriePagina& arie, Imprimanta& dispozitiv, bool rotate, double L, double T) {
+    const StilArie stil = StilEfectiv(arie);
+    if (!stil.font) return;
+    const ZonaTiparibila zona = dispozitiv.zonaTiparibila();
+    const PaginaFizica pagina = dispozitiv.paginaFizica();
+    const DreptunghiTiparire r = ComputePrintRect(arie, zona, pagina, L, T, stil.nudgeX, stil.nudgeY);
+
+    // Font heights take the sheet as 210 mm high.
+    const double dpiY = static_cast<double>(pagina.inaltime / 8.267716535433071L);
+    QSize masura;
+    PotrivesteInaltimea(InaltimeDePornire(stil.font->inaltimeMm, dpiY, arie.inaltime), r.w(), [&](int h) {
+        dispozitiv.creeazaFont(stil.cerere(h, rotate ? 1800 : 0));
+        masura = dispozitiv.masoaraText(stil.text);
+        return masura.width();
+    });
+
+    QPoint origine(PozitieOrizontala(stil.aliniere, r.left, r.w(), masura.width()),
+                   r.top + r.hgt() - masura.height());
+    QRect taiere(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+    if (rotate) {
+        // A half turn about the sheet's centre, in printable-area coordinates.
+        const int sumaX = pagina.latime - 2 * pagina.offsetX;
+        const int sumaY = pagina.inaltime - 2 * pagina.offsetY;
+        origine = QPoint(sumaX - origine.x(), sumaY - origine.y());
+        taiere =
+            QRect(QPoint(sumaX - r.right, sumaY - r.bottom), QPoint(sumaX - r.left - 1, sumaY - r.top - 1));
+    }
+    dispozitiv.scrieText(origine, taiere, stil.text);
+}
+
+void PrintPage(const PaginaFormular& pagina, Imprimanta& dispozitiv, bool rotate, double L, double T) {
+    L += pagina.deltaStanga;
+    T += pagina.deltaSus;
+    for (const AriePagina& arie : pagina.arii)
+        PrintArea(arie, dispozitiv, rotate, L, T);
+}

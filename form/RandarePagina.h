@@ -1,0 +1,30 @@
+#pragma once
+
+#include "form/PaginaFormular.h"
+
+#include <functional>
+#include <optional>
+
+// Drawing a page description. Printing and the preview share the fitting of a text to its
+// area: only the device's resolution differs.
+
+// The cell height an area's text starts from: the font's at the resolution, at least one pixel
+// (0 would ask for the system's default size). Paper also keeps it within the area's height;
+// the preview lets it stand taller, so a layout fault stays visible there.
+int InaltimeDePornire(double fontMm, double dpi, std::optional<double> arieMm = std::nullopt);
+// Shrinks the cell one pixel at a time from the start until the text is no wider than the
+// width, never below 2 pixels. Returns the cell height last measured (the one drawn with).
+int PotrivesteInaltimea(int inaltimeStart, int latime, const std::function<int(int inaltime)>& latimeText);
+
+// Where a text of the width starts in a span, by the alignment.
+int PozitieOrizontala(AliniereArie aliniere, int stanga, int latime, int latimeText);
+
+// Where the area lands on the printer page (margins and nudge in millimetres).
+DreptunghiTiparire ComputePrintRect(const AriePagina& arie, const ZonaTiparibila& zona,
+                                    const PaginaFizica& pagina, double L, double T, double nudgeX = 0.0,
+                                    double nudgeY = 0.0);
+// Prints one area on the page of the printer's open job, offset by L and T millimetres and
+// turned half round about the sheet's centre when rotate is set.
+void PrintArea(const AriePagina& arie, Imprimanta& dispozitiv, bool rotate, double L, double T);
+// Prints every area, with the page's own margins added to L and T.
+void PrintPage(const PaginaFormular& pagina, Imprimanta& dispozitiv, bool rotate, double L, double T);
