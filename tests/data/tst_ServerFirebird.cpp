@@ -182,7 +182,7 @@ private slots:
 };
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     if (qEnvironmentVariableIsSet(modCopil)) return ruleazaCopil();
     TestServerFirebird test;
     QTEST_SET_MAIN_SOURCE_PATH

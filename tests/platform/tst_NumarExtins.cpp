@@ -1,5 +1,5 @@
 #include "platform/NumarExtins.h"
-#include "printing/FormularDePrintat.h"
+#include "form/Milimetri.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
