@@ -6,6 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
   firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils
   libbenchmark-dev
+  libgsf-1-dev
   fonts-liberation fontconfig
   poppler-utils mupdf-tools
   xvfb xauth
