@@ -67,9 +67,11 @@ QHash<QString, int> CnpuriStocate(const CheieCamp& cnp) {
 
 QStringList tabeleLegate() {
     QStringList r;
-    if (const auto* clasa = ListaTabeleInregistrata())
-        for (const TLinieTabel& t : clasa->Creeaza()->linii())
-            if (t.NUME_TABEL != Elevi) r << t.NUME_TABEL;
+    const auto* clasa = ListaTabeleInregistrata();
+    if (!clasa) return r;
+    const auto lista = clasa->Creeaza();
+    for (const TLinieTabel& t : lista->linii())
+        if (t.NUME_TABEL != Elevi) r << t.NUME_TABEL;
     return r;
 }
 
