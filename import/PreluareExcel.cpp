@@ -27,7 +27,7 @@ struct Inchide {
 
 // The CNP line not similar to another (the one the editors fill), else the first one.
 CheieCamp CheiaCnp() {
-    GardaTranzactie garda;
+    GardaTranzactie garda(GardaTranzactie::Imbricata);
     Inchide inchide{Q1()};
     Q1().seteazaSql(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE TIP_DE_DATE = 'CNP'"));
     Q1().deschide();
@@ -48,7 +48,7 @@ QString textCheie(const QString& f, const QString& p, const QString& c) {
 
 // Every stored CNP with its student; with several students of one code, the lowest id.
 QHash<QString, int> CnpuriStocate(const CheieCamp& cnp) {
-    GardaTranzactie garda;
+    GardaTranzactie garda(GardaTranzactie::Imbricata);
     Inchide inchide{Q1()};
     Q1().seteazaSql(QStringLiteral("SELECT ID_ELEVI, VALOARE_TEXT FROM \"DATE\" WHERE (COD_FORMULAR=:FORMULAR) AND "
                                    "(COD_PAGINA=:PAGINA) AND (COD_CAMP=:CAMP) AND ID_ELEVI IS NOT NULL "
@@ -168,7 +168,7 @@ QString EtichetaCurata(const QString& eticheta) {
 }
 
 std::vector<TCampPreluat> CampuriDePreluat() {
-    GardaTranzactie garda;
+    GardaTranzactie garda(GardaTranzactie::Imbricata);
     Inchide inchide{Q1()};
     Q1().seteazaSql(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE (ASOCIAT_CU = 'ELEVI') AND (SIMILAR_CU = '') "
                                    "ORDER BY ORDINE"));
@@ -243,7 +243,7 @@ TRezumatPreluare TPreluareExcel::Executa(const TListaColoaneExcel& lista, const 
             continue;
         }
         try {
-            GardaTranzactie garda;
+            GardaTranzactie garda(GardaTranzactie::Imbricata);
             const auto gasit = cnpuri.constFind(cnp);
             const bool nou = gasit == cnpuri.constEnd();
             const int id = nou ? StudentNou(legate) : *gasit;

@@ -68,7 +68,8 @@ struct TRezumatPreluare {
 };
 
 // Writes the kept rows of the sheet into the database: each row in its own transaction, so a
-// failure or a stop loses at most the row in hand.
+// failure or a stop loses at most the row in hand. A caller that already holds Tr gets every row
+// in it instead (the benchmark's floor).
 class TPreluareExcel {
 public:
     // Called before each row (index from 0, of n); false stops the import there.
