@@ -43,8 +43,10 @@ const TColoanaExcel* TListaColoaneExcel::Coloana(const QString& litere) const {
 QString TextCelula(const FoaieDeCalcul& foaie, int rand, int coloana) {
     const QString text = foaie.text(rand - 1, coloana);
     qsizetype inceput = 0, sfarsit = text.size();
-    while (inceput < sfarsit && text[inceput] <= u' ') ++inceput;
-    while (sfarsit > inceput && text[sfarsit - 1] <= u' ') --sfarsit;
+    while (inceput < sfarsit && text[inceput] <= u' ')
+        ++inceput;
+    while (sfarsit > inceput && text[sfarsit - 1] <= u' ')
+        --sfarsit;
     return text.mid(inceput, sfarsit - inceput).trimmed();
 }
 

@@ -34,8 +34,8 @@ CheieCamp CheiaCnp() {
     if (Q1().eof()) throw Eroare(QStringLiteral("NU exista CNP in profil diploma!"));
     std::optional<CheieCamp> prima;
     for (; !Q1().eof(); Q1().urmator()) {
-        const CheieCamp cheie{Q1().text(QStringLiteral("COD_FORMULAR")), Q1().text(QStringLiteral("COD_PAGINA")),
-                              Q1().text(QStringLiteral("COD_CAMP"))};
+        const CheieCamp cheie{Q1().text(QStringLiteral("COD_FORMULAR")),
+                              Q1().text(QStringLiteral("COD_PAGINA")), Q1().text(QStringLiteral("COD_CAMP"))};
         if (Q1().text(QStringLiteral("SIMILAR_CU")).trimmed().isEmpty()) return cheie;
         if (!prima) prima = cheie;
     }
@@ -50,9 +50,10 @@ QString textCheie(const QString& f, const QString& p, const QString& c) {
 QHash<QString, int> CnpuriStocate(const CheieCamp& cnp) {
     GardaTranzactie garda(GardaTranzactie::Imbricata);
     Inchide inchide{Q1()};
-    Q1().seteazaSql(QStringLiteral("SELECT ID_ELEVI, VALOARE_TEXT FROM \"DATE\" WHERE (COD_FORMULAR=:FORMULAR) AND "
-                                   "(COD_PAGINA=:PAGINA) AND (COD_CAMP=:CAMP) AND ID_ELEVI IS NOT NULL "
-                                   "ORDER BY ID_ELEVI"));
+    Q1().seteazaSql(
+        QStringLiteral("SELECT ID_ELEVI, VALOARE_TEXT FROM \"DATE\" WHERE (COD_FORMULAR=:FORMULAR) AND "
+                       "(COD_PAGINA=:PAGINA) AND (COD_CAMP=:CAMP) AND ID_ELEVI IS NOT NULL "
+                       "ORDER BY ID_ELEVI"));
     Q1().param(QStringLiteral("FORMULAR"), cnp.formular);
     Q1().param(QStringLiteral("PAGINA"), cnp.pagina);
     Q1().param(QStringLiteral("CAMP"), cnp.camp);
@@ -102,12 +103,14 @@ int StudentNou(const QStringList& legate) {
 // The field keys a student has value rows for.
 QSet<QString> CheiStocate(int id) {
     Inchide inchide{Q1()};
-    Q1().seteazaSql(QStringLiteral("SELECT COD_FORMULAR, COD_PAGINA, COD_CAMP FROM \"DATE\" WHERE ID_ELEVI=:ID"));
+    Q1().seteazaSql(
+        QStringLiteral("SELECT COD_FORMULAR, COD_PAGINA, COD_CAMP FROM \"DATE\" WHERE ID_ELEVI=:ID"));
     Q1().param(QStringLiteral("ID"), id);
     Q1().deschide();
     QSet<QString> chei;
     for (; !Q1().eof(); Q1().urmator())
-        chei.insert(textCheie(Q1().text(QStringLiteral("COD_FORMULAR")), Q1().text(QStringLiteral("COD_PAGINA")),
+        chei.insert(textCheie(Q1().text(QStringLiteral("COD_FORMULAR")),
+                              Q1().text(QStringLiteral("COD_PAGINA")),
                               Q1().text(QStringLiteral("COD_CAMP"))));
     return chei;
 }
@@ -139,7 +142,8 @@ QString listaRanduri(const std::vector<int>& randuri) {
     QStringList parti;
     for (size_t i = 0; i < randuri.size();) {
         size_t j = i;
-        while (j + 1 < randuri.size() && randuri[j + 1] == randuri[j] + 1) ++j;
+        while (j + 1 < randuri.size() && randuri[j + 1] == randuri[j] + 1)
+            ++j;
         parti << (j == i ? QString::number(randuri[i])
                          : QStringLiteral("%1-%2").arg(randuri[i]).arg(randuri[j]));
         i = j + 1;
@@ -170,8 +174,9 @@ QString EtichetaCurata(const QString& eticheta) {
 std::vector<TCampPreluat> CampuriDePreluat() {
     GardaTranzactie garda(GardaTranzactie::Imbricata);
     Inchide inchide{Q1()};
-    Q1().seteazaSql(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE (ASOCIAT_CU = 'ELEVI') AND (SIMILAR_CU = '') "
-                                   "ORDER BY ORDINE"));
+    Q1().seteazaSql(
+        QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE (ASOCIAT_CU = 'ELEVI') AND (SIMILAR_CU = '') "
+                       "ORDER BY ORDINE"));
     Q1().deschide();
     std::vector<TCampPreluat> campuri;
     for (; !Q1().eof(); Q1().urmator()) {
@@ -205,12 +210,18 @@ std::optional<QString> ValoareaCampului(const TCampPreluat& camp, const TListaCo
     if (camp.FolosesteColoana())
         if (const TColoanaExcel* coloana = lista.Coloana(camp.Coloana)) text = coloana->Texte.value(rand);
     switch (camp.Mod) {
-    case mgDinColoana: return text;
-    case mgPrimaParte: return PrimaParte(text);
-    case mgADouaParte: return ADouaParte(text);
-    case mgConstanta: return camp.Constanta;
-    case mgDinCnp: return cnp.startsWith(u'1') ? camp.TextBaieti : camp.TextFete;
-    default: return QString();
+    case mgDinColoana:
+        return text;
+    case mgPrimaParte:
+        return PrimaParte(text);
+    case mgADouaParte:
+        return ADouaParte(text);
+    case mgConstanta:
+        return camp.Constanta;
+    case mgDinCnp:
+        return cnp.startsWith(u'1') ? camp.TextBaieti : camp.TextFete;
+    default:
+        return QString();
     }
 }
 
@@ -239,7 +250,8 @@ TRezumatPreluare TPreluareExcel::Executa(const TListaColoaneExcel& lista, const 
         }
         const QString cnp = coloana->Texte.value(i);
         if (!EsteCodDe13Cifre(cnp)) {
-            rezumat.Sarite.push_back({randFoaie, QStringLiteral("coloana CNP nu contine un cod de 13 cifre")});
+            rezumat.Sarite.push_back(
+                {randFoaie, QStringLiteral("coloana CNP nu contine un cod de 13 cifre")});
             continue;
         }
         try {
@@ -268,7 +280,8 @@ TRezumatPreluare TPreluareExcel::Executa(const TListaColoaneExcel& lista, const 
             break;
         }
         if (!CnpValid(cnp))
-            rezumat.CnpEronat.push_back({randFoaie, QStringLiteral("CNP-ul %1 nu trece verificarea").arg(cnp)});
+            rezumat.CnpEronat.push_back(
+                {randFoaie, QStringLiteral("CNP-ul %1 nu trece verificarea").arg(cnp)});
     }
     return rezumat;
 }
@@ -276,11 +289,12 @@ TRezumatPreluare TPreluareExcel::Executa(const TListaColoaneExcel& lista, const 
 QString TRezumatPreluare::Text() const {
     QStringList r;
     if (OpritLa)
-        r << (Oprita ? QStringLiteral("Preluarea a fost oprita la randul %1 din foaie; randurile de dinainte au "
-                                      "fost salvate.")
-                     : QStringLiteral("Preluarea s-a intrerupt la randul %1 din foaie; randurile de dinainte au "
-                                      "fost salvate."))
-                  .arg(*OpritLa);
+        r << (Oprita
+                  ? QStringLiteral("Preluarea a fost oprita la randul %1 din foaie; randurile de dinainte au "
+                                   "fost salvate.")
+                  : QStringLiteral("Preluarea s-a intrerupt la randul %1 din foaie; randurile de dinainte au "
+                                   "fost salvate."))
+                 .arg(*OpritLa);
     r << QStringLiteral("Elevi adaugati: %1").arg(Adaugati);
     r << QStringLiteral("Elevi actualizati: %1").arg(Actualizati);
     r << QStringLiteral("Randuri sarite: %1").arg(Sarite.size());
@@ -292,7 +306,8 @@ QString TRezumatPreluare::Text() const {
             r << QStringLiteral("  randul %1: %2").arg(s.RandFoaie).arg(s.Motiv);
     }
     if (!FaraCod.empty())
-        r << QStringLiteral("Randuri fara niciun cod de 13 cifre, neluate in seama (titluri, antete, note): %1")
+        r << QStringLiteral(
+                 "Randuri fara niciun cod de 13 cifre, neluate in seama (titluri, antete, note): %1")
                  .arg(listaRanduri(FaraCod));
     return r.join(u'\n');
 }

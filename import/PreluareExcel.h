@@ -29,7 +29,9 @@ struct TCampPreluat {
     QString TextBaieti;
 
     QString CodFormular() const;
-    bool FolosesteColoana() const { return Mod == mgDinColoana || Mod == mgPrimaParte || Mod == mgADouaParte; }
+    bool FolosesteColoana() const {
+        return Mod == mgDinColoana || Mod == mgPrimaParte || Mod == mgADouaParte;
+    }
 };
 
 // The student fields the import can fill, in profile order: every line of the students' table
@@ -60,7 +62,7 @@ struct TRezumatPreluare {
     std::vector<TRandSemnalat> CnpEronat; // imported, but the code fails the check
     std::vector<int> FaraCod;             // rows with text but no 13-digit cell anywhere
     bool Oprita = false;
-    QString Eroare;              // the failure that ended it
+    QString Eroare;             // the failure that ended it
     std::optional<int> OpritLa; // the worksheet row not written because of the stop or failure
     bool Completa() const { return !Oprita && Eroare.isEmpty(); }
 

@@ -150,13 +150,15 @@ QWidget* TImportExcelExpert::paginaIntroducere() {
     auto* l = new QVBoxLayout(p);
     text(p, l, Titlu, true);
     text(p, l,
-         QStringLiteral("Acesta este un formular (sau expert) pentru preluarea datelor dintr-o foaie de calcul "
-                        "Excel. Preluarea datelor este un proces care necesita un minim de cunostinte de "
-                        "specialitate si se poate face cu inlocuirea datelor existente sau in completare."));
+         QStringLiteral(
+             "Acesta este un formular (sau expert) pentru preluarea datelor dintr-o foaie de calcul "
+             "Excel. Preluarea datelor este un proces care necesita un minim de cunostinte de "
+             "specialitate si se poate face cu inlocuirea datelor existente sau in completare."));
     text(p, l,
-         QStringLiteral("Pentru inceput va rugam apasati butonul \"Inainte\" pentru a trece la pagina pentru "
-                        "selectia fisierului XLS din care se face importul si pentru selectia foii de calcul din "
-                        "respectivul fisier."));
+         QStringLiteral(
+             "Pentru inceput va rugam apasati butonul \"Inainte\" pentru a trece la pagina pentru "
+             "selectia fisierului XLS din care se face importul si pentru selectia foii de calcul din "
+             "respectivul fisier."));
     l->addStretch();
     return p;
 }
@@ -224,8 +226,9 @@ QWidget* TImportExcelExpert::paginaFormulare() {
     auto* l = new QVBoxLayout(p);
     text(p, l, QStringLiteral("Bifati formularele (diplomele) pentru care preluati date"), true);
     text(p, l,
-         QStringLiteral("Acest program este capabil sa tipareasca mai multe formate de diplome. Va rugam bifati in "
-                        "lista de mai jos numai diplomele pentru care doriti sa preluati efectiv date!"));
+         QStringLiteral(
+             "Acest program este capabil sa tipareasca mai multe formate de diplome. Va rugam bifati in "
+             "lista de mai jos numai diplomele pentru care doriti sa preluati efectiv date!"));
     ListaFormulare = new QListWidget(p);
     ListaFormulare->setObjectName(QStringLiteral("ListaFormulare"));
     l->addWidget(ListaFormulare, 1);
@@ -269,7 +272,9 @@ void TImportExcelExpert::BtnInainteClick() {
     if (!VerificaPagina(Pagini->currentWidget())) return;
     const int pagina = PaginaCurenta();
     switch (pagina) {
-    case PgIntroducere: mergiLa(PgFormulare); break;
+    case PgIntroducere:
+        mergiLa(PgFormulare);
+        break;
     case PgFormulare: {
         QStringList bifate;
         for (int i = 0; i < ListaFormulare->count(); ++i)
@@ -285,14 +290,19 @@ void TImportExcelExpert::BtnInainteClick() {
     }
     case PgFisier:
         if (!registru_ || CbFoaie->currentIndex() < 0) {
-            dialoguri().mesaj(this, QStringLiteral("Va rugam deschideti un fisier XLS si alegeti foaia de calcul "
-                                                   "de pe care se va face importul"));
+            dialoguri().mesaj(this,
+                              QStringLiteral("Va rugam deschideti un fisier XLS si alegeti foaia de calcul "
+                                             "de pe care se va face importul"));
             return;
         }
         CitesteFoaia();
         break;
-    case PgCnp: mergiLa(cadre_.empty() ? int(PgFinal) : int(PgPrimulCamp)); break;
-    case PgFinal: ExecutaPreluarea(); return;
+    case PgCnp:
+        mergiLa(cadre_.empty() ? int(PgFinal) : int(PgPrimulCamp));
+        break;
+    case PgFinal:
+        ExecutaPreluarea();
+        return;
     default: {
         const bool ultima = pagina == PgPrimulCamp + int(cadre_.size()) - 1;
         mergiLa(ultima ? int(PgFinal) : pagina + 1);
@@ -310,20 +320,34 @@ void TImportExcelExpert::BtnInainteClick() {
 void TImportExcelExpert::BtnInapoiClick() {
     const int pagina = PaginaCurenta();
     switch (pagina) {
-    case PgIntroducere: return;
-    case PgFormulare: mergiLa(PgIntroducere); break;
-    case PgFisier: mergiLa(PgFormulare); break;
-    case PgCnp: mergiLa(PgFisier); break;
-    case PgFinal: mergiLa(PgCnp); break;
-    case PgPrimulCamp: mergiLa(PgFormulare); break;
-    default: mergiLa(pagina - 1); break;
+    case PgIntroducere:
+        return;
+    case PgFormulare:
+        mergiLa(PgIntroducere);
+        break;
+    case PgFisier:
+        mergiLa(PgFormulare);
+        break;
+    case PgCnp:
+        mergiLa(PgFisier);
+        break;
+    case PgFinal:
+        mergiLa(PgCnp);
+        break;
+    case PgPrimulCamp:
+        mergiLa(PgFormulare);
+        break;
+    default:
+        mergiLa(pagina - 1);
+        break;
     }
 }
 
 // Any format the readers know; a file that cannot be read leaves no sheet to choose.
 void TImportExcelExpert::BtnCautaClick() {
     const QString cale = dialoguri().fisierDeDeschis(
-        this, QStringLiteral("Deschide"), QStringLiteral("Foi de calcul (*.xls *.xlsx *.ods *.csv);;Toate fisierele (*)"));
+        this, QStringLiteral("Deschide"),
+        QStringLiteral("Foi de calcul (*.xls *.xlsx *.ods *.csv);;Toate fisierele (*)"));
     if (cale.isEmpty()) return;
     EdFisier->setText(cale);
     registru_.reset();

@@ -38,7 +38,14 @@ public:
 class TImportExcelExpert : public QDialog {
     Q_OBJECT
 public:
-    enum Pagina { PgIntroducere = 0, PgFisier = 1, PgCnp = 2, PgFinal = 3, PgFormulare = 4, PgPrimulCamp = 5 };
+    enum Pagina {
+        PgIntroducere = 0,
+        PgFisier = 1,
+        PgCnp = 2,
+        PgFinal = 3,
+        PgFormulare = 4,
+        PgPrimulCamp = 5
+    };
 
     explicit TImportExcelExpert(QWidget* owner = nullptr);
 
@@ -86,7 +93,7 @@ private:
     TListaColoaneExcel coloane_;
     TExcelSelectieColoana* selectie_ = nullptr;
     std::vector<TKivExcelImportFrame*> cadre_;
-    QStringList formulare_;        // each form code once, in the order of the field pages
-    QStringList formulareBifate_;  // sorted
+    QStringList formulare_;       // each form code once, in the order of the field pages
+    QStringList formulareBifate_; // sorted
     std::optional<TRezumatPreluare> rezumat_;
 };

@@ -96,9 +96,10 @@ TKivExcelImportFrame::TKivExcelImportFrame(QWidget* owner) : QFrame(owner) {
     EdConstanta = camp(p, lp, QStringLiteral("Ce scriu in aceasta coloana:"), QStringLiteral("EdConstanta"));
     lp->addStretch();
     p = paginaNoua(PaginiMod, lp);
-    EdFete = camp(p, lp, QStringLiteral("Ce scriu pentru fete (prima cifra din CNP=2)"), QStringLiteral("EdFete"));
-    EdBaieti =
-        camp(p, lp, QStringLiteral("Ce scriu pentru baieti (prima cifra din CNP=1)"), QStringLiteral("EdBaieti"));
+    EdFete =
+        camp(p, lp, QStringLiteral("Ce scriu pentru fete (prima cifra din CNP=2)"), QStringLiteral("EdFete"));
+    EdBaieti = camp(p, lp, QStringLiteral("Ce scriu pentru baieti (prima cifra din CNP=1)"),
+                    QStringLiteral("EdBaieti"));
     lp->addStretch();
     l->addWidget(PaginiMod, 1);
 
@@ -126,9 +127,15 @@ void TKivExcelImportFrame::InitCamp(const QString& cheie, const QString& etichet
 
 void TKivExcelImportFrame::CbModChange() {
     switch (CbMod->currentIndex()) {
-    case mgConstanta: PaginiMod->setCurrentIndex(PaginaConstanta); break;
-    case mgDinCnp: PaginiMod->setCurrentIndex(PaginaCnp); break;
-    default: PaginiMod->setCurrentIndex(PaginaColoana); break;
+    case mgConstanta:
+        PaginiMod->setCurrentIndex(PaginaConstanta);
+        break;
+    case mgDinCnp:
+        PaginiMod->setCurrentIndex(PaginaCnp);
+        break;
+    default:
+        PaginiMod->setCurrentIndex(PaginaColoana);
+        break;
     }
 }
 

@@ -29,7 +29,8 @@ private slots:
         QTest::addColumn<QStringList>("celule");
         QTest::addColumn<QString>("ultima");
         QTest::newRow("fara text in A: doar A") << QStringList{"B2=x"} << "A";
-        QTest::newRow("doar randuri impare nu conteaza") << QStringList{"A2=x", "B1=x", "B3=x", "B21=x"} << "A";
+        QTest::newRow("doar randuri impare nu conteaza")
+            << QStringList{"A2=x", "B1=x", "B3=x", "B21=x"} << "A";
         QTest::newRow("rand par pana la 20") << QStringList{"A20=x", "B4=x", "C2=y"} << "C";
         QTest::newRow("se opreste la prima coloana goala") << QStringList{"A2=x", "B2=x", "D2=x"} << "B";
         QStringList pana;
@@ -85,8 +86,10 @@ private slots:
         QStringList celule{"A1=Lista absolventilor", "A2=Nume", "B2=Prenume", "C2=CNP", "J2=Nota"};
         for (int r = 3; r <= 1202; ++r)
             celule << QStringLiteral("A%1=Nume%1").arg(r) << QStringLiteral("B%1=  Ion  ").arg(r)
-                   << QStringLiteral("C%1=%2").arg(r).arg(1900101000000LL + r) << QStringLiteral("J%1=9").arg(r);
-        celule << "A1300=Director" << "D1300=" + Cnp;
+                   << QStringLiteral("C%1=%2").arg(r).arg(1900101000000LL + r)
+                   << QStringLiteral("J%1=9").arg(r);
+        celule << "A1300=Director"
+               << "D1300=" + Cnp;
         TListaColoaneExcel lista;
         CitesteFoaia(foaie(celule), lista);
         QCOMPARE(lista.Count(), 3); // D..J are empty in row 2, so the scan stops at C

@@ -64,15 +64,18 @@ class TestPreluareExcel : public QObject {
         return TPreluareExcel().Executa(lista(randuri), "B", campuri());
     }
     QString text(const QString& camp, int id) {
-        return b->valoare(QString("select VALOARE_TEXT from \"DATE\" where ID_ELEVI = %1 and COD_CAMP = '%2'")
-                              .arg(id)
-                              .arg(camp))
+        return b
+            ->valoare(QString("select VALOARE_TEXT from \"DATE\" where ID_ELEVI = %1 and COD_CAMP = '%2'")
+                          .arg(id)
+                          .arg(camp))
             .toString();
     }
     int elevi() { return b->valoare("select count(*) from ELEVI").toInt(); }
     int idDupaCnp(const QString& cnp) {
-        return b->valoare(QString("select min(ID_ELEVI) from \"DATE\" where COD_CAMP = 'C_CNP' and VALOARE_TEXT = '%1'")
-                              .arg(cnp))
+        return b
+            ->valoare(
+                QString("select min(ID_ELEVI) from \"DATE\" where COD_CAMP = 'C_CNP' and VALOARE_TEXT = '%1'")
+                    .arg(cnp))
             .toInt();
     }
 
@@ -92,16 +95,19 @@ private slots:
         QTest::addColumn<QString>("cnp");
         QTest::addColumn<QString>("asteptat");
         QTest::newRow("coloana") << int(mgDinColoana) << "Pop  Ion Dan" << Baiat << "Pop  Ion Dan";
-        QTest::newRow("prima parte, mai multe blancuri") << int(mgPrimaParte) << " Pop   Ion Dan" << Baiat << "Pop";
-        QTest::newRow("a doua parte, mai multe blancuri") << int(mgADouaParte) << "Pop   Ion  Dan " << Baiat
-                                                          << "Ion  Dan";
+        QTest::newRow("prima parte, mai multe blancuri")
+            << int(mgPrimaParte) << " Pop   Ion Dan" << Baiat << "Pop";
+        QTest::newRow("a doua parte, mai multe blancuri")
+            << int(mgADouaParte) << "Pop   Ion  Dan " << Baiat << "Ion  Dan";
         QTest::newRow("un cuvant, prima parte") << int(mgPrimaParte) << "Pop" << Baiat << "Pop";
         QTest::newRow("un cuvant, a doua parte") << int(mgADouaParte) << "Pop" << Baiat << "";
         QTest::newRow("constanta ca atare") << int(mgConstanta) << "x" << Baiat << " const ";
         QTest::newRow("CNP 1") << int(mgDinCnp) << "" << Baiat << "baiat";
         QTest::newRow("CNP 2") << int(mgDinCnp) << "" << Fata << "fata";
-        QTest::newRow("CNP 5") << int(mgDinCnp) << "" << "5" + Baiat.mid(1) << "fata";
-        QTest::newRow("CNP 6") << int(mgDinCnp) << "" << "6" + Baiat.mid(1) << "fata";
+        QTest::newRow("CNP 5") << int(mgDinCnp) << ""
+                               << "5" + Baiat.mid(1) << "fata";
+        QTest::newRow("CNP 6") << int(mgDinCnp) << ""
+                               << "6" + Baiat.mid(1) << "fata";
     }
     void valoareaCampului() {
         QFETCH(int, mod);
@@ -123,17 +129,19 @@ private slots:
         QCOMPARE(r.Adaugati, 1);
         const int id = idDupaCnp(Baiat);
         QVERIFY(id > 0);
-        QCOMPARE(b->valoare(QString("select count(*) from \"DATE\" d join PROFIL_DIPLOMA p on p.COD_FORMULAR = "
-                                    "d.COD_FORMULAR and p.COD_PAGINA = d.COD_PAGINA and p.COD_CAMP = d.COD_CAMP "
-                                    "where d.ID_ELEVI = %1 and p.ASOCIAT_CU = 'ELEVI'")
-                              .arg(id)),
-                 b->valoare("select count(*) from PROFIL_DIPLOMA where ASOCIAT_CU = 'ELEVI'"));
+        QCOMPARE(
+            b->valoare(QString("select count(*) from \"DATE\" d join PROFIL_DIPLOMA p on p.COD_FORMULAR = "
+                               "d.COD_FORMULAR and p.COD_PAGINA = d.COD_PAGINA and p.COD_CAMP = d.COD_CAMP "
+                               "where d.ID_ELEVI = %1 and p.ASOCIAT_CU = 'ELEVI'")
+                           .arg(id)),
+            b->valoare("select count(*) from PROFIL_DIPLOMA where ASOCIAT_CU = 'ELEVI'"));
         QCOMPARE(text("C_NUME_L1", id), "Pop");
         QCOMPARE(text("C_NUME_L2", id), "Ion");
         QCOMPARE(text("D_NUME", id), "a XII-a");
         QCOMPARE(text("C_ARTICOL", id), "baiat");
         // the school links: the school's values reach the certificate through them
-        QVERIFY(b->valoare(QString("select count(*) from \"DATE\" where ID_ELEVI = %1 and IDF_SCOALA = 7").arg(id))
+        QVERIFY(b->valoare(
+                     QString("select count(*) from \"DATE\" where ID_ELEVI = %1 and IDF_SCOALA = 7").arg(id))
                     .toInt() > 0);
         b->executa("insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, "
                    "ID_SCOALA) values ('Vardolin', 'FATA', 'C_NIVEL_INVATAMANT', 'liceal', 0, 7)");
@@ -143,7 +151,8 @@ private slots:
     void reimportulNuCreeazaPeNimeni() {
         importa({{"Pop Ion", Baiat, "X"}, {"Rus Ana", Fata, "Y"}});
         b->executa("update \"DATE\" set VALOARE_TEXT = 'pastrat' where COD_CAMP = 'D_ABREVIERE'");
-        const auto r = importa({{"Pop Ion", Baiat, ""}, {"Rus Ana", Fata, "Z"}, {"Rus Ana Maria", Fata, "W"}});
+        const auto r =
+            importa({{"Pop Ion", Baiat, ""}, {"Rus Ana", Fata, "Z"}, {"Rus Ana Maria", Fata, "W"}});
         QCOMPARE(elevi(), 2);
         QCOMPARE(r.Adaugati, 0);
         QCOMPARE(r.Actualizati, 3);
@@ -154,13 +163,15 @@ private slots:
     }
 
     void cnpInAltaColoanaEsteSarit() {
-        const auto r = importa({{"Pop Ion", "", Baiat}, {"Rus Ana", "290010112345", Fata}, {"Dan", Fata, "x"}});
+        const auto r =
+            importa({{"Pop Ion", "", Baiat}, {"Rus Ana", "290010112345", Fata}, {"Dan", Fata, "x"}});
         QCOMPARE(elevi(), 1);
         QCOMPARE(r.Sarite.size(), size_t(2));
         QCOMPARE(r.Sarite[0].RandFoaie, 2);
         QCOMPARE(r.Sarite[1].RandFoaie, 3);
         QVERIFY(r.Text().contains("randul 3: coloana CNP nu contine un cod de 13 cifre"));
-        QVERIFY(r.Text().contains("Randuri fara niciun cod de 13 cifre, neluate in seama (titluri, antete, note): 1"));
+        QVERIFY(r.Text().contains(
+            "Randuri fara niciun cod de 13 cifre, neluate in seama (titluri, antete, note): 1"));
     }
 
     void cnpEronatEstePreluatSiSemnalat() {
@@ -191,16 +202,20 @@ private slots:
 
     void randRefuzatSeAnuleazaSingur() {
         b->executa("create exception E_REFUZ 'Randul este refuzat'");
-        b->executa("create trigger T_REFUZ for \"DATE\" before update as begin if (new.VALOARE_TEXT = 'REFUZ') "
-                   "then exception E_REFUZ; end");
-        const auto r = importa({{"Pop Ion", Baiat, "X"}, {"Rus Ana", Fata, "REFUZ"}, {"Dan Ion", Eronat, "Y"}});
+        b->executa(
+            "create trigger T_REFUZ for \"DATE\" before update as begin if (new.VALOARE_TEXT = 'REFUZ') "
+            "then exception E_REFUZ; end");
+        const auto r =
+            importa({{"Pop Ion", Baiat, "X"}, {"Rus Ana", Fata, "REFUZ"}, {"Dan Ion", Eronat, "Y"}});
         b->executa("drop trigger T_REFUZ");
         b->executa("drop exception E_REFUZ");
         QCOMPARE(elevi(), 1);
         QCOMPARE(r.Adaugati, 1);
         QCOMPARE(r.OpritLa, std::optional<int>(3));
         QVERIFY(r.Eroare.contains("Randul este refuzat"));
-        QCOMPARE(b->valoare(QString("select count(*) from \"DATE\" where VALOARE_TEXT = '%1'").arg(Fata)).toInt(), 0);
+        QCOMPARE(
+            b->valoare(QString("select count(*) from \"DATE\" where VALOARE_TEXT = '%1'").arg(Fata)).toInt(),
+            0);
         QVERIFY(r.Text().startsWith("Preluarea s-a intrerupt la randul 3"));
     }
 
@@ -224,7 +239,8 @@ private slots:
         QFETCH(QString, coloana);
         QFETCH(bool, faraCnpInProfil);
         QFETCH(QString, mesaj);
-        if (faraCnpInProfil) b->executa("update PROFIL_DIPLOMA set TIP_DE_DATE = 'TEXT' where TIP_DE_DATE = 'CNP'");
+        if (faraCnpInProfil)
+            b->executa("update PROFIL_DIPLOMA set TIP_DE_DATE = 'TEXT' where TIP_DE_DATE = 'CNP'");
         QString primit;
         try {
             TPreluareExcel().Executa(lista({{"Pop Ion", Baiat}}), coloana, campuri());

@@ -65,7 +65,8 @@ private slots:
         b->executa("delete from \"DATE\"");
         b->executa("delete from PROFIL_DIPLOMA where COD_FORMULAR = 'Alt'");
         d().mesaje.clear();
-        StocSetari::redirectioneaza(b->mediu().cale(QString("setari-%1.ini").arg(QTest::currentTestFunction())));
+        StocSetari::redirectioneaza(
+            b->mediu().cale(QString("setari-%1.ini").arg(QTest::currentTestFunction())));
     }
 
     void paginileSiMesajele() {
@@ -83,8 +84,9 @@ private slots:
         inainte(w);
         QCOMPARE(w.PaginaCurenta(), 1);
         inainte(w);
-        QCOMPARE(d().texte("mesaj").last(),
-                 "Va rugam deschideti un fisier XLS si alegeti foaia de calcul de pe care se va face importul");
+        QCOMPARE(
+            d().texte("mesaj").last(),
+            "Va rugam deschideti un fisier XLS si alegeti foaia de calcul de pe care se va face importul");
         d().fisiere.push_back(fisier);
         QTest::mouseClick(w.BtnCauta, Qt::LeftButton);
         QCOMPARE(w.EdFisier->text(), fisier);
@@ -95,7 +97,8 @@ private slots:
         QCOMPARE(w.PaginaCurenta(), 2);
         QCOMPARE(w.Coloane().NrRanduri(), 2);
         inainte(w);
-        QCOMPARE(d().texte("eroare"), QStringList{"Va rugam selectati coloana de pe care se vor prelua date pentru CNP"});
+        QCOMPARE(d().texte("eroare"),
+                 QStringList{"Va rugam selectati coloana de pe care se vor prelua date pentru CNP"});
         d().ferestre.push_back(alegeColoana(1));
         QTest::mouseClick(w.BtnCnp, Qt::LeftButton);
         QCOMPARE(w.EdCnp->text(), "B");
@@ -128,8 +131,9 @@ private slots:
 
     // Fields of a form that is not ticked are passed over and not imported.
     void formularNebifatEsteSarit() {
-        b->executa("insert into PROFIL_DIPLOMA (COD_FORMULAR, COD_PAGINA, COD_CAMP, ETICHETA_EDITOR, TIP_DE_DATE, "
-                   "ASOCIAT_CU, ORDINE) values ('Alt', 'FATA', 'X', 'Altceva', 'TEXT', 'ELEVI', 2)");
+        b->executa(
+            "insert into PROFIL_DIPLOMA (COD_FORMULAR, COD_PAGINA, COD_CAMP, ETICHETA_EDITOR, TIP_DE_DATE, "
+            "ASOCIAT_CU, ORDINE) values ('Alt', 'FATA', 'X', 'Altceva', 'TEXT', 'ELEVI', 2)");
         TImportExcelExpert w;
         QCOMPARE(w.ListaFormulare->count(), 2);
         QVERIFY(!cadru(w, "X")->NuImport());
@@ -172,15 +176,18 @@ private slots:
             QCOMPARE(w.PaginaCurenta(), 3);
             inainte(w);
             QCOMPARE(w.result(), int(QDialog::Accepted));
-            QVERIFY(d().texte("mesaj").last().startsWith("Am finalizat preluarea din Excel cu succes\n\nElevi "
-                                                         "adaugati: 2\nElevi actualizati: 0"));
+            QVERIFY(
+                d().texte("mesaj").last().startsWith("Am finalizat preluarea din Excel cu succes\n\nElevi "
+                                                     "adaugati: 2\nElevi actualizati: 0"));
             QVERIFY(d().texte("mesaj").last().contains("neluate in seama (titluri, antete, note): 1, 4"));
         }
         QCOMPARE(b->valoare("select count(*) from ELEVI").toInt(), 2);
-        QCOMPARE(b->coloana("select VALOARE_TEXT from \"DATE\" where COD_CAMP = 'C_ARTICOL' order by ID_ELEVI"),
-                 QVariantList({"elevul", "eleva"}));
-        QCOMPARE(b->coloana("select VALOARE_TEXT from \"DATE\" where COD_CAMP = 'C_NUME_L1' order by ID_ELEVI"),
-                 QVariantList({"Pop", "Rus"}));
+        QCOMPARE(
+            b->coloana("select VALOARE_TEXT from \"DATE\" where COD_CAMP = 'C_ARTICOL' order by ID_ELEVI"),
+            QVariantList({"elevul", "eleva"}));
+        QCOMPARE(
+            b->coloana("select VALOARE_TEXT from \"DATE\" where COD_CAMP = 'C_NUME_L1' order by ID_ELEVI"),
+            QVariantList({"Pop", "Rus"}));
 
         TImportExcelExpert alta;
         QCOMPARE(alta.EdCnp->text(), "B");

@@ -31,13 +31,16 @@ private slots:
     void cleanupTestCase() { b.reset(); }
 
     void preiaDupaHarta() {
-        const QString foaie = scrie("elevi.csv", "Nume;CNP;Clasa\nPop Ion;1900101123453;XII A\nRus Ana;;XII B\n");
-        const QString harta = scrie("harta.ini", "; numele din coloana A\n[Vardolin.FATA.C_NUME_L1]\nmode=3\n"
-                                                 "column=A\n[Vardolin.FATA.C_ARTICOL]\nmode=1\nconstant=\" cel \"\n"
-                                                 "[Vardolin.FATA.D_NUME]\nmode=0\ncolumn=C\nskip=true\n");
+        const QString foaie =
+            scrie("elevi.csv", "Nume;CNP;Clasa\nPop Ion;1900101123453;XII A\nRus Ana;;XII B\n");
+        const QString harta =
+            scrie("harta.ini", "; numele din coloana A\n[Vardolin.FATA.C_NUME_L1]\nmode=3\n"
+                               "column=A\n[Vardolin.FATA.C_ARTICOL]\nmode=1\nconstant=\" cel \"\n"
+                               "[Vardolin.FATA.D_NUME]\nmode=0\ncolumn=C\nskip=true\n");
         QString iesire;
         QCOMPARE(ruleaza({foaie, "--sheet", "elevi", "--cnp", "B", "--map", harta}, iesire), 0);
-        QVERIFY2(iesire.contains("Elevi adaugati: 1\nElevi actualizati: 0\nRanduri sarite: 0"), qPrintable(iesire));
+        QVERIFY2(iesire.contains("Elevi adaugati: 1\nElevi actualizati: 0\nRanduri sarite: 0"),
+                 qPrintable(iesire));
         QCOMPARE(b->coloana("select VALOARE_TEXT from \"DATE\" where COD_CAMP in ('C_NUME_L1', 'C_ARTICOL', "
                             "'D_NUME') order by COD_CAMP"),
                  QVariantList({" cel ", "Pop", ""}));
@@ -47,7 +50,8 @@ private slots:
         QTest::addColumn<QStringList>("argumente");
         QTest::addColumn<QString>("mesaj");
         QTest::newRow("foaie lipsa") << QStringList{"--sheet", "Nu"} << "Foaia Nu nu exista";
-        QTest::newRow("camp necunoscut") << QStringList{"--map", "rea.ini"} << "Campul Vardolin.FATA.NU din harta";
+        QTest::newRow("camp necunoscut")
+            << QStringList{"--map", "rea.ini"} << "Campul Vardolin.FATA.NU din harta";
         QTest::newRow("fara comanda") << QStringList{"--ceva"} << "Comanda nu este recunoscuta";
         QTest::newRow("coloana CNP lipsa") << QStringList{"--cnp", "Q"} << "UPS: nu pot identifica CNP-ul";
     }
@@ -55,11 +59,16 @@ private slots:
         QFETCH(QStringList, argumente);
         QFETCH(QString, mesaj);
         scrie("rea.ini", "[Vardolin.FATA.NU]\nmode=1\n");
-        QStringList toate{scrie("e.csv", "Nume;CNP\nPop;1900101123453\n"), "--sheet", "e", "--cnp", "B",
-                          "--map", scrie("h.ini", "")};
+        QStringList toate{scrie("e.csv", "Nume;CNP\nPop;1900101123453\n"),
+                          "--sheet",
+                          "e",
+                          "--cnp",
+                          "B",
+                          "--map",
+                          scrie("h.ini", "")};
         for (int i = 0; i + 1 < argumente.size(); i += 2)
-            toate[toate.indexOf(argumente[i]) + 1] = argumente[i + 1].endsWith(".ini") ? b->mediu().cale(argumente[i + 1])
-                                                                                          : argumente[i + 1];
+            toate[toate.indexOf(argumente[i]) + 1] =
+                argumente[i + 1].endsWith(".ini") ? b->mediu().cale(argumente[i + 1]) : argumente[i + 1];
         if (argumente.size() == 1) toate << argumente;
         QString iesire;
         QCOMPARE(ruleaza(toate, iesire), 1);

@@ -76,9 +76,11 @@ TextIni CitesteIni(const QString& text) {
 std::vector<TCampPreluat> CampuriDinHarta(std::vector<TCampPreluat> campuri, const TextIni& harta,
                                           const QStringList& formulare) {
     for (auto it = harta.begin(); it != harta.end(); ++it)
-        if (std::none_of(campuri.begin(), campuri.end(), [&](const TCampPreluat& c) { return c.Cheie == it.key(); }))
-            throw Eroare::format("Campul %s din harta nu se preia din foaie (nu exista in profil sau este CNP-ul)",
-                                 {it.key()});
+        if (std::none_of(campuri.begin(), campuri.end(),
+                         [&](const TCampPreluat& c) { return c.Cheie == it.key(); }))
+            throw Eroare::format(
+                "Campul %s din harta nu se preia din foaie (nu exista in profil sau este CNP-ul)",
+                {it.key()});
     for (TCampPreluat& c : campuri) {
         const auto sectiune = harta.constFind(c.Cheie);
         c.NuImport = sectiune == harta.constEnd() || sectiune->value("skip").toLower() == u"true" ||
@@ -114,8 +116,10 @@ bool ruleazaUneltaImport(const QStringList& argumente, QString& iesire) {
     dm.DataModuleCreate();
     const auto campuri = CampuriDinHarta(CampuriDePreluat(), harta, o.formulare);
     const TRezumatPreluare rezumat = TPreluareExcel().Executa(coloane, o.cnp, campuri);
-    if (rezumat.Completa()) iesire += QStringLiteral("Am finalizat preluarea din Excel cu succes\n");
-    else iesire += rezumat.Eroare + u'\n';
+    if (rezumat.Completa())
+        iesire += QStringLiteral("Am finalizat preluarea din Excel cu succes\n");
+    else
+        iesire += rezumat.Eroare + u'\n';
     iesire += rezumat.Text() + u'\n';
     return rezumat.Completa();
 }
