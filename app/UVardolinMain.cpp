@@ -10,6 +10,7 @@
 #include "entry/UEditorConfigGlobal.h"
 #include "entry/UListaElevi.h"
 #include "entry/UListaGenerica.h"
+#include "import/UImportExcelExpert.h"
 #include "platform/Ecran.h"
 #include "platform/Protejat.h"
 #include "platform/SirConexiune.h"
@@ -181,7 +182,12 @@ void TVardolineMain::Configurareimprimanta2Click() {
         wizard->Arata();
     });
 }
+// The list reloads whatever the wizard's result: rows written before a stop or a failure stay.
 void TVardolineMain::ImportdinExcel1Click() {
+    protejat(this, [&] {
+        const auto expert = std::make_unique<TImportExcelExpert>(this);
+        dialoguri().arataModal(*expert);
+    });
     protejat(this, [&] {
         const auto liste = findChildren<TListaElevi*>(Qt::FindDirectChildrenOnly);
         if (liste.isEmpty()) return;

@@ -4,6 +4,7 @@
 #include "platform/ImprimantaSistem.h"
 #include "printing/FormularDePrintat.h"
 #include "form/UMachetaVardolin.h"
+#include "printing/ComponenteMacheta.h"
 
 #include <QDir>
 #include <QImage>

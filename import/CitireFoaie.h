@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+class FoaieDeCalcul;
+
+// One worksheet column as the import sees it: the trimmed text of each kept row.
+struct TColoanaExcel {
+    QString Litere;
+    QStringList Texte;
+};
+
+// The columns of the sheet from A to the last one in use, all holding the same kept rows.
+class TListaColoaneExcel {
+public:
+    int Count() const { return int(coloane_.size()); }
+    TColoanaExcel& Items(int i) const { return *coloane_.at(size_t(i)); }
+    TColoanaExcel& Adauga(const QString& litere);
+    void Clear();
+    // The column of those letters (the last one, should several match); nullptr when none.
+    const TColoanaExcel* Coloana(const QString& litere) const;
+    // Kept rows (every column holds as many texts).
+    int NrRanduri() const { return int(RanduriFoaie.size()); }
+
+    // The worksheet row number (from 1) of each kept row.
+    std::vector<int> RanduriFoaie;
+    // Rows with text that the filter left out because none of their cells holds 13 digits.
+    std::vector<int> RanduriFaraCod;
+
+private:
+    std::vector<std::unique_ptr<TColoanaExcel>> coloane_;
+};
+
+// The last column the import reads: never past "ZZ".
+constexpr int UltimaColoanaPosibila = 701;
+// A gap of this many rows without text in columns A to H ends the data.
+constexpr int GolDeRanduri = 20;
+
+// A cell's text as the import takes it: blanks and control characters cut from both ends.
+QString TextCelula(const FoaieDeCalcul& foaie, int rand, int coloana);
+// Exactly 13 decimal digits.
+bool EsteCodDe13Cifre(const QString& text);
+// Columns counted from 0 and rows from 1, as a sheet shows them.
+int UltimaColoana(const FoaieDeCalcul& foaie);
+int UltimulRand(const FoaieDeCalcul& foaie);
+
+// Reads the sheet into the list: columns A to the last one, rows 1 to the last one, keeping only
+// the rows in which some cell holds 13 digits.
+void CitesteFoaia(const FoaieDeCalcul& foaie, TListaColoaneExcel& lista);

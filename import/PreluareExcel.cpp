@@ -1,0 +1,311 @@
+#include "import/PreluareExcel.h"
+
+#include "base/Cnp.h"
+#include "data/UDm.h"
+#include "data/UProfilDiploma.h"
+#include "data/UTabele.h"
+#include "data/UValoareCamp.h"
+#include "import/CitireFoaie.h"
+#include "platform/Eroare.h"
+
+#include <QHash>
+#include <QSet>
+
+namespace {
+
+const QString Elevi = QStringLiteral("ELEVI");
+// VALOARE_TEXT holds at most this many characters; the editors cut text there too.
+constexpr int LungimeValoare = 256;
+
+// Closes a shared query on the way out, also after a failure.
+struct Inchide {
+    FbInterogare& q;
+    ~Inchide() { q.inchide(); }
+};
+
+// The CNP line not similar to another (the one the editors fill), else the first one.
+CheieCamp CheiaCnp() {
+    GardaTranzactie garda(GardaTranzactie::Imbricata);
+    Inchide inchide{Q1()};
+    Q1().seteazaSql(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE TIP_DE_DATE = 'CNP'"));
+    Q1().deschide();
+    if (Q1().eof()) throw Eroare(QStringLiteral("NU exista CNP in profil diploma!"));
+    std::optional<CheieCamp> prima;
+    for (; !Q1().eof(); Q1().urmator()) {
+        const CheieCamp cheie{Q1().text(QStringLiteral("COD_FORMULAR")),
+                              Q1().text(QStringLiteral("COD_PAGINA")), Q1().text(QStringLiteral("COD_CAMP"))};
+        if (Q1().text(QStringLiteral("SIMILAR_CU")).trimmed().isEmpty()) return cheie;
+        if (!prima) prima = cheie;
+    }
+    return *prima;
+}
+
+QString textCheie(const QString& f, const QString& p, const QString& c) {
+    return f + u'.' + p + u'.' + c;
+}
+
+// Every stored CNP with its student; with several students of one code, the lowest id.
+QHash<QString, int> CnpuriStocate(const CheieCamp& cnp) {
+    GardaTranzactie garda(GardaTranzactie::Imbricata);
+    Inchide inchide{Q1()};
+    Q1().seteazaSql(
+        QStringLiteral("SELECT ID_ELEVI, VALOARE_TEXT FROM \"DATE\" WHERE (COD_FORMULAR=:FORMULAR) AND "
+                       "(COD_PAGINA=:PAGINA) AND (COD_CAMP=:CAMP) AND ID_ELEVI IS NOT NULL "
+                       "ORDER BY ID_ELEVI"));
+    Q1().param(QStringLiteral("FORMULAR"), cnp.formular);
+    Q1().param(QStringLiteral("PAGINA"), cnp.pagina);
+    Q1().param(QStringLiteral("CAMP"), cnp.camp);
+    Q1().deschide();
+    QHash<QString, int> cnpuri;
+    for (; !Q1().eof(); Q1().urmator()) {
+        const QString cod = Q1().text(QStringLiteral("VALOARE_TEXT"));
+        if (!cnpuri.contains(cod)) cnpuri.insert(cod, int(Q1().intreg(QStringLiteral("ID_ELEVI"))));
+    }
+    return cnpuri;
+}
+
+QStringList tabeleLegate() {
+    QStringList r;
+    const auto* clasa = ListaTabeleInregistrata();
+    if (!clasa) return r;
+    const auto lista = clasa->Creeaza();
+    for (const TLinieTabel& t : lista->linii())
+        if (t.NUME_TABEL != Elevi) r << t.NUME_TABEL;
+    return r;
+}
+
+// A new student with one empty value row per profile line of the students' table and the
+// school links every student saved from its window gets.
+int StudentNou(const QStringList& legate) {
+    Q5().seteazaSql(QStringLiteral("SELECT GEN_ID(G_ID_ELEVI, 1) AS \"ID\" FROM RDB$DATABASE"));
+    Q5().deschide();
+    const int id = int(Q5().intreg(QStringLiteral("ID")));
+    Q5().inchide();
+
+    Q6().seteazaSql(QStringLiteral("INSERT INTO ELEVI (ID_ELEVI) VALUES (:ID_ELEVI)"));
+    Q6().param(QStringLiteral("ID_ELEVI"), id);
+    Q6().executa();
+
+    Q3().seteazaSql(QStringLiteral(
+        "INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, ID_ELEVI) "
+        "SELECT COD_FORMULAR, COD_PAGINA, COD_CAMP, '', 0, :ID_ELEVI FROM PROFIL_DIPLOMA WHERE ASOCIAT_CU = "
+        "'ELEVI'"));
+    Q3().param(QStringLiteral("ID_ELEVI"), id);
+    Q3().executa();
+
+    for (const QString& tabel : legate)
+        AsiguraLegaturi(tabel, id);
+    return id;
+}
+
+// The field keys a student has value rows for.
+QSet<QString> CheiStocate(int id) {
+    Inchide inchide{Q1()};
+    Q1().seteazaSql(
+        QStringLiteral("SELECT COD_FORMULAR, COD_PAGINA, COD_CAMP FROM \"DATE\" WHERE ID_ELEVI=:ID"));
+    Q1().param(QStringLiteral("ID"), id);
+    Q1().deschide();
+    QSet<QString> chei;
+    for (; !Q1().eof(); Q1().urmator())
+        chei.insert(textCheie(Q1().text(QStringLiteral("COD_FORMULAR")),
+                              Q1().text(QStringLiteral("COD_PAGINA")),
+                              Q1().text(QStringLiteral("COD_CAMP"))));
+    return chei;
+}
+
+void ScrieText(const CheieCamp& cheie, int id, const QString& valoare) {
+    Q2().seteazaSql(QStringLiteral("UPDATE \"DATE\" SET VALOARE_TEXT=:VAL WHERE (ID_ELEVI=:ID_ELEVI) AND "
+                                   "(COD_FORMULAR=:FORMULAR) AND (COD_PAGINA=:PAGINA) AND (COD_CAMP=:CAMP)"));
+    Q2().param(QStringLiteral("VAL"), valoare);
+    Q2().param(QStringLiteral("ID_ELEVI"), id);
+    Q2().param(QStringLiteral("FORMULAR"), cheie.formular);
+    Q2().param(QStringLiteral("PAGINA"), cheie.pagina);
+    Q2().param(QStringLiteral("CAMP"), cheie.camp);
+    Q2().executa();
+}
+
+// A profile line added after the student was made: its row is added, as the editors do.
+void AdaugaRandul(const CheieCamp& cheie, int id) {
+    Q1().seteazaSql(QStringLiteral(
+        "INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, ID_ELEVI) "
+        "VALUES (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, '', 0, :ID_ELEVI)"));
+    Q1().param(QStringLiteral("COD_FORMULAR"), cheie.formular);
+    Q1().param(QStringLiteral("COD_PAGINA"), cheie.pagina);
+    Q1().param(QStringLiteral("COD_CAMP"), cheie.camp);
+    Q1().param(QStringLiteral("ID_ELEVI"), id);
+    Q1().executa();
+}
+
+QString listaRanduri(const std::vector<int>& randuri) {
+    QStringList parti;
+    for (size_t i = 0; i < randuri.size();) {
+        size_t j = i;
+        while (j + 1 < randuri.size() && randuri[j + 1] == randuri[j] + 1)
+            ++j;
+        parti << (j == i ? QString::number(randuri[i])
+                         : QStringLiteral("%1-%2").arg(randuri[i]).arg(randuri[j]));
+        i = j + 1;
+    }
+    return parti.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+QString TCampPreluat::CodFormular() const {
+    return DesparteCheie(Cheie).formular;
+}
+
+QString EtichetaCurata(const QString& eticheta) {
+    QString rezultat;
+    int adancime = 1;
+    for (const QChar c : eticheta) {
+        if (c == u'[' || c == u'{')
+            ++adancime;
+        else if (c == u']' || c == u'}')
+            --adancime;
+        else if (adancime == 1)
+            rezultat += c;
+    }
+    return rezultat;
+}
+
+std::vector<TCampPreluat> CampuriDePreluat() {
+    GardaTranzactie garda(GardaTranzactie::Imbricata);
+    Inchide inchide{Q1()};
+    Q1().seteazaSql(
+        QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE (ASOCIAT_CU = 'ELEVI') AND (SIMILAR_CU = '') "
+                       "ORDER BY ORDINE"));
+    Q1().deschide();
+    std::vector<TCampPreluat> campuri;
+    for (; !Q1().eof(); Q1().urmator()) {
+        if (Q1().text(QStringLiteral("TIP_DE_DATE")).trimmed() == u"CNP") continue;
+        TCampPreluat camp;
+        camp.Cheie = textCheie(Q1().text(QStringLiteral("COD_FORMULAR")).trimmed(),
+                               Q1().text(QStringLiteral("COD_PAGINA")).trimmed(),
+                               Q1().text(QStringLiteral("COD_CAMP")).trimmed());
+        camp.Eticheta = EtichetaCurata(Q1().text(QStringLiteral("ETICHETA_EDITOR")));
+        campuri.push_back(camp);
+    }
+    return campuri;
+}
+
+QString PrimaParte(const QString& text) {
+    const QString t = text.trimmed();
+    const qsizetype blanc = t.indexOf(u' ');
+    return blanc < 0 ? t : t.left(blanc).trimmed();
+}
+
+QString ADouaParte(const QString& text) {
+    const QString t = text.trimmed();
+    const qsizetype blanc = t.indexOf(u' ');
+    return blanc < 0 ? QString() : t.mid(blanc + 1).trimmed();
+}
+
+std::optional<QString> ValoareaCampului(const TCampPreluat& camp, const TListaColoaneExcel& lista, int rand,
+                                        const QString& cnp) {
+    if (camp.NuImport) return std::nullopt;
+    QString text;
+    if (camp.FolosesteColoana())
+        if (const TColoanaExcel* coloana = lista.Coloana(camp.Coloana)) text = coloana->Texte.value(rand);
+    switch (camp.Mod) {
+    case mgDinColoana:
+        return text;
+    case mgPrimaParte:
+        return PrimaParte(text);
+    case mgADouaParte:
+        return ADouaParte(text);
+    case mgConstanta:
+        return camp.Constanta;
+    case mgDinCnp:
+        return cnp.startsWith(u'1') ? camp.TextBaieti : camp.TextFete;
+    default:
+        return QString();
+    }
+}
+
+TRezumatPreluare TPreluareExcel::Executa(const TListaColoaneExcel& lista, const QString& coloanaCnp,
+                                         const std::vector<TCampPreluat>& campuri) {
+    const CheieCamp cheieCnp = CheiaCnp();
+    const TColoanaExcel* coloana = lista.Coloana(coloanaCnp);
+    if (!coloana) throw Eroare(QStringLiteral("UPS: nu pot identifica CNP-ul"));
+
+    QHash<QString, int> cnpuri = CnpuriStocate(cheieCnp);
+    const QStringList legate = tabeleLegate();
+    std::vector<std::pair<const TCampPreluat*, CheieCamp>> deScris;
+    for (const TCampPreluat& camp : campuri)
+        if (!camp.NuImport) deScris.emplace_back(&camp, DesparteCheie(camp.Cheie));
+
+    TRezumatPreluare rezumat;
+    rezumat.Randuri = lista.NrRanduri();
+    rezumat.FaraCod = lista.RanduriFaraCod;
+    const int n = lista.NrRanduri();
+    for (int i = 0; i < n; ++i) {
+        const int randFoaie = lista.RanduriFoaie[size_t(i)];
+        if (Progres && !Progres(i, n)) {
+            rezumat.Oprita = true;
+            rezumat.OpritLa = randFoaie;
+            break;
+        }
+        const QString cnp = coloana->Texte.value(i);
+        if (!EsteCodDe13Cifre(cnp)) {
+            rezumat.Sarite.push_back(
+                {randFoaie, QStringLiteral("coloana CNP nu contine un cod de 13 cifre")});
+            continue;
+        }
+        try {
+            GardaTranzactie garda(GardaTranzactie::Imbricata);
+            const auto gasit = cnpuri.constFind(cnp);
+            const bool nou = gasit == cnpuri.constEnd();
+            const int id = nou ? StudentNou(legate) : *gasit;
+            if (nou) ScrieText(cheieCnp, id, cnp);
+            const QSet<QString> existente = nou ? QSet<QString>() : CheiStocate(id);
+            for (const auto& [camp, cheie] : deScris) {
+                if (!nou && !existente.contains(textCheie(cheie.formular, cheie.pagina, cheie.camp)))
+                    AdaugaRandul(cheie, id);
+                ScrieText(cheie, id, ValoareaCampului(*camp, lista, i, cnp)->left(LungimeValoare));
+            }
+            garda.Commit();
+            if (nou) {
+                cnpuri.insert(cnp, id);
+                ++rezumat.Adaugati;
+            } else {
+                ++rezumat.Actualizati;
+            }
+        } catch (const std::exception& e) {
+            const auto* eroare = dynamic_cast<const Eroare*>(&e);
+            rezumat.Eroare = eroare ? eroare->text() : QString::fromLocal8Bit(e.what());
+            rezumat.OpritLa = randFoaie;
+            break;
+        }
+        if (!CnpValid(cnp))
+            rezumat.CnpEronat.push_back(
+                {randFoaie, QStringLiteral("CNP-ul %1 nu trece verificarea").arg(cnp)});
+    }
+    return rezumat;
+}
+
+QString TRezumatPreluare::Text() const {
+    QStringList r;
+    if (OpritLa)
+        r << (Oprita
+                  ? QStringLiteral("Preluarea a fost oprita la randul %1 din foaie; randurile de dinainte au "
+                                   "fost salvate.")
+                  : QStringLiteral("Preluarea s-a intrerupt la randul %1 din foaie; randurile de dinainte au "
+                                   "fost salvate."))
+                 .arg(*OpritLa);
+    r << QStringLiteral("Elevi adaugati: %1").arg(Adaugati);
+    r << QStringLiteral("Elevi actualizati: %1").arg(Actualizati);
+    r << QStringLiteral("Randuri sarite: %1").arg(Sarite.size());
+    for (const TRandSemnalat& s : Sarite)
+        r << QStringLiteral("  randul %1: %2").arg(s.RandFoaie).arg(s.Motiv);
+    if (!CnpEronat.empty()) {
+        r << QStringLiteral("Preluate, dar cu CNP eronat: %1").arg(CnpEronat.size());
+        for (const TRandSemnalat& s : CnpEronat)
+            r << QStringLiteral("  randul %1: %2").arg(s.RandFoaie).arg(s.Motiv);
+    }
+    if (!FaraCod.empty())
+        r << QStringLiteral(
+                 "Randuri fara niciun cod de 13 cifre, neluate in seama (titluri, antete, note): %1")
+                 .arg(listaRanduri(FaraCod));
+    return r.join(u'\n');
+}

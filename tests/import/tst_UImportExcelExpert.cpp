@@ -1,0 +1,233 @@
+#include "BazaTest.h"
+#include "app/UVardolinMain.h"
+#include "import/UExcelSelectieColoana.h"
+#include "import/UImportExcelExpert.h"
+#include "import/UKivExcelImportFrame.h"
+#include "platform/StocSetari.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+// A script for the column-selection window: clicks into column c and presses "Ok".
+std::function<int(QDialog&)> alegeColoana(int c) {
+    return [c](QDialog& f) {
+        auto& s = dynamic_cast<TExcelSelectieColoana&>(f);
+        s.SelecteazaColoana(c);
+        s.BtnOk->click();
+        return s.result();
+    };
+}
+
+} // namespace
+
+class TestUImportExcelExpert : public QObject {
+    Q_OBJECT
+    std::unique_ptr<BazaTest> b;
+    QString fisier;
+
+    DialoguriInregistrate& d() { return b->mediu().dialoguri(); }
+    void inainte(TImportExcelExpert& w) { QTest::mouseClick(w.BtnInainte, Qt::LeftButton); }
+    // Through the forms page with Vardolin ticked, the file chosen, the sheet read: page 2.
+    void panaLaCnp(TImportExcelExpert& w) {
+        inainte(w);
+        w.ListaFormulare->item(0)->setCheckState(Qt::Checked);
+        inainte(w);
+        d().fisiere.push_back(fisier);
+        QTest::mouseClick(w.BtnCauta, Qt::LeftButton);
+        w.CbFoaie->setCurrentIndex(0);
+        inainte(w);
+    }
+    TKivExcelImportFrame* cadru(TImportExcelExpert& w, const QString& cod) {
+        for (auto* c : w.Cadre())
+            if (c->Camp().Cheie.endsWith("." + cod)) return c;
+        return nullptr;
+    }
+
+private slots:
+    void initTestCase() {
+        b = std::make_unique<BazaTest>();
+        fisier = b->mediu().cale("elevi.csv");
+        QFile f(fisier);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Nume;CNP;Clasa\nPop Ion;1900101123453;XII A\nRus Ana;2900101123457;XII B\nTotal;2;\n");
+    }
+    void cleanupTestCase() { b.reset(); }
+    void init() {
+        b->executa("delete from ELEVI");
+        b->executa("delete from \"DATE\"");
+        b->executa("delete from PROFIL_DIPLOMA where COD_FORMULAR = 'Alt'");
+        d().mesaje.clear();
+        StocSetari::redirectioneaza(
+            b->mediu().cale(QString("setari-%1.ini").arg(QTest::currentTestFunction())));
+    }
+
+    void paginileSiMesajele() {
+        TImportExcelExpert w;
+        QCOMPARE(w.windowTitle(), "Import de date din Excel");
+        QCOMPARE(w.PaginaCurenta(), 0);
+        QVERIFY(!w.BtnInapoi->isEnabled());
+        inainte(w);
+        QCOMPARE(w.PaginaCurenta(), 4);
+        QCOMPARE(w.ListaFormulare->item(0)->text(), " Vardolin");
+        inainte(w);
+        QCOMPARE(d().texte("mesaj"), QStringList{"Va rugam bifati cel putin un formular"});
+        QCOMPARE(w.PaginaCurenta(), 4);
+        w.ListaFormulare->item(0)->setCheckState(Qt::Checked);
+        inainte(w);
+        QCOMPARE(w.PaginaCurenta(), 1);
+        inainte(w);
+        QCOMPARE(
+            d().texte("mesaj").last(),
+            "Va rugam deschideti un fisier XLS si alegeti foaia de calcul de pe care se va face importul");
+        d().fisiere.push_back(fisier);
+        QTest::mouseClick(w.BtnCauta, Qt::LeftButton);
+        QCOMPARE(w.EdFisier->text(), fisier);
+        QVERIFY(w.CbFoaie->isEnabled());
+        QCOMPARE(w.CbFoaie->currentIndex(), -1);
+        w.CbFoaie->setCurrentIndex(0);
+        inainte(w);
+        QCOMPARE(w.PaginaCurenta(), 2);
+        QCOMPARE(w.Coloane().NrRanduri(), 2);
+        inainte(w);
+        QCOMPARE(d().texte("eroare"),
+                 QStringList{"Va rugam selectati coloana de pe care se vor prelua date pentru CNP"});
+        d().ferestre.push_back(alegeColoana(1));
+        QTest::mouseClick(w.BtnCnp, Qt::LeftButton);
+        QCOMPARE(w.EdCnp->text(), "B");
+        QCOMPARE(w.Selectie()->LabelSelectie->text(), "Ati selectat coloana B");
+        inainte(w);
+        QCOMPARE(w.PaginaCurenta(), 5);
+        QVERIFY(w.BtnInapoi->isEnabled());
+        inainte(w);
+        QCOMPARE(d().texte("eroare").last(), "Va rog selectati coloana din care voi prelua datele");
+        QCOMPARE(w.PaginaCurenta(), 5);
+        QTest::mouseClick(w.BtnInapoi, Qt::LeftButton);
+        QCOMPARE(w.PaginaCurenta(), 4);
+    }
+
+    void selectiaCeruta() {
+        TImportExcelExpert w;
+        panaLaCnp(w);
+        TExcelSelectieColoana& s = *w.Selectie();
+        QCOMPARE(s.windowTitle(), "Selectie coloana EXCEL");
+        QCOMPARE(s.G->Coloane.Count(), 3);
+        QCOMPARE(s.G->Linii.Count(), 2);
+        QVERIFY(!s.LabelSelectie->isVisible());
+        s.BtnOk->click(); // nothing chosen: Ok does nothing
+        QCOMPARE(s.result(), 0);
+        s.show();
+        QTest::mouseClick(s.G->viewport(), Qt::LeftButton, {}, s.G->CellRect(2, 2).center());
+        QCOMPARE(s.ColoanaSelectata, "C");
+        QVERIFY(s.LabelSelectie->isVisible());
+    }
+
+    // Fields of a form that is not ticked are passed over and not imported.
+    void formularNebifatEsteSarit() {
+        b->executa(
+            "insert into PROFIL_DIPLOMA (COD_FORMULAR, COD_PAGINA, COD_CAMP, ETICHETA_EDITOR, TIP_DE_DATE, "
+            "ASOCIAT_CU, ORDINE) values ('Alt', 'FATA', 'X', 'Altceva', 'TEXT', 'ELEVI', 2)");
+        TImportExcelExpert w;
+        QCOMPARE(w.ListaFormulare->count(), 2);
+        QVERIFY(!cadru(w, "X")->NuImport());
+        panaLaCnp(w);
+        d().ferestre.push_back(alegeColoana(1));
+        QTest::mouseClick(w.BtnCnp, Qt::LeftButton);
+        inainte(w);
+        for (int pagina = 5; w.PaginaCurenta() >= 5 && pagina < 100; ++pagina) {
+            auto* c = w.Cadre().at(size_t(w.PaginaCurenta() - 5));
+            QVERIFY(c->CodFormular() == "Vardolin");
+            c->SeteazaNuImport(true);
+            inainte(w);
+        }
+        QCOMPARE(w.PaginaCurenta(), 3);
+        QVERIFY(cadru(w, "X")->NuImport());
+    }
+
+    // Every page passed, the import run, the summary read; the choices come back next time.
+    void preluareCompleta() {
+        {
+            TImportExcelExpert w;
+            panaLaCnp(w);
+            d().ferestre.push_back(alegeColoana(1));
+            QTest::mouseClick(w.BtnCnp, Qt::LeftButton);
+            for (auto* c : w.Cadre())
+                c->SeteazaNuImport(true);
+            auto* nume = cadru(w, "C_NUME_L1");
+            nume->SeteazaNuImport(false);
+            nume->CbMod->setCurrentIndex(mgPrimaParte);
+            d().ferestre.push_back(alegeColoana(0));
+            QTest::mouseClick(nume->BtnColoana, Qt::LeftButton);
+            auto* articol = cadru(w, "C_ARTICOL");
+            articol->SeteazaNuImport(false);
+            articol->CbMod->setCurrentIndex(mgDinCnp);
+            articol->EdFete->setText("eleva");
+            articol->EdBaieti->setText("elevul");
+            inainte(w);
+            while (w.PaginaCurenta() >= 5)
+                inainte(w);
+            QCOMPARE(w.PaginaCurenta(), 3);
+            inainte(w);
+            QCOMPARE(w.result(), int(QDialog::Accepted));
+            QVERIFY(
+                d().texte("mesaj").last().startsWith("Am finalizat preluarea din Excel cu succes\n\nElevi "
+                                                     "adaugati: 2\nElevi actualizati: 0"));
+            QVERIFY(d().texte("mesaj").last().contains("neluate in seama (titluri, antete, note): 1, 4"));
+        }
+        QCOMPARE(b->valoare("select count(*) from ELEVI").toInt(), 2);
+        QCOMPARE(
+            b->coloana("select VALOARE_TEXT from \"DATE\" where COD_CAMP = 'C_ARTICOL' order by ID_ELEVI"),
+            QVariantList({"elevul", "eleva"}));
+        QCOMPARE(
+            b->coloana("select VALOARE_TEXT from \"DATE\" where COD_CAMP = 'C_NUME_L1' order by ID_ELEVI"),
+            QVariantList({"Pop", "Rus"}));
+
+        TImportExcelExpert alta;
+        QCOMPARE(alta.EdCnp->text(), "B");
+        QCOMPARE(cadru(alta, "C_NUME_L1")->CbMod->currentIndex(), int(mgPrimaParte));
+        QCOMPARE(cadru(alta, "C_NUME_L1")->EdColoana->text(), "A");
+        QCOMPARE(cadru(alta, "C_ARTICOL")->EdFete->text(), "eleva");
+    }
+
+    void opreste() {
+        TImportExcelExpert w;
+        panaLaCnp(w);
+        d().ferestre.push_back(alegeColoana(1));
+        QTest::mouseClick(w.BtnCnp, Qt::LeftButton);
+        for (auto* c : w.Cadre())
+            c->SeteazaNuImport(true);
+        w.LaRand = [](TProgresPreluare& p, int i) {
+            QCOMPARE(p.isVisible(), i > 0);
+            if (i == 1) QTest::mouseClick(p.BtnOpresc, Qt::LeftButton);
+        };
+        inainte(w);
+        while (w.PaginaCurenta() >= 5)
+            inainte(w);
+        inainte(w);
+        QCOMPARE(w.result(), 0);
+        QCOMPARE(w.PaginaCurenta(), 3);
+        QCOMPARE(b->valoare("select count(*) from ELEVI").toInt(), 1);
+        QVERIFY(d().texte("mesaj").last().startsWith("Preluarea a fost oprita la randul 3 din foaie"));
+    }
+
+    void meniulPrincipal() {
+        TVardolineMain w;
+        QString titlu;
+        d().ferestre.push_back([&](QDialog& f) {
+            titlu = f.windowTitle();
+            return int(QDialog::Rejected);
+        });
+        w.ImportdinExcel1->trigger();
+        QCOMPARE(titlu, "Import de date din Excel");
+    }
+};
+
+QTEST_MAIN(TestUImportExcelExpert)
+#include "tst_UImportExcelExpert.moc"
