@@ -247,3 +247,13 @@ void AsiguraLegaturi(const QString& tabel, std::optional<int> idElev, std::optio
     }
     garda.Commit();
 }
+
+QStringList TabeleLegateDeElevi() {
+    QStringList r;
+    const auto* clasa = ListaTabeleInregistrata();
+    if (!clasa) return r;
+    const auto lista = clasa->Creeaza();
+    for (const TLinieTabel& t : lista->linii())
+        if (t.NUME_TABEL != QLatin1String("ELEVI")) r << t.NUME_TABEL;
+    return r;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -33,3 +34,5 @@ void AsiguraLegaturi(const QString& tabel, std::optional<int> idElev,
                      std::optional<int> idRand = std::nullopt);
 // The T row a student's links name, if any.
 std::optional<int> RandulLegat(const QString& tabel, int idElev);
+// The entity tables other than the students', whose rows a student links to.
+QStringList TabeleLegateDeElevi();

@@ -20,16 +20,6 @@ namespace {
 const QString Elevi = QStringLiteral("ELEVI");
 const QString Scoala = QStringLiteral("SCOALA");
 
-// The entity tables other than the students', whose rows a student links to.
-QStringList tabeleLegate() {
-    QStringList r;
-    const auto* clasa = ListaTabeleInregistrata();
-    if (!clasa) return r;
-    const auto lista = clasa->Creeaza();
-    for (const TLinieTabel& t : lista->linii())
-        if (t.NUME_TABEL != Elevi) r << t.NUME_TABEL;
-    return r;
-}
 } // namespace
 
 TAdaugaElev::TAdaugaElev(QWidget* owner) : QDialog(owner) {
@@ -82,7 +72,7 @@ void TAdaugaElev::Deschide(int id) {
 void TAdaugaElev::IncarcaScolile() {
     CbScoala->clear();
     const auto* profil = ProfilInregistrat();
-    if (!profil || !tabeleLegate().contains(Scoala)) return;
+    if (!profil || !TabeleLegateDeElevi().contains(Scoala)) return;
     GardaTranzactie garda;
     {
         InchideLaIesire inchide(Q5());
@@ -118,7 +108,7 @@ void TAdaugaElev::RzBitBtn1Click() {
         GardaTranzactie garda;
         const int id = IdElev == -1 ? InsereazaRandNou(Elevi) : IdElev;
         Editor->Salveaza(id, -1, Elevi);
-        for (const QString& tabel : tabeleLegate())
+        for (const QString& tabel : TabeleLegateDeElevi())
             AsiguraLegaturi(tabel, id, tabel == Scoala ? ScoalaAleasa() : std::nullopt);
         garda.Commit();
         accept();

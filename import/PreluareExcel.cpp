@@ -13,7 +13,6 @@
 
 namespace {
 
-const QString Elevi = QStringLiteral("ELEVI");
 // VALOARE_TEXT holds at most this many characters; the editors cut text there too.
 constexpr int LungimeValoare = 256;
 
@@ -64,15 +63,6 @@ QHash<QString, int> CnpuriStocate(const CheieCamp& cnp) {
     return cnpuri;
 }
 
-QStringList tabeleLegate() {
-    QStringList r;
-    const auto* clasa = ListaTabeleInregistrata();
-    if (!clasa) return r;
-    const auto lista = clasa->Creeaza();
-    for (const TLinieTabel& t : lista->linii())
-        if (t.NUME_TABEL != Elevi) r << t.NUME_TABEL;
-    return r;
-}
 
 // A new student with one empty value row per profile line of the students' table and the
 // school links every student saved from its window gets.
@@ -230,7 +220,7 @@ TRezumatPreluare TPreluareExcel::Executa(const TListaColoaneExcel& lista, const 
     if (!coloana) throw Eroare(QStringLiteral("UPS: nu pot identifica CNP-ul"));
 
     QHash<QString, int> cnpuri = CnpuriStocate(cheieCnp);
-    const QStringList legate = tabeleLegate();
+    const QStringList legate = TabeleLegateDeElevi();
     std::vector<std::pair<const TCampPreluat*, CheieCamp>> deScris;
     for (const TCampPreluat& camp : campuri)
         if (!camp.NuImport) deScris.emplace_back(&camp, DesparteCheie(camp.Cheie));
