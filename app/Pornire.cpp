@@ -4,7 +4,7 @@
 #include "app/UVardolinMain.h"
 #include "data/UDm.h"
 #include "data/UProfilVardolin.h"
-#include "form/UParticularizare.h"
+#include "printing/UParticularizare.h"
 #include "platform/DialoguriFerestre.h"
 #include "platform/Firebird.h"
 #include "platform/Protejat.h"

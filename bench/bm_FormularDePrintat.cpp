@@ -1,5 +1,5 @@
 #include "MediuTest.h"
-#include "form/RandarePagina.h"
+#include "printing/RandarePagina.h"
 #include "platform/ImprimantaSistem.h"
 #include "printing/FormularDePrintat.h"
 

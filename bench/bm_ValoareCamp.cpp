@@ -2,7 +2,7 @@
 #include "BazaTest.h"
 #include "data/UProfilDiploma.h"
 #include "data/UValoareCamp.h"
-#include "form/UMachetaVardolin.h"
+#include "printing/UMachetaVardolin.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>

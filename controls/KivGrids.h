@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/UKivEditors.h"
-#include "base/URomana.h"
+#include "entry/URomana.h"
 
 #include <QAbstractScrollArea>
 #include <QElapsedTimer>

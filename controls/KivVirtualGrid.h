@@ -1,8 +1,8 @@
 #pragma once
 
 #include "controls/KivGrids.h"
-#include "base/Currency.h"
-#include "base/URomana.h"
+#include "entry/Currency.h"
+#include "entry/URomana.h"
 
 #include <QDateTime>
 #include <QFont>

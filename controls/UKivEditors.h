@@ -1,7 +1,7 @@
 #pragma once
 
-#include "base/Currency.h"
-#include "base/URomana.h"
+#include "entry/Currency.h"
+#include "entry/URomana.h"
 
 #include <QFont>
 #include <QObject>

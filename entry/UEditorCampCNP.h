@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/Cnp.h"
+#include "entry/Cnp.h"
 #include "entry/UEditorCampSimplu.h"
 
 // The editor of a personal numeric code: saving an invalid code needs the user's consent.

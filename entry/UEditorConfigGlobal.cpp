@@ -2,7 +2,7 @@
 
 #include "platform/Ecran.h"
 #include "platform/Protejat.h"
-#include "platform/UKivQuickRegStuff.h"
+#include "entry/UKivQuickRegStuff.h"
 
 #include <QAbstractItemView>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/URomana.h"
+#include "entry/URomana.h"
 
 #include <QFrame>
 #include <QString>

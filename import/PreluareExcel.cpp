@@ -1,6 +1,6 @@
 #include "import/PreluareExcel.h"
 
-#include "base/Cnp.h"
+#include "entry/Cnp.h"
 #include "data/UDm.h"
 #include "data/UProfilDiploma.h"
 #include "data/UTabele.h"

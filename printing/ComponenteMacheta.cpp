@@ -1,6 +1,6 @@
 #include "printing/ComponenteMacheta.h"
 
-#include "form/FontFormular.h"
+#include "printing/FontFormular.h"
 #include "printing/FormularDePrintat.h"
 #include "printing/QFormularTextArea.h"
 

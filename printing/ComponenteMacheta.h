@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/UMachetaVardolin.h"
+#include "printing/UMachetaVardolin.h"
 
 #include <QString>
 #include <vector>

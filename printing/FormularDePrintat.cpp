@@ -1,6 +1,6 @@
 #include "printing/FormularDePrintat.h"
 
-#include "form/RandarePagina.h"
+#include "printing/RandarePagina.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "form/FontFormular.h"
-#include "form/Milimetri.h"
-#include "form/PaginaFormular.h"
+#include "printing/FontFormular.h"
+#include "printing/Milimetri.h"
+#include "printing/PaginaFormular.h"
 #include "printing/QFormularTextArea.h"
 
 #include <QColor>

@@ -1,8 +1,8 @@
 #include "printing/QFormularTextArea.h"
 
-#include "form/FontFormular.h"
-#include "form/RandarePagina.h"
-#include "form/UParticularizare.h"
+#include "printing/FontFormular.h"
+#include "printing/RandarePagina.h"
+#include "printing/UParticularizare.h"
 #include "platform/ImprimantaFont.h"
 #include "printing/FormularDePrintat.h"
 

@@ -1,7 +1,7 @@
 #include "printing/UEditorTextFormular.h"
 
-#include "form/FontFormular.h"
-#include "form/UParticularizare.h"
+#include "printing/FontFormular.h"
+#include "printing/UParticularizare.h"
 #include "platform/Dialoguri.h"
 #include "platform/Ecran.h"
 #include "platform/Protejat.h"

@@ -2,8 +2,8 @@
 
 #include "entry/UButonFormular.h"
 #include "entry/UModelLinii.h"
-#include "form/UMachetaVardolin.h"
-#include "form/UParticularizare.h"
+#include "printing/UMachetaVardolin.h"
+#include "printing/UParticularizare.h"
 #include "platform/Dialoguri.h"
 #include "platform/Imprimanta.h"
 #include "platform/Protejat.h"

@@ -6,7 +6,7 @@
 #include "platform/Eroare.h"
 #include "platform/StocSetari.h"
 #include "printing/InsertPaper.h"
-#include "form/UParticularizare.h"
+#include "printing/UParticularizare.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "MediuTest.h"
 #include "app/UVardolinMain.h"
 #include "entry/UEditorConfigGlobal.h"
-#include "form/UScrieNota.h"
+#include "entry/UScrieNota.h"
 #include "platform/StocSetari.h"
-#include "platform/UKivQuickRegStuff.h"
+#include "entry/UKivQuickRegStuff.h"
 #include "printing/QFormularTextArea.h"
 
 #include <QAbstractItemView>

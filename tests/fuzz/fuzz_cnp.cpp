@@ -1,6 +1,6 @@
 // CnpValid: only thirteen digits can pass.
 #include "FuzzComun.h"
-#include "base/Cnp.h"
+#include "entry/Cnp.h"
 
 #include <cstdlib>
 

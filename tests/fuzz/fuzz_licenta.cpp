@@ -1,7 +1,7 @@
 // "licenta.lic": whatever is read back is saved and read again to the same records.
 #include "FuzzComun.h"
 #include "platform/Eroare.h"
-#include "form/UParticularizare.h"
+#include "printing/UParticularizare.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 // The certificate layout file.
 #include "FuzzComun.h"
 #include "platform/Eroare.h"
-#include "form/UMachetaVardolin.h"
+#include "printing/UMachetaVardolin.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {

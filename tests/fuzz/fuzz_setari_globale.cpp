@@ -1,7 +1,7 @@
 // The global grade settings, read from the settings file as it lies on disk.
 #include "FuzzComun.h"
-#include "platform/UKivQuickRegStuff.h"
-#include "form/UScrieNota.h"
+#include "entry/UKivQuickRegStuff.h"
+#include "entry/UScrieNota.h"
 #include "platform/Eroare.h"
 #include "platform/StocSetari.h"
 

@@ -3,7 +3,7 @@
 #include "MediuTest.h"
 #include "platform/ImprimantaSistem.h"
 #include "printing/FormularDePrintat.h"
-#include "form/UMachetaVardolin.h"
+#include "printing/UMachetaVardolin.h"
 #include "printing/ComponenteMacheta.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "platform/NumarExtins.h"
-#include "form/Milimetri.h"
+#include "printing/Milimetri.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

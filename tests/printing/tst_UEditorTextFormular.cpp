@@ -1,6 +1,6 @@
 #include "MediuTest.h"
-#include "form/UMachetaVardolin.h"
-#include "form/UParticularizare.h"
+#include "printing/UMachetaVardolin.h"
+#include "printing/UParticularizare.h"
 #include "platform/ImprimantaInregistrata.h"
 #include "platform/ImprimantaSistem.h"
 #include "printing/ComponenteMacheta.h"

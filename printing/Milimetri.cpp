@@ -1,4 +1,4 @@
-#include "form/Milimetri.h"
+#include "printing/Milimetri.h"
 
 #include "platform/NumarExtins.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/Currency.h"
+#include "entry/Currency.h"
 
 #include <QColor>
 #include <QDate>

@@ -1,7 +1,7 @@
-#include "form/UScrieNota.h"
+#include "entry/UScrieNota.h"
 
-#include "base/URomana.h"
-#include "platform/UKivQuickRegStuff.h"
+#include "entry/URomana.h"
+#include "entry/UKivQuickRegStuff.h"
 #include "printing/QFormularTextArea.h"
 
 #include <array>

@@ -1,4 +1,4 @@
-#include "form/FontFormular.h"
+#include "printing/FontFormular.h"
 
 #include <algorithm>
 

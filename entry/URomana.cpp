@@ -1,4 +1,4 @@
-#include "base/URomana.h"
+#include "entry/URomana.h"
 
 #include <QGuiApplication>
 #include <QPalette>

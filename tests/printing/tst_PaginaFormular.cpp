@@ -1,8 +1,8 @@
 // The page description and its renderer, built and linked without any widget.
 #include "MediuTest.h"
-#include "form/RandarePagina.h"
-#include "form/UMachetaVardolin.h"
-#include "form/UParticularizare.h"
+#include "printing/RandarePagina.h"
+#include "printing/UMachetaVardolin.h"
+#include "printing/UParticularizare.h"
 #include "platform/ImprimantaInregistrata.h"
 
 #include <QtTest>

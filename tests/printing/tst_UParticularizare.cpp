@@ -1,5 +1,5 @@
 #include "MediuTest.h"
-#include "form/UParticularizare.h"
+#include "printing/UParticularizare.h"
 #include "platform/Eroare.h"
 #include "platform/ImprimantaInregistrata.h"
 #include "printing/FormularDePrintat.h"

@@ -1,4 +1,4 @@
-#include "platform/UKivQuickRegStuff.h"
+#include "entry/UKivQuickRegStuff.h"
 
 #include "platform/Eroare.h"
 #include "platform/StocSetari.h"

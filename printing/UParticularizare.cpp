@@ -1,4 +1,4 @@
-#include "form/UParticularizare.h"
+#include "printing/UParticularizare.h"
 
 #include "platform/Cai.h"
 #include "platform/Dialoguri.h"

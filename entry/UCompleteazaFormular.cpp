@@ -1,11 +1,11 @@
-#include "form/UCompleteazaFormular.h"
+#include "entry/UCompleteazaFormular.h"
 
 #include "data/UDm.h"
 #include "data/UProfilDiploma.h"
 #include "data/UValoareCamp.h"
 #include "entry/UEditorCampNota.h"
 #include "entry/UEditorGeneric.h"
-#include "form/UScrieNota.h"
+#include "entry/UScrieNota.h"
 #include "platform/Eroare.h"
 #include "printing/FormularDePrintat.h"
 #include "printing/QFormularTextArea.h"

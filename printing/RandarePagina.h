@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/PaginaFormular.h"
+#include "printing/PaginaFormular.h"
 
 #include <functional>
 #include <optional>

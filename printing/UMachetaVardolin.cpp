@@ -1,6 +1,6 @@
-#include "form/UMachetaVardolin.h"
+#include "printing/UMachetaVardolin.h"
 
-#include "form/UParticularizare.h"
+#include "printing/UParticularizare.h"
 #include "platform/Eroare.h"
 
 #include <QFile>

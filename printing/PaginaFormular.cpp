@@ -1,6 +1,6 @@
-#include "form/PaginaFormular.h"
+#include "printing/PaginaFormular.h"
 
-#include "form/FontFormular.h"
+#include "printing/FontFormular.h"
 
 #include <QSet>
 

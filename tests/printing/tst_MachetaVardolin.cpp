@@ -1,5 +1,5 @@
 #include "MediuTest.h"
-#include "form/UMachetaVardolin.h"
+#include "printing/UMachetaVardolin.h"
 #include "platform/Eroare.h"
 #include "platform/ImprimantaSistem.h"
 #include "printing/ComponenteMacheta.h"

@@ -1,6 +1,6 @@
-#include "form/RandarePagina.h"
+#include "printing/RandarePagina.h"
 
-#include "form/Milimetri.h"
+#include "printing/Milimetri.h"
 #include "platform/NumarExtins.h"
 
 #include <algorithm>

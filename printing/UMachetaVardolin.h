@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/PaginaFormular.h"
+#include "printing/PaginaFormular.h"
 
 #include <QString>
 #include <optional>

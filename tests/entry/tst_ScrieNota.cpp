@@ -1,8 +1,8 @@
 #include "MediuTest.h"
-#include "form/UScrieNota.h"
+#include "entry/UScrieNota.h"
 #include "platform/Eroare.h"
 #include "platform/StocSetari.h"
-#include "platform/UKivQuickRegStuff.h"
+#include "entry/UKivQuickRegStuff.h"
 #include "printing/FormularDePrintat.h"
 #include "printing/QFormularTextArea.h"
 

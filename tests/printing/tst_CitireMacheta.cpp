@@ -1,5 +1,5 @@
 #include "data/UProfilVardolin.h"
-#include "form/UMachetaVardolin.h"
+#include "printing/UMachetaVardolin.h"
 #include "platform/Eroare.h"
 #include "printing/FormularDePrintat.h"
 

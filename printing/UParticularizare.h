@@ -1,7 +1,7 @@
 #pragma once
 
-#include "form/FontFormular.h"
-#include "form/PaginaFormular.h"
+#include "printing/FontFormular.h"
+#include "printing/PaginaFormular.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "base/Cnp.h"
+#include "entry/Cnp.h"
 
 #include <QDate>
 #include <algorithm>
