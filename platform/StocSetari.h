@@ -20,4 +20,8 @@ public:
     static QString fisier();
     // Redirects the store to another INI file (tests); the empty text restores the default.
     static void redirectioneaza(const QString& fisierIni);
+
+    // The INI text without the lines its reader would decode as serialized objects ("@Variant(",
+    // "@DateTime("), whatever escapes or quotes spell them; every other line as it was.
+    static QByteArray faraObiecteSerializate(const QByteArray& ini);
 };

@@ -5,7 +5,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QSet>
+#include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace {
 const QString prefixZona = QStringLiteral("FormularTextArea");
@@ -18,6 +20,8 @@ TFormularDePrintat::TFormularDePrintat(QWidget* parent) : QWidget(parent) {
 }
 
 void TFormularDePrintat::setZoom(double zoom) {
+    if (std::isnan(zoom)) return;
+    zoom = std::clamp(zoom, ZoomMinim, ZoomMaxim);
     if (zoom == zoom_) return;
     zoom_ = zoom;
     UpdatePageSize();
@@ -53,18 +57,28 @@ void TFormularDePrintat::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
 }
 
+void TFormularDePrintat::deseneazaFundal(QPainter& p) const {
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRect(0, 0, width() - 1, height() - 1), bkImage_);
+}
+
 void TFormularDePrintat::reconstruiesteCache() {
     cache_ = QPixmap(size());
     cache_.fill(Qt::white);
     QPainter p(&cache_);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRect(0, 0, width() - 1, height() - 1), bkImage_);
+    deseneazaFundal(p);
 }
 
 void TFormularDePrintat::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     if (bkImage_.isNull()) {
         p.fillRect(e->rect(), Qt::white);
+        return;
+    }
+    if (qint64(width()) * height() > PixeliCacheMaxim) {
+        cache_ = QPixmap();
+        p.fillRect(e->rect(), Qt::white);
+        deseneazaFundal(p); // clipped to the exposed part
         return;
     }
     if (cache_.size() != size()) reconstruiesteCache();

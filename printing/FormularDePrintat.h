@@ -37,6 +37,14 @@ class TFormularDePrintat : public QWidget {
 public:
     explicit TFormularDePrintat(QWidget* parent = nullptr);
 
+    // The zoom is kept within these bounds: beyond them a page is a dot or a picture no memory
+    // holds. Not-a-number leaves it as it is.
+    static constexpr double ZoomMinim = 1.0;
+    static constexpr double ZoomMaxim = 1000.0;
+    // Up to this many pixels the stretched background is kept between paints; a larger page
+    // draws each exposed part straight from the scan.
+    static constexpr qint64 PixeliCacheMaxim = 4096 * 4096;
+
     double Zoom() const { return zoom_; }
     void setZoom(double zoom);
     double Latime() const { return latime_; }
@@ -99,7 +107,8 @@ public:
     void terminaIncarcarea();
     bool seIncarca() const { return seIncarca_; }
 
-    // The stretched background, for tests and benchmarks: its size follows the page.
+    // The stretched background, for tests and benchmarks: its size follows the page while the
+    // page is small enough to keep it.
     QSize marimeCache() const { return cache_.size(); }
 
 protected:
@@ -112,6 +121,7 @@ private:
         update();
     }
     void reconstruiesteCache();
+    void deseneazaFundal(QPainter& p) const;
 
     double zoom_ = 100.0;
     double latime_ = 10.0;

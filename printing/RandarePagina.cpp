@@ -1,7 +1,7 @@
 #include "printing/RandarePagina.h"
 
-#include "printing/Milimetri.h"
 #include "platform/NumarExtins.h"
+#include "printing/Milimetri.h"
 
 #include <algorithm>
 #include <cmath>
@@ -65,8 +65,10 @@ void PrintArea(const AriePagina& arie, Imprimanta& dispozitiv, bool rotate, doub
     const PaginaFizica pagina = dispozitiv.paginaFizica();
     const DreptunghiTiparire r = ComputePrintRect(arie, zona, pagina, L, T, stil.nudgeX, stil.nudgeY);
 
-    // Font heights take the sheet as 210 mm high.
-    const double dpiY = static_cast<double>(pagina.inaltime / 8.267716535433071L);
+    // Font heights take the sheet as 210 mm high: 8.267716535433071 inches.
+    const double dpiY = (NumarExtins::din(std::int64_t(pagina.inaltime)) /
+                         NumarExtins::fractie(8267716535433071LL, 1000000000000000LL))
+                            .laDouble();
     QSize masura;
     PotrivesteInaltimea(InaltimeDePornire(stil.font->inaltimeMm, dpiY, arie.inaltime), r.w(), [&](int h) {
         dispozitiv.creeazaFont(stil.cerere(h, rotate ? 1800 : 0));

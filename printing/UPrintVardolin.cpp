@@ -2,15 +2,16 @@
 
 #include "entry/UButonFormular.h"
 #include "entry/UModelLinii.h"
-#include "printing/UMachetaVardolin.h"
-#include "printing/UParticularizare.h"
 #include "platform/Dialoguri.h"
 #include "platform/Imprimanta.h"
+#include "platform/NumarExtins.h"
 #include "platform/Protejat.h"
 #include "printing/ComponenteMacheta.h"
 #include "printing/FormularDePrintat.h"
 #include "printing/InsertPaper.h"
 #include "printing/UEditorTextFormular.h"
+#include "printing/UMachetaVardolin.h"
+#include "printing/UParticularizare.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -21,9 +22,11 @@
 
 namespace {
 
-// One press of "Mareste" and of "Micsoreaza"; the product is taken in extended precision.
-constexpr long double pasMarire = 1.1L;
-constexpr long double pasMicsorare = 0.9090909090909090909L;
+// One press of "Mareste" and of "Micsoreaza", 1.1 and 0.9090909090909090909, the product taken
+// in extended precision (the 64-bit mantissa, whatever the compiler's long double).
+const NumarExtins pasMarire = NumarExtins::fractie(11, 10);
+const NumarExtins pasMicsorare =
+    NumarExtins::fractie(9090909090909090909LL, 1000000000000000000LL) / NumarExtins::din(std::int64_t(10));
 
 QPushButton* butonBara(const QString& text, const QString& nume, QWidget* bara) {
     auto* buton = new QPushButton(text, bara);
@@ -129,9 +132,9 @@ TFormularDePrintat* TPrintVardolin::PaginaActiva() const {
     return LaturaActiva() == LaturaVerso ? FormularDePrintat2 : FormularDePrintat1;
 }
 
-void TPrintVardolin::inmultesteZoom(long double factor) {
+void TPrintVardolin::inmultesteZoom(const NumarExtins& factor) {
     TFormularDePrintat* pagina = PaginaActiva();
-    pagina->setZoom(double(static_cast<long double>(pagina->Zoom()) * factor));
+    pagina->setZoom((NumarExtins::din(pagina->Zoom()) * factor).laDouble());
 }
 
 void TPrintVardolin::Button2Click() {

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+class NumarExtins;
 class QPushButton;
 class QScrollArea;
 class QTabWidget;
@@ -50,7 +51,7 @@ private:
     QWidget* creeazaBaraDeSus();
     QWidget* creeazaBaraDeJos();
     QScrollArea* creeazaSuprafata(TFormularDePrintat* pagina, const QString& nume);
-    void inmultesteZoom(long double factor);
+    void inmultesteZoom(const NumarExtins& factor);
     void tipareste();
 };
 

@@ -26,5 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } catch (const Eroare&) {
     }
     QFile::remove(cale);
+    QFile::remove(cale + QStringLiteral(".deteriorat")); // kept when the file had to be mended
     return 0;
 }

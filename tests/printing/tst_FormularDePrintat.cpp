@@ -78,6 +78,8 @@ private slots:
     void ajustarea();
     void viataFontului();
     void desenPeEcran();
+    void zoomulRamaneInMargini_data();
+    void zoomulRamaneInMargini();
     void tiparireInPdf_data();
     void tiparireInPdf();
 
@@ -602,6 +604,38 @@ void TestFormularDePrintat::desenPeEcran() {
     pagina.setZoom(50);
     pagina.grab();
     QCOMPARE(pagina.marimeCache(), pagina.size());
+}
+
+void TestFormularDePrintat::zoomulRamaneInMargini_data() {
+    QTest::addColumn<double>("ceruta");
+    QTest::addColumn<double>("avuta");
+    QTest::newRow("uriasa") << 1e300 << TFormularDePrintat::ZoomMaxim;
+    QTest::newRow("infinita") << qInf() << TFormularDePrintat::ZoomMaxim;
+    QTest::newRow("nula") << 0.0 << TFormularDePrintat::ZoomMinim;
+    QTest::newRow("negativa") << -50.0 << TFormularDePrintat::ZoomMinim;
+    QTest::newRow("nu e numar") << qQNaN() << 150.0;
+}
+
+void TestFormularDePrintat::zoomulRamaneInMargini() {
+    QFETCH(double, ceruta);
+    QFETCH(double, avuta);
+    TFormularDePrintat pagina;
+    pagina.setLatime(297);
+    pagina.setInaltime(210);
+    QImage fundal(300, 200, QImage::Format_RGB32);
+    fundal.fill(QColor(200, 230, 200));
+    pagina.setBkImage(fundal);
+    pagina.setZoom(150);
+    pagina.setZoom(ceruta);
+    QCOMPARE(pagina.Zoom(), avuta);
+    const double dpi = RezolutieEcran(avuta);
+    QCOMPARE(pagina.size(), QSize(MmToPixels(297, dpi), MmToPixels(210, dpi)));
+    // A corner painted without a background copy of the whole page where that would be huge.
+    QImage colt(4, 4, QImage::Format_RGB32);
+    pagina.render(&colt, QPoint(), QRegion(0, 0, 4, 4));
+    QCOMPARE(QColor(colt.pixel(1, 1)), QColor(200, 230, 200));
+    QVERIFY(qint64(pagina.marimeCache().width()) * pagina.marimeCache().height() <=
+            TFormularDePrintat::PixeliCacheMaxim);
 }
 
 void TestFormularDePrintat::tiparireInPdf_data() {

@@ -173,6 +173,28 @@ private slots:
         QCOMPARE(cealalta->Zoom(), 100.0);
     }
 
+    // The zoom each run of presses gives, to the last bit, as the extended-precision steps give it.
+    void pasiiZoomului_data() {
+        QTest::addColumn<QString>("apasari");
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("+") << "+" << 0x1.b8p+6;
+        QTest::newRow("-") << "-" << 0x1.6ba2e8ba2e8bap+6;
+        QTest::newRow("+++") << "+++" << 0x1.0a33333333333p+7;
+        QTest::newRow("+++---") << "+++---" << 100.0;
+        QTest::newRow("20 x +") << QString(20, u'+') << 0x1.505fffd57dc16p+9;
+        QTest::newRow("7 x -") << QString(7, u'-') << 0x1.9a86c8595e3abp+5;
+        QTest::newRow("pana la margine") << QString(40, u'+') << TFormularDePrintat::ZoomMaxim;
+        QTest::newRow("pana la margine si inapoi") << QString(40, u'+') + u'-' << 0x1.c68ba2e8ba2e9p+9;
+    }
+    void pasiiZoomului() {
+        QFETCH(QString, apasari);
+        QFETCH(double, zoom);
+        fereastra->FormularDePrintat1->setZoom(100);
+        for (QChar c : apasari)
+            QTest::mouseClick(c == u'+' ? fereastra->Button2 : fereastra->Button3, Qt::LeftButton);
+        QCOMPARE(fereastra->FormularDePrintat1->Zoom(), zoom);
+    }
+
     void faraPregatireaImprimanteiNuTipareste() {
         QTest::mouseClick(fereastra->Button1, Qt::LeftButton);
         QCOMPARE(mediu->dialoguri().texte("mesaj"), QStringList{"Configureaza imprimanta"});
