@@ -1,9 +1,10 @@
+#include "BazaTest.h"
 #include "MediuTest.h"
-#include "printing/UMachetaVardolin.h"
 #include "platform/Eroare.h"
 #include "platform/ImprimantaSistem.h"
 #include "printing/ComponenteMacheta.h"
 #include "printing/FormularDePrintat.h"
+#include "printing/UMachetaVardolin.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -85,6 +86,27 @@ private slots:
     }
     void init() { mediu = std::make_unique<MediuTest>(); }
     void cleanup() { mediu.reset(); }
+
+    // With a damaged adjustments file the tool writes the warning to standard error, moves the
+    // file aside and prints the student: no window waits for anyone.
+    void uneltaScrieAvertismentulPeIesireaDeEroare() {
+        mediu.reset();
+        BazaTest b;
+        b.executa("insert into ELEVI (ID_ELEVI) values (1)");
+        b.Opreste();
+        QFile lic(b.mediu().cale("licenta.lic"));
+        QVERIFY(lic.open(QIODevice::WriteOnly));
+        lic.write("deteriorat");
+        lic.close();
+        const QString pdf = b.mediu().cale("elev.pdf");
+        qputenv("VARDOLIN_SETTINGS", b.mediu().cale("setari.ini").toUtf8());
+        const Rezultat r = ruleazaUnealta({"pdf", "--student", "1", "--side", "fata", "--out", pdf});
+        qunsetenv("VARDOLIN_SETTINGS");
+        QVERIFY2(r.cod == 0, qPrintable(r.erori));
+        QVERIFY2(r.erori.contains("este deteriorat"), qPrintable(r.erori));
+        QVERIFY(QFileInfo::exists(pdf));
+        QCOMPARE(QDir(b.mediu().dosar()).entryList({"licenta-deteriorat-*.lic"}).size(), 1);
+    }
 
     void componenteleAuProprietatileMachetei() {
         QWidget fereastra;
