@@ -115,13 +115,21 @@ void TVardolineMain::FormCreate() {
     ActualizeazaTitlul();
 }
 
+QString NumarDeElevi(qint64 n) {
+    // Romanian counts: "1 elev", "19 elevi", "20 de elevi", "101 elevi", "120 de elevi".
+    if (n == 1) return QStringLiteral("1 elev");
+    const qint64 ultimele = n % 100;
+    const bool cuDe = n != 0 && (ultimele == 0 || ultimele >= 20);
+    return QString::number(n) + (cuDe ? QStringLiteral(" de elevi") : QStringLiteral(" elevi"));
+}
+
 void TVardolineMain::ActualizeazaTitlul() {
     QString titlu = QStringLiteral("VardolineMain");
     TDM* dm = DM();
     if (dm && dm->Db.conectata()) {
         try {
-            titlu += QStringLiteral(" - %1 elevi - %2")
-                         .arg(dm->NumarElevi())
+            titlu += QStringLiteral(" - %1 - %2")
+                         .arg(NumarDeElevi(dm->NumarElevi()))
                          .arg(DescriereLocatieBaza(dm->caleBazaDeDate()));
         } catch (const Eroare&) {
             titlu += QStringLiteral(" - ") + DescriereLocatieBaza(dm->caleBazaDeDate());

@@ -50,3 +50,6 @@ void DimensioneazaFereastraPrincipala(QWidget* fereastra);
 
 // The two start-up screens: the code page window when needed, then the splash.
 void AfiseazaSplash(const QString& text);
+
+// A count of students as the title says it: "1 elev", "5 elevi", "20 de elevi".
+QString NumarDeElevi(qint64 n);

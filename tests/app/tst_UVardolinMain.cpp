@@ -79,6 +79,22 @@ private slots:
         QCOMPARE(w.pos(), QPoint((1920 - 869) / 2, (1170 - 623) / 2));
     }
 
+    void numarulDeEleviInTitlu_data() {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("0") << 0 << "0 elevi";
+        QTest::newRow("1") << 1 << "1 elev";
+        QTest::newRow("19") << 19 << "19 elevi";
+        QTest::newRow("20") << 20 << "20 de elevi";
+        QTest::newRow("101") << 101 << "101 elevi";
+        QTest::newRow("1000") << 1000 << "1000 de elevi";
+    }
+    void numarulDeEleviInTitlu() {
+        QFETCH(int, n);
+        QFETCH(QString, text);
+        QCOMPARE(NumarDeElevi(n), text);
+    }
+
     void meniulComplet() {
         TVardolineMain w;
         QCOMPARE(w.windowTitle(), "VardolineMain");
