@@ -72,13 +72,16 @@ void salveazaParticularizarile(const QString& dosar) {
 }
 
 void salveazaSetarile() {
-    anuntaPornirea();
     for (int k = 1;; ++k) {
-        TAllStuffReg s;
-        s.Configured = true;
-        s.FrontLeft = s.FrontTop = s.BackLeft = s.BackTop = k % 200;
-        s.PrinterName = QStringLiteral("Imprimanta %1").arg(k);
-        s.Scrie();
+        {
+            TAllStuffReg s;
+            s.Configured = true;
+            s.FrontLeft = s.FrontTop = s.BackLeft = s.BackTop = k % 200;
+            s.PrinterName = QStringLiteral("Imprimanta %1").arg(k);
+            s.Scrie();
+        }
+        // Once a first whole file exists: a kill before it would leave no settings to check.
+        if (k == 1) anuntaPornirea();
     }
 }
 
