@@ -1,5 +1,6 @@
 #include "app/USalvareBaza.h"
 
+#include "app/UVardolinMain.h"
 #include "data/SalvareBaza.h"
 #include "data/UDm.h"
 #include "platform/Dialoguri.h"
@@ -77,12 +78,12 @@ bool RestaureazaBazaDeDate(QWidget* parinte, TDM& dm) {
         r = SalvareBaza::Pregateste(dm, fisier, [&](const QString& l) { progres.Adauga(l); });
     }
     const QString intrebare =
-        QStringLiteral("Salvarea din %1 contine %2 elevi.\n\nBaza de date folosita acum (%3 elevi) va fi "
+        QStringLiteral("Salvarea din %1 contine %2.\n\nBaza de date folosita acum (%3) va fi "
                        "inlocuita cu ea. Baza de acum se pastreaza in acelasi dosar, cu \"inainte-de-"
                        "restaurare\" si data in nume.\n\nInlocuiti baza de date?")
             .arg(r.dataSalvarii.toString(QStringLiteral("dd.MM.yyyy HH:mm")))
-            .arg(r.elevi)
-            .arg(dm.NumarElevi());
+            .arg(NumarDeElevi(r.elevi))
+            .arg(NumarDeElevi(dm.NumarElevi()));
     if (!dialoguri().intrebare(parinte, intrebare)) {
         SalvareBaza::Abandoneaza(r);
         return false;

@@ -150,6 +150,7 @@ void TVardolineMain::RestaurareBaza1Click() {
         if (!DM() || !RestaureazaBazaDeDate(this, *DM())) return;
         ListaElevi->IncarcaLista();
         ListaElevi->Filtreaza();
+        ActualizeazaTitlul();
     });
 }
 

@@ -1,5 +1,6 @@
 #include "BazaTest.h"
 #include "app/USalvareBaza.h"
+#include "app/UVardolinMain.h"
 
 #include <QDir>
 #include <QtTest>
@@ -28,7 +29,7 @@ private slots:
         d.fisiere = {salvare + ".fbk"};
         d.raspunsuri = {false};
         QVERIFY(!RestaureazaBazaDeDate(nullptr, b.dm()));
-        QVERIFY2(d.texte("intrebare").back().contains("contine 1 elevi"),
+        QVERIFY2(d.texte("intrebare").back().contains("contine 1 elev."),
                  qPrintable(d.texte("intrebare").back()));
         QVERIFY(d.texte("intrebare").back().contains("(2 elevi)"));
         QCOMPARE(dosar.entryList(QDir::Files), fisiere);
@@ -40,6 +41,22 @@ private slots:
         QCOMPARE(b.valoare("SELECT COUNT(*) FROM ELEVI").toInt(), 1);
         QCOMPARE(dosar.entryList({"*-inainte-de-restaurare-*.FDB"}).size(), 1);
         QVERIFY(d.texte("mesaj").back().contains("-inainte-de-restaurare-"));
+    }
+
+    // After a restore from the menu the main window's title counts the restored students.
+    void titlulDupaRestaurare() {
+        BazaTest b;
+        auto& d = b.mediu().dialoguri();
+        b.executa("insert into ELEVI (ID_ELEVI) values (1)");
+        d.fisiere = {b.mediu().cale("salvare")};
+        SalveazaBazaDeDate(nullptr, b.dm());
+        b.executa("insert into ELEVI (ID_ELEVI) values (2)");
+        TVardolineMain w;
+        QVERIFY2(w.windowTitle().contains(" - 2 elevi - "), qPrintable(w.windowTitle()));
+        d.fisiere = {b.mediu().cale("salvare.fbk")};
+        d.raspunsuri = {true};
+        w.RestaurareBaza1Click();
+        QVERIFY2(w.windowTitle().contains(" - 1 elev - "), qPrintable(w.windowTitle()));
     }
 };
 
