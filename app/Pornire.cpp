@@ -6,6 +6,7 @@
 #include "data/UProfilVardolin.h"
 #include "printing/UParticularizare.h"
 #include "platform/DialoguriFerestre.h"
+#include "platform/TraducereQt.h"
 #include "platform/Firebird.h"
 #include "platform/Protejat.h"
 #include "platform/SemnaleOprire.h"
@@ -108,6 +109,8 @@ int ruleazaProgramul(int argc, char* argv[]) {
     FbConexiune::pregatesteMotorulIncorporat();
     AplicatieVardolin app(argc, argv);
     numesteProgramul();
+    TraducereQt traducere;
+    QCoreApplication::installTranslator(&traducere);
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     instaleazaDialoguri(DialoguriCuFerestre());
