@@ -45,7 +45,9 @@ void SalveazaBazaDeDate(QWidget* parinte, TDM& dm) {
     const QString nume = SalvareBaza::NumeImplicit(QDate::currentDate());
     QString fisier;
     if (SalvareBaza::FisiereleSuntPeAcestCalculator(baza)) {
-        const QString documente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        // A fresh account may have no Documents folder yet: the dialog would open elsewhere.
+        QString documente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!QDir().mkpath(documente)) documente = QDir::homePath();
         fisier = dialoguri().fisierDeSalvat(parinte, QStringLiteral("Salvare baza de date"), filtru,
                                             QDir(documente).filePath(nume));
         if (fisier.isEmpty()) return;
