@@ -2,8 +2,6 @@
 
 #include "entry/UButonFormular.h"
 #include "entry/UModelLinii.h"
-#include "printing/UMachetaVardolin.h"
-#include "printing/UParticularizare.h"
 #include "platform/Dialoguri.h"
 #include "platform/Imprimanta.h"
 #include "platform/Protejat.h"
@@ -11,6 +9,8 @@
 #include "printing/FormularDePrintat.h"
 #include "printing/InsertPaper.h"
 #include "printing/UEditorTextFormular.h"
+#include "printing/UMachetaVardolin.h"
+#include "printing/UParticularizare.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -147,22 +147,12 @@ void TPrintVardolin::Button1Click() {
 }
 
 QString TPrintVardolin::TitluLucrare(int latura) {
-    return latura == LaturaVerso ? QStringLiteral("Diploma de examen national - verso")
-                                 : QStringLiteral("Diploma de examen national - fata");
+    return ::TitluLucrare(latura);
 }
 
 void TPrintVardolin::TiparesteLatura(TFormularDePrintat& pagina, int latura, bool rotit, double stanga,
                                      double sus) {
-    PregatesteImprimanta(false);
-    Imprimanta& dispozitiv = imprimanta();
-    dispozitiv.incepeLucrare(TitluLucrare(latura));
-    try {
-        pagina.PrintPage(dispozitiv, rotit, stanga, sus);
-    } catch (...) {
-        dispozitiv.terminaLucrare();
-        throw;
-    }
-    dispozitiv.terminaLucrare();
+    ::TiparesteLatura(pagina.Descriere(), latura, rotit, stanga, sus);
 }
 
 void TPrintVardolin::tipareste() {
