@@ -271,7 +271,7 @@ private slots:
         TFormularTextArea* z = p.zona(cheie, "1");
         GardaTranzactie garda;
         try {
-            QCOMPARE(TipulCampului(z->Descriere()), tip);
+            QCOMPARE(TipuriCampuri::citeste().tipul(z->Descriere()), tip);
             QVERIFY(eroare.isEmpty());
         } catch (const Eroare& e) {
             QCOMPARE(e.text(), eroare);
