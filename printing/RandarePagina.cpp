@@ -84,16 +84,10 @@ void PrintArea(const AriePagina& arie, Imprimanta& dispozitiv, bool rotate, doub
     const PaginaFizica pagina = dispozitiv.paginaFizica();
     const DreptunghiTiparire r = ComputePrintRect(arie, zona, pagina, L, T, stil.nudgeX, stil.nudgeY);
 
-<<<<<<< HEAD
     // Font heights take the sheet as 210 mm high: 8.267716535433071 inches.
     const double dpiY = (NumarExtins::din(std::int64_t(pagina.inaltime)) /
                          NumarExtins::fractie(8267716535433071LL, 1000000000000000LL))
                             .laDouble();
-=======
-    // Font heights take the sheet as 210 mm high.
-    constexpr double inaltimeFoiiInch = 210.0 / 25.4;
-    const double dpiY = pagina.inaltime / inaltimeFoiiInch;
->>>>>>> wip/fill
     QSize masura;
     PotrivesteInaltimea(InaltimeDePornire(stil.font->inaltimeMm, dpiY, arie.inaltime), r.w(), [&](int h) {
         dispozitiv.creeazaFont(stil.cerere(h, rotate ? 1800 : 0));
