@@ -43,14 +43,15 @@ QString textCheie(const QString& f, const QString& p, const QString& c) {
     return f + u'.' + p + u'.' + c;
 }
 
-// Every stored CNP with its student; with several students of one code, the lowest id.
+// Every stored CNP with its student; with several students of one code, the lowest id. Sorted
+// on an expression: ordered by the column, the engine walks its index through every value row.
 QHash<QString, int> CnpuriStocate(const CheieCamp& cnp) {
     GardaTranzactie garda(GardaTranzactie::Imbricata);
     Inchide inchide{Q1()};
     Q1().seteazaSql(
         QStringLiteral("SELECT ID_ELEVI, VALOARE_TEXT FROM \"DATE\" WHERE (COD_FORMULAR=:FORMULAR) AND "
                        "(COD_PAGINA=:PAGINA) AND (COD_CAMP=:CAMP) AND ID_ELEVI IS NOT NULL "
-                       "ORDER BY ID_ELEVI"));
+                       "ORDER BY ID_ELEVI + 0"));
     Q1().param(QStringLiteral("FORMULAR"), cnp.formular);
     Q1().param(QStringLiteral("PAGINA"), cnp.pagina);
     Q1().param(QStringLiteral("CAMP"), cnp.camp);
