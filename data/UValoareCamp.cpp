@@ -175,8 +175,10 @@ std::optional<int> RandulLegat(const QString& tabel, int idElev) {
     VerificaNumeTabel(tabel);
     GardaTranzactie garda(GardaTranzactie::Imbricata);
     FbInterogare& q = Q4();
+    // Sorting on an expression keeps the engine on the student's index: ordered by the link
+    // column itself, it walks that column's index through every student's links.
     q.seteazaSql(QStringLiteral("select first 1 IDF_%1 as RAND from \"DATE\" where ID_ELEVI = :ID_ELEVI and "
-                                "IDF_%1 is not null order by IDF_%1")
+                                "IDF_%1 is not null order by IDF_%1 + 0")
                      .arg(tabel));
     q.param(QStringLiteral("ID_ELEVI"), idElev);
     q.deschide();

@@ -1,10 +1,10 @@
 #include "import/PreluareExcel.h"
 
-#include "entry/Cnp.h"
 #include "data/UDm.h"
 #include "data/UProfilDiploma.h"
 #include "data/UTabele.h"
 #include "data/UValoareCamp.h"
+#include "entry/Cnp.h"
 #include "import/CitireFoaie.h"
 #include "platform/Eroare.h"
 
@@ -43,14 +43,15 @@ QString textCheie(const QString& f, const QString& p, const QString& c) {
     return f + u'.' + p + u'.' + c;
 }
 
-// Every stored CNP with its student; with several students of one code, the lowest id.
+// Every stored CNP with its student; with several students of one code, the lowest id. Sorted
+// on an expression: ordered by the column, the engine walks its index through every value row.
 QHash<QString, int> CnpuriStocate(const CheieCamp& cnp) {
     GardaTranzactie garda(GardaTranzactie::Imbricata);
     Inchide inchide{Q1()};
     Q1().seteazaSql(
         QStringLiteral("SELECT ID_ELEVI, VALOARE_TEXT FROM \"DATE\" WHERE (COD_FORMULAR=:FORMULAR) AND "
                        "(COD_PAGINA=:PAGINA) AND (COD_CAMP=:CAMP) AND ID_ELEVI IS NOT NULL "
-                       "ORDER BY ID_ELEVI"));
+                       "ORDER BY ID_ELEVI + 0"));
     Q1().param(QStringLiteral("FORMULAR"), cnp.formular);
     Q1().param(QStringLiteral("PAGINA"), cnp.pagina);
     Q1().param(QStringLiteral("CAMP"), cnp.camp);
@@ -62,7 +63,6 @@ QHash<QString, int> CnpuriStocate(const CheieCamp& cnp) {
     }
     return cnpuri;
 }
-
 
 // A new student with one empty value row per profile line of the students' table and the
 // school links every student saved from its window gets.
@@ -179,6 +179,15 @@ std::vector<TCampPreluat> CampuriDePreluat() {
     return campuri;
 }
 
+namespace {
+// 1 and 2 for those born in 1900-1999; 3/4, 5/6 and 7/8 for 1800-1899, 2000-2099 and residents:
+// boys odd, girls even. Today's graduates begin with 5 or 6.
+bool EsteBaiat(const QString& cnp) {
+    static const QString Baieti = QStringLiteral("1357");
+    return !cnp.isEmpty() && Baieti.contains(cnp.front());
+}
+} // namespace
+
 QString PrimaParte(const QString& text) {
     const QString t = text.trimmed();
     const qsizetype blanc = t.indexOf(u' ');
@@ -207,7 +216,7 @@ std::optional<QString> ValoareaCampului(const TCampPreluat& camp, const TListaCo
     case mgConstanta:
         return camp.Constanta;
     case mgDinCnp:
-        return cnp.startsWith(u'1') ? camp.TextBaieti : camp.TextFete;
+        return EsteBaiat(cnp) ? camp.TextBaieti : camp.TextFete;
     default:
         return QString();
     }

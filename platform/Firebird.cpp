@@ -135,6 +135,21 @@ QString nume(const QString& n) {
     return n.toUpper();
 }
 
+void elibereazaHandle(IStatement*& instructiune, IMessageMetadata*& intrare, IMessageMetadata*& iesire) {
+    if (intrare) intrare->release();
+    if (iesire) iesire->release();
+    intrare = iesire = nullptr;
+    if (instructiune) {
+        Stare st;
+        try {
+            instructiune->free(&st);
+        } catch (const FbException&) {
+            instructiune->release();
+        }
+        instructiune = nullptr;
+    }
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -322,7 +337,25 @@ FbInterogare::~FbInterogare() {
 
 void FbInterogare::seteazaSql(const QString& sql) {
     if (sql == sql_) return;
-    elibereaza();
+    inchide();
+    if (instructiune_) {
+        if (pastrate_.size() == NrPastrate) {
+            Pastrata& veche = pastrate_.front();
+            elibereazaHandle(veche.instructiune, veche.intrare, veche.iesire);
+            pastrate_.erase(pastrate_.begin());
+        }
+        pastrate_.push_back(scoateInstructiunea());
+    }
+    const auto gasita =
+        std::find_if(pastrate_.begin(), pastrate_.end(), [&](const Pastrata& p) { return p.sql == sql; });
+    if (gasita != pastrate_.end()) {
+        puneInstructiunea(std::move(*gasita));
+        pastrate_.erase(gasita);
+        for (auto& p : parametri_)
+            p = {p.nume, {}, false};
+        return;
+    }
+    elibereazaInstructiunea();
     sql_ = sql;
     sqlMotor_.clear();
     pozitii_.clear();
@@ -333,6 +366,35 @@ void FbInterogare::seteazaSql(const QString& sql) {
                                         [&](const Parametru& p) { return p.nume == n; });
         if (!exista) parametri_.push_back({n, {}, false});
     }
+}
+
+FbInterogare::Pastrata FbInterogare::scoateInstructiunea() {
+    Pastrata p{std::exchange(sql_, {}),
+               std::exchange(sqlMotor_, {}),
+               std::exchange(pozitii_, {}),
+               std::exchange(parametri_, {}),
+               std::exchange(instructiune_, nullptr),
+               std::exchange(intrare_, nullptr),
+               std::exchange(iesire_, nullptr),
+               std::exchange(tipInstructiune_, 0u),
+               std::exchange(bufferIntrare_, {}),
+               std::exchange(bufferIesire_, {}),
+               std::exchange(campuri_, {})};
+    return p;
+}
+
+void FbInterogare::puneInstructiunea(Pastrata&& p) {
+    sql_ = std::move(p.sql);
+    sqlMotor_ = std::move(p.sqlMotor);
+    pozitii_ = std::move(p.pozitii);
+    parametri_ = std::move(p.parametri);
+    instructiune_ = std::exchange(p.instructiune, nullptr);
+    intrare_ = std::exchange(p.intrare, nullptr);
+    iesire_ = std::exchange(p.iesire, nullptr);
+    tipInstructiune_ = p.tipInstructiune;
+    bufferIntrare_ = std::move(p.bufferIntrare);
+    bufferIesire_ = std::move(p.bufferIesire);
+    campuri_ = std::move(p.campuri);
 }
 
 void FbInterogare::param(const QString& numeParametru, const QVariant& valoare) {
@@ -369,7 +431,7 @@ void FbInterogare::pregateste() {
             if (!campuri_.contains(alias)) campuri_.insert(alias, int(i));
         }
     } catch (const FbException& e) {
-        elibereaza();
+        elibereazaInstructiunea();
         ridica(e, sql_);
     }
 }
@@ -503,18 +565,15 @@ void FbInterogare::executa() {
 
 void FbInterogare::elibereaza() {
     inchide();
-    if (intrare_) intrare_->release();
-    if (iesire_) iesire_->release();
-    intrare_ = iesire_ = nullptr;
-    if (instructiune_) {
-        Stare st;
-        try {
-            instructiune_->free(&st);
-        } catch (const FbException&) {
-            instructiune_->release();
-        }
-        instructiune_ = nullptr;
-    }
+    // Kept statements go too: elibereaza runs when the tables change or the connection closes.
+    for (auto& p : pastrate_)
+        elibereazaHandle(p.instructiune, p.intrare, p.iesire);
+    pastrate_.clear();
+    elibereazaInstructiunea();
+}
+
+void FbInterogare::elibereazaInstructiunea() {
+    elibereazaHandle(instructiune_, intrare_, iesire_);
     campuri_.clear();
 }
 

@@ -84,7 +84,8 @@ private:
 
 // An SQL query with named parameters (":NUME"; names may hold "$" and may repeat). A parameter
 // set but absent from the text, or present but never set, is an error. The statement stays
-// prepared while the text stays the same.
+// prepared while the text stays the same, and the last few texts run on the query keep theirs:
+// an operation that takes turns with several statements on one query prepares each once.
 class FbInterogare {
 public:
     FbInterogare(FbConexiune& conexiune, FbTranzactie& tranzactie);
@@ -115,7 +116,7 @@ public:
     qint64 intreg(const QString& nume) const;
     bool esteNull(const QString& nume) const;
 
-    // Frees the prepared statement (closing the cursor); the text stays.
+    // Frees the prepared statements (closing the cursor); the text stays.
     void elibereaza();
 
 private:
@@ -124,6 +125,24 @@ private:
         QVariant valoare;
         bool setat = false;
     };
+    // A text with its prepared statement, kept while the query runs other texts.
+    struct Pastrata {
+        QString sql;
+        QByteArray sqlMotor;
+        std::vector<QString> pozitii;
+        std::vector<Parametru> parametri;
+        Firebird::IStatement* instructiune = nullptr;
+        Firebird::IMessageMetadata* intrare = nullptr;
+        Firebird::IMessageMetadata* iesire = nullptr;
+        unsigned tipInstructiune = 0;
+        std::vector<unsigned char> bufferIntrare;
+        std::vector<unsigned char> bufferIesire;
+        QHash<QString, int> campuri;
+    };
+    static constexpr size_t NrPastrate = 8;
+    Pastrata scoateInstructiunea();
+    void puneInstructiunea(Pastrata&& p);
+    void elibereazaInstructiunea();
     void pregateste();
     void scrieParametrii();
     void verificaTranzactia() const;
@@ -145,6 +164,7 @@ private:
     QHash<QString, int> campuri_;
     Firebird::IResultSet* cursor_ = nullptr;
     bool eof_ = true;
+    std::vector<Pastrata> pastrate_; // the oldest first
 };
 
 // Closes a shared query on the way out of a scope, also when an error leaves it.

@@ -104,8 +104,8 @@ private slots:
         QTest::newRow("constanta ca atare") << int(mgConstanta) << "x" << Baiat << " const ";
         QTest::newRow("CNP 1") << int(mgDinCnp) << "" << Baiat << "baiat";
         QTest::newRow("CNP 2") << int(mgDinCnp) << "" << Fata << "fata";
-        QTest::newRow("CNP 5") << int(mgDinCnp) << ""
-                               << "5" + Baiat.mid(1) << "fata";
+        QTest::newRow("CNP 5, baiat nascut dupa 2000") << int(mgDinCnp) << ""
+                                                       << "5" + Baiat.mid(1) << "baiat";
         QTest::newRow("CNP 6") << int(mgDinCnp) << ""
                                << "6" + Baiat.mid(1) << "fata";
     }

@@ -99,10 +99,40 @@ private slots:
         trz->rollback();
     }
 
+    // One query taking turns with several texts, fewer and more than it keeps prepared: each
+    // runs right, and a text taken up again needs its parameters again.
+    void texteCuRandul_data() {
+        QTest::addColumn<int>("texte");
+        QTest::newRow("toate pastrate") << 3;
+        QTest::newRow("mai multe decat pastreaza") << 12;
+    }
+    void texteCuRandul() {
+        QFETCH(int, texte);
+        FbInterogare q(*db, *trz);
+        trz->start();
+        for (int runda = 0; runda < 3; ++runda) {
+            for (int i = 0; i < texte; ++i) {
+                q.seteazaSql(QString("insert into T (ID, NUME) values (:ID, '%1')").arg(i));
+                if (runda > 0) QVERIFY_THROWS_EXCEPTION(Eroare, q.executa());
+                q.param("ID", runda);
+                q.executa();
+            }
+        }
+        q.seteazaSql("select count(*) as N, count(distinct NUME) as D, sum(ID) as S from T");
+        q.deschide();
+        QCOMPARE(q.intreg("N"), 3 * texte);
+        QCOMPARE(q.intreg("D"), texte);
+        QCOMPARE(q.intreg("S"), 3 * texte);
+        trz->rollback();
+    }
+
     void ddlDupaInterogariPregatitePeAceeasiTabela() {
         FbInterogare q1(*db, *trz), q2(*db, *trz);
         trz->start();
         q1.seteazaSql("select * from T");
+        q1.deschide();
+        q1.inchide();
+        q1.seteazaSql("select ID from T"); // the first text stays prepared, kept aside
         q1.deschide();
         q1.inchide();
         q2.seteazaSql("alter table T add EXTRA INTEGER");
