@@ -48,6 +48,7 @@ void TButonFormular::CompleteazaFormular() {
             GardaTranzactie garda;
             UmpleFereastra(formular, *idElev);
         }
+        if (auto* lot = dynamic_cast<FereastraCuLot*>(&formular)) lot->SeteazaElevii(VT->EleviSelectati());
         arataFereastra();
     });
 }

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QPrintEngine>
@@ -178,10 +179,36 @@ void ImprimantaSistem::incepeLucrare(const QString& titlu) {
     painter_.setPen(Qt::black);
     painter_.setBrush(Qt::NoBrush);
     if (!fisier.isEmpty()) ultimulPdf_ = fisier;
+    pdfInLucru_ = fisier;
 }
 
 void ImprimantaSistem::terminaLucrare() {
     if (painter_.isActive()) painter_.end();
+    pdfInLucru_.clear();
+}
+
+void ImprimantaSistem::paginaNoua() {
+    if (!painter_.isActive()) return;
+    if (!printer_->newPage())
+        throw Eroare::format("Imprimanta \"%s\" nu a putut incepe o pagina noua.", {nume_.at(index_)});
+    // A new page starts with a fresh painter state on some engines.
+    const PaginaFizica pagina = paginaFizica();
+    painter_.resetTransform();
+    painter_.translate(pagina.offsetX, pagina.offsetY);
+    painter_.setPen(Qt::black);
+    painter_.setBrush(Qt::NoBrush);
+    painter_.setFont(font_);
+}
+
+void ImprimantaSistem::anuleazaLucrare() {
+    if (!painter_.isActive()) return;
+    printer_->abort();
+    if (painter_.isActive()) painter_.end();
+    if (!pdfInLucru_.isEmpty()) {
+        QFile::remove(pdfInLucru_);
+        if (ultimulPdf_ == pdfInLucru_) ultimulPdf_.clear();
+    }
+    pdfInLucru_.clear();
 }
 
 bool ImprimantaSistem::inLucru() const {

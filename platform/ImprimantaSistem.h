@@ -29,6 +29,8 @@ public:
 
     void incepeLucrare(const QString& titlu) override;
     void terminaLucrare() override;
+    void paginaNoua() override;
+    void anuleazaLucrare() override;
     bool inLucru() const override;
 
     ZonaTiparibila zonaTiparibila() const override;
@@ -60,4 +62,5 @@ private:
     QFont font_;
     int inclinare_ = 0;
     QString ultimulPdf_;
+    QString pdfInLucru_; // the file the open job writes, when on the PDF printer
 };

@@ -10,9 +10,13 @@
 #include "printing/ComponenteMacheta.h"
 #include "printing/FormularDePrintat.h"
 #include "printing/InsertPaper.h"
+#include "printing/LotDinBaza.h"
 #include "printing/UEditorTextFormular.h"
+#include "printing/UEleviOmisi.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -74,6 +78,7 @@ TPrintVardolin::TPrintVardolin(QWidget* owner) : TTemplate(owner) {
     // Adjustments saved in an earlier run must show from the first paint, not the first click.
     Particularizari();
     ConecteazaParticularizarile(this);
+    UmpleLot = UmpleLotulDinBaza;
     FormCreate();
     setWindowState(Qt::WindowMaximized);
 }
@@ -90,6 +95,11 @@ QWidget* TPrintVardolin::creeazaBaraDeSus() {
         b->setGeometry(stanga, 2, 96, 24);
         stanga += 99;
     }
+    ButonToti = new QPushButton(bara);
+    ButonToti->setObjectName(QStringLiteral("ButonToti"));
+    ButonToti->setGeometry(stanga + 12, 2, 200, 24);
+    ButonToti->hide();
+    connect(ButonToti, &QPushButton::clicked, this, &TPrintVardolin::ButonTotiClick);
     connect(Button1, &QPushButton::clicked, this, &TPrintVardolin::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TPrintVardolin::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TPrintVardolin::Button3Click);
@@ -165,18 +175,20 @@ void TPrintVardolin::TiparesteLatura(TFormularDePrintat& pagina, int latura, boo
     dispozitiv.terminaLucrare();
 }
 
-void TPrintVardolin::tipareste() {
-    {
-        const TAllStuffReg verificare;
-        if (!verificare.AllNecitit.isEmpty())
-            throw Eroare(
-                QStringLiteral("Setarile imprimantei nu pot fi citite. Configurati din nou imprimanta "
-                               "din meniul \"Configurare imprimanta\"."));
-        if (!verificare.Configured) {
-            dialoguri().mesaj(this, QStringLiteral("Configureaza imprimanta"));
-            return;
-        }
+bool TPrintVardolin::imprimantaPregatita() {
+    const TAllStuffReg verificare;
+    if (!verificare.AllNecitit.isEmpty())
+        throw Eroare(QStringLiteral("Setarile imprimantei nu pot fi citite. Configurati din nou imprimanta "
+                                    "din meniul \"Configurare imprimanta\"."));
+    if (!verificare.Configured) {
+        dialoguri().mesaj(this, QStringLiteral("Configureaza imprimanta"));
+        return false;
     }
+    return true;
+}
+
+void TPrintVardolin::tipareste() {
+    if (!imprimantaPregatita()) return;
     // Written back whichever way printing ends.
     TAllStuffReg setari;
     const int latura = LaturaActiva();
@@ -187,6 +199,75 @@ void TPrintVardolin::tipareste() {
     selecteazaImprimantaAleasa(setari);
     TiparesteLatura(*PaginaActiva(), latura, raspuns.oglindesc, raspuns.stanga, raspuns.sus);
     setari.Scrie();
+}
+
+void TPrintVardolin::SeteazaElevii(std::vector<TLinieDescrisa> elevi) {
+    elevi_ = std::move(elevi);
+    ButonToti->setText(QStringLiteral("Tipareste pentru toti (%1)").arg(elevi_.size()));
+    ButonToti->setVisible(elevi_.size() > 1);
+}
+
+void TPrintVardolin::ButonTotiClick() {
+    protejat(this, [&] { tiparestePentruToti(); });
+}
+
+RezultatLot TPrintVardolin::tiparesteCuProgres(const std::vector<const PaginaFormular*>& pagini,
+                                               const OptiuniLot& optiuni) {
+    const int n = int(pagini.size());
+    QProgressDialog progres(QString(), QStringLiteral("Opresc"), 0, n, this);
+    progres.setObjectName(QStringLiteral("Progres"));
+    progres.setWindowTitle(optiuni.titlu);
+    progres.setWindowModality(Qt::WindowModal);
+    progres.setMinimumDuration(0);
+    progres.setAutoClose(false);
+    progres.setAutoReset(false);
+    const RezultatLot rezultat = TiparesteLotul(pagini, imprimanta(), optiuni, [&](int i, int total) {
+        progres.setLabelText(QStringLiteral("Tiparesc certificatul %1 din %2").arg(i).arg(total));
+        progres.setValue(i - 1);
+        QCoreApplication::processEvents();
+        return !progres.wasCanceled();
+    });
+    progres.setValue(n);
+    return rezultat;
+}
+
+// Every student is filled before anything prints, and the ones that cannot be printed are
+// shown first; then one paper dialog and one job for the side on screen.
+void TPrintVardolin::tiparestePentruToti() {
+    if (elevi_.empty() || !imprimantaPregatita()) return;
+    const int latura = LaturaActiva();
+    std::vector<int> iduri;
+    for (const TLinieDescrisa& e : elevi_)
+        iduri.push_back(e.Id);
+    const PaginiLot lot = UmpleLot(PaginaActiva()->Descriere(), iduri);
+    if (!lot.omisi.empty() && !TiparesteCeilalti(this, lot.omisi, elevi_, int(lot.pagini.size()))) return;
+
+    TAllStuffReg setari;
+    const OrdineLot ordine =
+        latura == LaturaVerso ? OrdineaVersourilor(setari.FeedMode, setari.OppositeSide) : OrdineLot::CaLista;
+    const QString descriere = QStringLiteral("%1 certificate, %2 %3")
+                                  .arg(lot.pagini.size())
+                                  .arg(latura == LaturaVerso ? QStringLiteral("versourile")
+                                                             : QStringLiteral("fetele"),
+                                       TextOrdine(ordine));
+    const TInsertPaperForm::Raspuns raspuns =
+        IntrebaIntroducere(latura, setari.MargineStanga(latura), setari.MargineSus(latura), descriere);
+    if (raspuns.rezultat != QDialog::Accepted) return;
+    setari.SeteazaMargini(latura, raspuns.stanga, raspuns.sus);
+    selecteazaImprimantaAleasa(setari);
+    PregatesteImprimanta(false);
+
+    std::vector<const PaginaFormular*> pagini;
+    for (const size_t i : PozitiiInOrdine(lot.pagini.size(), ordine))
+        pagini.push_back(&lot.pagini[i]);
+    const RezultatLot rezultat =
+        tiparesteCuProgres(pagini, {TitluLucrare(latura), raspuns.oglindesc, raspuns.stanga, raspuns.sus});
+    setari.Scrie();
+    if (rezultat.oprit)
+        dialoguri().mesaj(this, QStringLiteral("Tiparirea a fost oprita dupa %1 din %2 certificate; lucrarea "
+                                               "a fost anulata.")
+                                    .arg(rezultat.tiparite)
+                                    .arg(pagini.size()));
 }
 
 THandlerVardolin::THandlerVardolin() : THandlerFormularDePrintat(QStringLiteral("Vardolin")) {}

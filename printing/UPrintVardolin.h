@@ -1,8 +1,11 @@
 #pragma once
 
 #include "data/UProfilDiploma.h"
+#include "entry/UButonFormular.h"
 #include "printing/TemplateForm.h"
+#include "printing/TiparireInBloc.h"
 
+#include <functional>
 #include <vector>
 
 class QPushButton;
@@ -13,7 +16,8 @@ class TFormularDePrintat;
 
 // "Vizualizare inaintea imprimarii": the certificate's two sides over their blank forms, the
 // zoom of the side on screen, and printing that side onto a pre-printed sheet.
-class TPrintVardolin : public TTemplate {
+// With several students selected it also prints the side on screen for all of them in one job.
+class TPrintVardolin : public TTemplate, public FereastraCuLot {
     Q_OBJECT
 public:
     explicit TPrintVardolin(QWidget* owner = nullptr);
@@ -21,6 +25,7 @@ public:
     static constexpr const char* numeComponenta = "PrintVardolin";
 
     QPushButton* Button1; // Tipareste
+    QPushButton* ButonToti; // Tipareste pentru toti (N), shown with several students selected
     QPushButton* Button2; // Mareste
     QPushButton* Button3; // Micsoreaza
     QTabWidget* PageControl1;
@@ -41,10 +46,17 @@ public:
                                 double sus);
     static QString TitluLucrare(int latura);
 
+    // The students of the batch, in list order; the first is the one shown.
+    void SeteazaElevii(std::vector<TLinieDescrisa> elevi) override;
+    const std::vector<TLinieDescrisa>& Elevii() const { return elevi_; }
+    // Fills the side's page for every student of the batch (the database's values by default).
+    std::function<PaginiLot(const PaginaFormular& sablon, const std::vector<int>& elevi)> UmpleLot;
+
 public slots:
     void Button1Click();
     void Button2Click();
     void Button3Click();
+    void ButonTotiClick();
 
 private:
     QWidget* creeazaBaraDeSus();
@@ -52,6 +64,12 @@ private:
     QScrollArea* creeazaSuprafata(TFormularDePrintat* pagina, const QString& nume);
     void inmultesteZoom(long double factor);
     void tipareste();
+    void tiparestePentruToti();
+    // The settings are readable and the printer prepared; otherwise the user is told.
+    bool imprimantaPregatita();
+    RezultatLot tiparesteCuProgres(const std::vector<const PaginaFormular*>& pagini, const OptiuniLot& optiuni);
+
+    std::vector<TLinieDescrisa> elevi_;
 };
 
 // The certificate's entry in the printable-form registry.

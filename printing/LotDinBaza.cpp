@@ -1,0 +1,82 @@
+#include "printing/LotDinBaza.h"
+
+#include "data/UDm.h"
+#include "data/UProfilDiploma.h"
+#include "platform/Eroare.h"
+#include "printing/UMachetaVardolin.h"
+#include "printing/UParticularizare.h"
+
+#if __has_include("data/ValoriInBloc.h")
+#include "data/ValoriInBloc.h"
+#include "entry/UCompleteazaFormular.h"
+#define VARDOLIN_VALORI_IN_BLOC 1
+#endif
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+std::vector<CheieCamp> cheileCampurilor(const PaginaFormular& pagina) {
+    std::vector<CheieCamp> chei;
+    std::set<QString> vazute;
+    for (const AriePagina& arie : pagina.arii) {
+        const CheieCamp cheie = DesparteCheie(arie.Denumire1);
+        if (cheie.formular.isEmpty() && cheie.pagina.isEmpty() && cheie.camp.isEmpty()) continue;
+        if (vazute.insert(cheie.formular + u'.' + cheie.pagina + u'.' + cheie.camp).second)
+            chei.push_back(cheie);
+    }
+    return chei;
+}
+
+std::set<int> eleviExistenti() {
+    std::set<int> iduri;
+    Q1().seteazaSql(QStringLiteral("select ID_ELEVI from ELEVI"));
+    Q1().deschide();
+    for (; !Q1().eof(); Q1().urmator())
+        iduri.insert(int(Q1().intreg(QStringLiteral("ID_ELEVI"))));
+    Q1().inchide();
+    return iduri;
+}
+
+} // namespace
+
+PaginaFormular SablonLatura(const QString& codPagina) {
+    const MachetaVardolin macheta = MachetaVardolin::citeste();
+    const PaginaMacheta* parte = macheta.pagina(codPagina);
+    if (!parte) throw Eroare::format("Macheta nu are pagina %s.", {codPagina});
+    PaginaFormular pagina = macheta.descriere(*parte);
+    macheta.aplicaParticularizarile(pagina, Particularizari());
+    return pagina;
+}
+
+PaginiLot UmpleLotulDinBaza(const PaginaFormular& sablon, const std::vector<int>& elevi) {
+    // Only read: rolled back on the way out.
+    GardaTranzactie garda;
+    const std::set<int> existenti = eleviExistenti();
+    std::vector<int> gasiti;
+    std::vector<ElevOmis> lipsa;
+    for (const int id : elevi) {
+        if (existenti.count(id))
+            gasiti.push_back(id);
+        else
+            lipsa.push_back({id, QStringLiteral("Elevul %1 nu exista in baza de date.").arg(id)});
+    }
+#ifdef VARDOLIN_VALORI_IN_BLOC
+    const ValoriInBloc valori = ValoriInBloc::citeste(gasiti, cheileCampurilor(sablon));
+    PaginiLot lot = UmpleLotul(sablon, gasiti, [&](PaginaFormular& pagina, int id) {
+        UmplePagina(pagina, [&](const CheieCamp& cheie) { return valori.valoare(id, cheie); });
+    });
+#else
+    (void)cheileCampurilor;
+    PaginiLot lot = UmpleLotul(sablon, gasiti, [](PaginaFormular&, int) {
+        throw Eroare(QStringLiteral("Completarea fara ferestre lipseste."));
+    });
+#endif
+    // Listed in the batch's order.
+    lot.omisi.insert(lot.omisi.end(), lipsa.begin(), lipsa.end());
+    const auto pozitie = [&](const ElevOmis& o) { return std::find(elevi.begin(), elevi.end(), o.idElev); };
+    std::stable_sort(lot.omisi.begin(), lot.omisi.end(),
+                     [&](const ElevOmis& a, const ElevOmis& b) { return pozitie(a) < pozitie(b); });
+    return lot;
+}
