@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         argumente << QString::fromLocal8Bit(argv[i]);
     // A side printed to PDF needs no window, so no widget may be made for it: the plain GUI
-    // application refuses any. The picture and a student's side still go through the preview.
+    // application refuses any. The picture and a student's side still go through the preview;
+    // a batch (--students) does not.
     const bool cuFerestre = argumente.value(0) != u"pdf" || argumente.contains(u"--student"_s);
     const std::unique_ptr<QGuiApplication> app = cuFerestre ? std::make_unique<QApplication>(argc, argv)
                                                             : std::make_unique<QGuiApplication>(argc, argv);
@@ -26,8 +27,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     try {
-        UneltaFormular(OptiuniUnealta::citeste(argumente)).ruleaza();
-        return 0;
+        return UneltaFormular(OptiuniUnealta::citeste(argumente)).ruleaza();
     } catch (const Eroare& e) {
         std::fprintf(stderr, "vardolin-formtool: %s\n%s", qPrintable(e.text()), utilizareUnealta);
         return 1;
