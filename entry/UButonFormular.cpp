@@ -4,7 +4,7 @@
 #include "data/UProfilDiploma.h"
 #include "entry/UListaElevi.h"
 #include "entry/UModelLinii.h"
-#include "entry/UCompleteazaFormular.h"
+#include "entry/UCompleteazaFereastra.h"
 #include "platform/Dialoguri.h"
 #include "platform/Protejat.h"
 #include "printing/FormularDePrintat.h"

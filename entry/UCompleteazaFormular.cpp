@@ -1,31 +1,24 @@
 #include "entry/UCompleteazaFormular.h"
 
 #include "data/UDm.h"
-#include "data/UProfilDiploma.h"
 #include "data/UValoareCamp.h"
-#include "entry/UEditorCampNota.h"
-#include "entry/UEditorGeneric.h"
-#include "entry/UScrieNota.h"
+#include "entry/Nota.h"
 #include "platform/Eroare.h"
-#include "printing/FormularDePrintat.h"
-#include "printing/QFormularTextArea.h"
 
 #include <optional>
 
 namespace {
 
-QString numeClasa(const TFormularTextArea& zona) {
-    return QString::fromLatin1(zona.metaObject()->className());
-}
+// Messages name an area as its widget class did.
+const QString clasaArie = QStringLiteral("TFormularTextArea");
 
 // A key's whole number; none for an empty key. -1234 stands for "not a number" in the layouts'
 // tradition, so it is refused as well.
-std::optional<int> numarDinCheie(const QString& text, const char* tipar, const TFormularTextArea& zona) {
+std::optional<int> numarDinCheie(const QString& text, const char* tipar, const AriePagina& arie) {
     if (text.isEmpty()) return std::nullopt;
     bool ok = false;
     const int n = text.toInt(&ok);
-    if (!ok || n == -1234)
-        throw Eroare::format(QString::fromUtf8(tipar), {zona.objectName(), numeClasa(zona), text});
+    if (!ok || n == -1234) throw Eroare::format(QString::fromUtf8(tipar), {arie.nume, clasaArie, text});
     return n;
 }
 
@@ -37,14 +30,14 @@ QString parte(const QString& valoare, int start, int lungime) {
     return valoare.mid(start - 1, lungime);
 }
 
-TFelNota felulNotei(const TFormularTextArea& zona) {
-    const auto fel = FelNotaDupaNume(zona.Denumire3().trimmed().toUpper());
+TFelNota felulNotei(const AriePagina& arie) {
+    const auto fel = FelNotaDupaNume(arie.Denumire3.trimmed().toUpper());
     if (!fel)
         throw Eroare::format(
             QStringLiteral(
                 "%s.%s specifica un camp \"NOTA\" cu Denumire3 = \"%s\"; Denumire3 ar trebui sa fie "
                 "NOTA_DIPLOMA, NOTA_COTOR, MEDIE_DIPLOMA sau MEDIE_COTOR!"),
-            {zona.objectName(), numeClasa(zona), zona.Denumire3()});
+            {arie.nume, clasaArie, arie.Denumire3});
     return *fel;
 }
 
@@ -54,27 +47,95 @@ std::optional<Currency> valoareNota(const QString& valoare) {
     return Currency::dinZeciMii(CitesteNota(valoare).zeciMii * 100);
 }
 
-void scrieNota(TFormularTextArea& zona, const QString& valoare) {
-    const TFelNota fel = felulNotei(zona);
-    const PerecheNota pereche = PerecheaNotei(zona);
-    ScrieNota(pereche.sus, pereche.jos, valoareNota(valoare), fel);
+bool cheieGoala(const CheieCamp& cheie) {
+    return cheie.formular.isEmpty() && cheie.pagina.isEmpty() && cheie.camp.isEmpty();
 }
+
+// The database compares codes without their trailing blanks.
+QString fara(const QString& text) {
+    qsizetype n = text.size();
+    while (n > 0 && text.at(n - 1) == u' ')
+        --n;
+    return text.left(n);
+}
+
+QString cheiaTipului(const QString& formular, const QString& pagina, const QString& camp) {
+    return fara(formular) + u'\x1f' + fara(pagina) + u'\x1f' + fara(camp);
+}
+
+[[noreturn]] void campInexistent(const AriePagina& arie, const CheieCamp& cheie) {
+    throw Eroare::format(QStringLiteral("%s.%s face referire la campul inexistent %s.%s.%s"),
+                         {arie.nume, clasaArie, cheie.formular, cheie.pagina, cheie.camp});
+}
+
+// What a filling reads once: the field types, and the grade settings when a grade needs them.
+struct Umplere {
+    const SursaValori& valori;
+    const TipuriCampuri& tipuri;
+    const SetariNote* setariDate = nullptr;
+    std::optional<SetariNote> setariCitite;
+
+    const SetariNote& setari() {
+        if (setariDate) return *setariDate;
+        if (!setariCitite) setariCitite = SetariNote::citeste();
+        return *setariCitite;
+    }
+
+    void umple(PaginaFormular& pagina) {
+        // Every area first shows its number, then the filling writes over each in turn.
+        pagina.NumeroteazaAriile();
+        for (AriePagina& arie : pagina.arii)
+            umpleArie(pagina, arie);
+    }
+
+    void umpleArie(PaginaFormular& pagina, AriePagina& arie) {
+        arie.text.clear();
+        const QString valoare = valori(DesparteCheie(arie.Denumire1));
+        if (tipuri.tipul(arie) != u"NOTA") {
+            arie.text = ParteDinValoare(valoare, arie);
+            return;
+        }
+        const TFelNota fel = felulNotei(arie);
+        const PerecheNota pereche = PerecheaNotei(pagina, arie);
+        ScrieNota(pereche.sus, pereche.jos, valoareNota(valoare), fel, setari());
+    }
+};
 
 } // namespace
 
-QString ParteDinValoare(const QString& valoare, const TFormularTextArea& zona) {
-    const auto start =
-        numarDinCheie(zona.Denumire2(), "%s.%s are denumire2=\"%s\" (adica nu un numar)", zona);
+TipuriCampuri TipuriCampuri::citeste() {
+    TipuriCampuri t;
+    FbInterogare& q = Q1();
+    InchideLaIesire inchide(q);
+    q.seteazaSql(
+        QStringLiteral("SELECT COD_FORMULAR, COD_PAGINA, COD_CAMP, TIP_DE_DATE FROM PROFIL_DIPLOMA"));
+    for (q.deschide(); !q.eof(); q.urmator())
+        t.tipuri_.insert(cheiaTipului(q.text(QStringLiteral("COD_FORMULAR")),
+                                      q.text(QStringLiteral("COD_PAGINA")),
+                                      q.text(QStringLiteral("COD_CAMP"))),
+                         q.text(QStringLiteral("TIP_DE_DATE")));
+    return t;
+}
+
+QString TipuriCampuri::tipul(const AriePagina& arie) const {
+    const CheieCamp cheie = DesparteCheie(arie.Denumire1);
+    if (cheieGoala(cheie)) return QStringLiteral("X");
+    const auto gasit = tipuri_.constFind(cheiaTipului(cheie.formular, cheie.pagina, cheie.camp));
+    if (gasit == tipuri_.constEnd()) campInexistent(arie, cheie);
+    return *gasit;
+}
+
+QString ParteDinValoare(const QString& valoare, const AriePagina& arie) {
+    const auto start = numarDinCheie(arie.Denumire2, "%s.%s are denumire2=\"%s\" (adica nu un numar)", arie);
     const auto lungime =
-        numarDinCheie(zona.Denumire3(), "%s.%s are Denumire3=\"%s\" (adica nu un numar)", zona);
+        numarDinCheie(arie.Denumire3, "%s.%s are Denumire3=\"%s\" (adica nu un numar)", arie);
     if (!start) return valoare;
     return parte(valoare, *start, lungime.value_or(1));
 }
 
-QString TipulCampului(const TFormularTextArea& zona) {
-    const CheieCamp cheie = DesparteCheie(zona.Denumire1());
-    if (cheie.formular.isEmpty() && cheie.pagina.isEmpty() && cheie.camp.isEmpty())
-        return QStringLiteral("X");
+QString TipulCampului(const AriePagina& arie) {
+    const CheieCamp cheie = DesparteCheie(arie.Denumire1);
+    if (cheieGoala(cheie)) return QStringLiteral("X");
     FbInterogare& q = Q1();
     InchideLaIesire inchide(q);
     q.seteazaSql(
@@ -84,52 +145,40 @@ QString TipulCampului(const TFormularTextArea& zona) {
     q.param(QStringLiteral("COD_PAGINA"), cheie.pagina);
     q.param(QStringLiteral("COD_CAMP"), cheie.camp);
     q.deschide();
-    if (q.eof())
-        throw Eroare::format(QStringLiteral("%s.%s face referire la campul inexistent %s.%s.%s"),
-                             {zona.objectName(), numeClasa(zona), cheie.formular, cheie.pagina, cheie.camp});
+    if (q.eof()) campInexistent(arie, cheie);
     return q.text(QStringLiteral("TIP_DE_DATE"));
 }
 
-PerecheNota PerecheaNotei(const TFormularTextArea& zona) {
+PerecheNota PerecheaNotei(PaginaFormular& pagina, const AriePagina& arie) {
     PerecheNota pereche;
-    const QString denumire1 = zona.Denumire1().toUpper();
-    const QString denumire3 = zona.Denumire3().toUpper();
-    for (QObject* copil : zona.parent()->children()) {
-        auto* alta = qobject_cast<TFormularTextArea*>(copil);
-        if (!alta || alta->Denumire1().toUpper() != denumire1 || alta->Denumire3().toUpper() != denumire3)
-            continue;
+    const QString denumire1 = arie.Denumire1.toUpper();
+    const QString denumire3 = arie.Denumire3.toUpper();
+    for (AriePagina& alta : pagina.arii) {
+        if (alta.Denumire1.toUpper() != denumire1 || alta.Denumire3.toUpper() != denumire3) continue;
         if (!pereche.sus) {
-            pereche.sus = alta;
-        } else if (alta->_Top() > pereche.sus->_Top()) {
-            pereche.jos = alta;
+            pereche.sus = &alta;
+        } else if (alta.sus > pereche.sus->sus) {
+            pereche.jos = &alta;
         } else {
             pereche.jos = pereche.sus;
-            pereche.sus = alta;
+            pereche.sus = &alta;
         }
     }
     return pereche;
 }
 
-void UmpleZona(TFormularTextArea& zona, int idElev) {
-    zona.setSursaText({});
-    zona.setText(QString());
-    const CheieCamp cheie = DesparteCheie(zona.Denumire1());
-    const QString valoare = ValoareCamp(cheie.formular, cheie.pagina, cheie.camp, idElev);
-    if (TipulCampului(zona) == u"NOTA")
-        scrieNota(zona, valoare);
-    else
-        zona.setText(ParteDinValoare(valoare, zona));
+void UmplePagina(PaginaFormular& pagina, const SursaValori& valoare, const TipuriCampuri& tipuri,
+                 const SetariNote& setari) {
+    Umplere{valoare, tipuri, &setari, std::nullopt}.umple(pagina);
 }
 
-void UmplePagina(TFormularDePrintat& pagina, int idElev) {
-    // Numbers every area, makes them transparent and puts the page back at zoom 100; the
-    // filling then writes over every area's text.
-    pagina.NumberTextAreas();
-    for (QObject* copil : pagina.children())
-        if (auto* zona = qobject_cast<TFormularTextArea*>(copil)) UmpleZona(*zona, idElev);
+void UmplePagina(PaginaFormular& pagina, const SursaValori& valoare) {
+    const TipuriCampuri tipuri = TipuriCampuri::citeste();
+    Umplere{valoare, tipuri, nullptr, std::nullopt}.umple(pagina);
 }
 
-void UmpleFereastra(QWidget& fereastra, int idElev) {
-    for (TFormularDePrintat* pagina : fereastra.findChildren<TFormularDePrintat*>())
-        UmplePagina(*pagina, idElev);
+void UmplePagina(PaginaFormular& pagina, int idElev) {
+    UmplePagina(pagina, [idElev](const CheieCamp& cheie) {
+        return ValoareCamp(cheie.formular, cheie.pagina, cheie.camp, idElev);
+    });
 }

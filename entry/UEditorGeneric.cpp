@@ -51,10 +51,6 @@ void ColoreazaFundal(QWidget* w, TColor culoare) {
     w->setAutoFillBackground(true);
 }
 
-InchideLaIesire::~InchideLaIesire() {
-    q_.inchide();
-}
-
 TEditorGeneric::TEditorGeneric(QWidget* owner) : QFrame(owner) {
     resize(420, 117);
     ColoreazaFundal(this, CuloareFundal);

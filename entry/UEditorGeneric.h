@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entry/URomana.h"
+#include "platform/Firebird.h"
 
 #include <QFrame>
 #include <QString>
@@ -8,22 +9,9 @@
 #include <vector>
 
 class QLabel;
-class FbInterogare;
 
 // Fills a widget's background with one of the program's colours.
 void ColoreazaFundal(QWidget* w, TColor culoare);
-
-// Closes a shared query on the way out of a scope, also when an error leaves it.
-class InchideLaIesire {
-public:
-    explicit InchideLaIesire(FbInterogare& q) : q_(q) {}
-    ~InchideLaIesire();
-    InchideLaIesire(const InchideLaIesire&) = delete;
-    InchideLaIesire& operator=(const InchideLaIesire&) = delete;
-
-private:
-    FbInterogare& q_;
-};
 
 // The editor of one field: the field's caption above one input control. It loads the field's
 // value of one record from "DATE" and writes it back there.

@@ -1,8 +1,7 @@
 #include "entry/UScrieNota.h"
 
-#include "entry/URomana.h"
 #include "entry/UKivQuickRegStuff.h"
-#include "printing/QFormularTextArea.h"
+#include "entry/URomana.h"
 
 #include <array>
 
@@ -25,44 +24,46 @@ int NumarulModului(const QString& mod) {
     return ModNumai;
 }
 
-namespace {
+SetariNote SetariNote::citeste() {
+    const TInfoGlobal2005 g;
+    return {g.NotaDiploma(), g.MedieDiploma(), g.NotaCotor(), g.MedieCotor(), g.ScriuCuLitereMari()};
+}
 
-QString modulFelului(const TInfoGlobal2005& setari, TFelNota fel) {
+QString SetariNote::modul(TFelNota fel) const {
     switch (fel) {
     case TFelNota::NOTA_DIPLOMA:
-        return setari.NotaDiploma();
+        return NotaDiploma;
     case TFelNota::NOTA_COTOR:
-        return setari.NotaCotor();
+        return NotaCotor;
     case TFelNota::MEDIE_DIPLOMA:
-        return setari.MedieDiploma();
+        return MedieDiploma;
     case TFelNota::MEDIE_COTOR:
-        return setari.MedieCotor();
+        return MedieCotor;
     }
     return {};
 }
+
+namespace {
 
 bool peDouaRanduri(int mod) {
     return mod == ModProcentDedesubt || mod == ModLitereDedesubt;
 }
 
-void aseaza(TFormularTextArea* sus, TFormularTextArea* jos, int mod) {
+void aseaza(AriePagina* sus, AriePagina* jos, int mod) {
     if (peDouaRanduri(mod)) {
-        sus->set_Top(sus->TopInitial());
-        sus->ApplyGeometry();
-        jos->setVisible(true);
+        sus->sus = *sus->topInitial;
+        jos->vizibila = true;
     } else if (jos) {
         // One line, half-way between the two printed lines.
-        jos->setVisible(false);
-        sus->set_Top((sus->TopInitial() + jos->TopInitial()) / 2.0);
-        sus->ApplyGeometry();
+        jos->vizibila = false;
+        sus->sus = (*sus->topInitial + *jos->topInitial) / 2.0;
     }
 }
 
-void scrieTextele(TFormularTextArea* sus, TFormularTextArea* jos, const std::optional<Currency>& nota,
-                  int mod) {
+void scrieTextele(AriePagina* sus, AriePagina* jos, const std::optional<Currency>& nota, int mod) {
     if (!nota) {
-        sus->setText(QStringLiteral("----"));
-        if (peDouaRanduri(mod)) jos->setText(QStringLiteral(" "));
+        sus->text = QStringLiteral("----");
+        if (peDouaRanduri(mod)) jos->text = QStringLiteral(" ");
         return;
     }
     const int H = int(nota->zeciMii / 10000);
@@ -71,33 +72,42 @@ void scrieTextele(TFormularTextArea* sus, TFormularTextArea* jos, const std::opt
     if (mod == ModProcent || mod == ModProcentDedesubt) W = NotaInCuvinte(H, NotaProcent);
     if (mod == ModLitereDedesubt) W = NotaInCuvinte(H, NotaLitere);
     if (peDouaRanduri(mod)) {
-        sus->setText(D);
-        jos->setText(W);
+        sus->text = D;
+        jos->text = W;
     } else {
-        sus->setText(W.isEmpty() ? D : D + u' ' + W);
+        sus->text = W.isEmpty() ? D : D + u' ' + W;
     }
 }
 
-void schimbaLiterele(TFormularTextArea* zona, bool mari) {
-    if (zona) zona->setText(mari ? LitereMari(zona->Text()) : LitereMici(zona->Text()));
+void schimbaLiterele(AriePagina* arie, bool mari) {
+    if (arie) arie->text = mari ? LitereMari(arie->text) : LitereMici(arie->text);
+}
+
+void golesteTextele(AriePagina* sus, AriePagina* jos) {
+    for (AriePagina* arie : {sus, jos})
+        if (arie) arie->text = QStringLiteral(" ");
 }
 
 } // namespace
 
-void ScrieNota(TFormularTextArea* sus, TFormularTextArea* jos, std::optional<Currency> nota, TFelNota fel) {
-    for (TFormularTextArea* zona : {sus, jos})
-        if (zona) zona->setText(QStringLiteral(" "));
-    const TInfoGlobal2005 setari;
+void ScrieNota(AriePagina* sus, AriePagina* jos, std::optional<Currency> nota, TFelNota fel) {
+    golesteTextele(sus, jos);
+    ScrieNota(sus, jos, nota, fel, SetariNote::citeste());
+}
+
+void ScrieNota(AriePagina* sus, AriePagina* jos, std::optional<Currency> nota, TFelNota fel,
+               const SetariNote& setari) {
+    golesteTextele(sus, jos);
     if (!sus) std::swap(sus, jos);
     if (!sus) return;
-    for (TFormularTextArea* zona : {sus, jos})
-        if (zona) zona->InregistreazaTopInitial();
+    for (AriePagina* arie : {sus, jos})
+        if (arie && !arie->topInitial) arie->topInitial = arie->sus;
 
-    int mod = NumarulModului(modulFelului(setari, fel));
+    int mod = NumarulModului(setari.modul(fel));
     if (peDouaRanduri(mod) && !jos) mod = ModProcent;
     aseaza(sus, jos, mod);
     scrieTextele(sus, jos, nota, mod);
-    const bool mari = setari.ScriuCuLitereMari() == QLatin1String("1");
+    const bool mari = setari.ScriuCuLitereMari == QLatin1String("1");
     schimbaLiterele(sus, mari);
     schimbaLiterele(jos, mari);
 }

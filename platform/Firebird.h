@@ -146,3 +146,15 @@ private:
     Firebird::IResultSet* cursor_ = nullptr;
     bool eof_ = true;
 };
+
+// Closes a shared query on the way out of a scope, also when an error leaves it.
+class InchideLaIesire {
+public:
+    explicit InchideLaIesire(FbInterogare& q) : q_(q) {}
+    ~InchideLaIesire() { q_.inchide(); }
+    InchideLaIesire(const InchideLaIesire&) = delete;
+    InchideLaIesire& operator=(const InchideLaIesire&) = delete;
+
+private:
+    FbInterogare& q_;
+};

@@ -59,6 +59,10 @@ struct AriePagina {
     AliniereArie aliniere = AliniereArie::Stanga;
     QString text;
     std::optional<AjustarePagina> ajustare;
+    // A grade's second line is hidden when the grade takes one line; paper prints its blank.
+    bool vizibila = true;
+    // The top at the first grade placement: placing starts from it, so refilling never moves.
+    std::optional<double> topInitial;
 };
 
 struct PaginaFormular {

@@ -1,10 +1,10 @@
 #include "printing/QFormularTextArea.h"
 
+#include "platform/ImprimantaFont.h"
 #include "printing/FontFormular.h"
+#include "printing/FormularDePrintat.h"
 #include "printing/RandarePagina.h"
 #include "printing/UParticularizare.h"
-#include "platform/ImprimantaFont.h"
-#include "printing/FormularDePrintat.h"
 
 #include <QEnterEvent>
 #include <QMouseEvent>
@@ -205,6 +205,8 @@ AriePagina TFormularTextArea::Descriere() const {
     d.aliniere = aliniereArie(alignment_);
     d.text = text_;
     if (const auto ajustare = FindCustomisation(*this)) d.ajustare = AjustareDinParticularizare(*ajustare);
+    d.vizibila = !isHidden();
+    if (topInitialInregistrat_) d.topInitial = topInitial_;
     return d;
 }
 

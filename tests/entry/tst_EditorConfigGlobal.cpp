@@ -1,10 +1,9 @@
 #include "MediuTest.h"
 #include "app/UVardolinMain.h"
 #include "entry/UEditorConfigGlobal.h"
+#include "entry/UKivQuickRegStuff.h"
 #include "entry/UScrieNota.h"
 #include "platform/StocSetari.h"
-#include "entry/UKivQuickRegStuff.h"
-#include "printing/QFormularTextArea.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -110,10 +109,10 @@ private slots:
         QCOMPARE(stocat("ScriuCuLitereMari"), QString());
         QCOMPARE(stocat("SufixFete"), QString());
         // So grades print in small letters, in the default mode.
-        TFormularTextArea sus, jos;
-        jos.set_Top(3);
+        AriePagina sus, jos;
+        jos.sus = 3;
         ScrieNota(&sus, &jos, Currency::dinIntreg(963), TFelNota::NOTA_DIPLOMA);
-        QCOMPARE(jos.Text(), QString("(nouă, şaizecişitrei)"));
+        QCOMPARE(jos.text, QString("(nouă, şaizecişitrei)"));
     }
 
     void okStocheazaAlegerile() {
@@ -136,9 +135,9 @@ private slots:
         QCOMPARE(stocat("SufixFete"), QString("doamna"));
         QCOMPARE(stocat("SufixBaieti"), QString("dl"));
         // Applies to the next grade written.
-        TFormularTextArea sus;
+        AriePagina sus;
         ScrieNota(&sus, nullptr, Currency::dinIntreg(963), TFelNota::MEDIE_DIPLOMA);
-        QCOMPARE(sus.Text(), QString("9,63 (nouă, 63%)"));
+        QCOMPARE(sus.text, QString("9,63 (nouă, 63%)"));
     }
 
     void stocatulSeArata_data() {

@@ -1,10 +1,8 @@
 #include "MediuTest.h"
+#include "entry/UKivQuickRegStuff.h"
 #include "entry/UScrieNota.h"
 #include "platform/Eroare.h"
 #include "platform/StocSetari.h"
-#include "entry/UKivQuickRegStuff.h"
-#include "printing/FormularDePrintat.h"
-#include "printing/QFormularTextArea.h"
 
 #include <QtTest>
 #include <memory>
@@ -35,19 +33,18 @@ std::optional<Currency> nota(double valoare) {
     return Currency::dinDouble(valoare * 100);
 }
 
-// A grade pair on a page: the figures above, the words 3 mm lower.
+// A grade pair: the figures above, the words 3 mm lower.
 struct Pereche {
-    TFormularDePrintat pagina;
-    TFormularTextArea* sus = zona(40.0);
-    TFormularTextArea* jos = zona(43.0);
+    AriePagina zonaSus = zona(40.0), zonaJos = zona(43.0);
+    AriePagina* sus = &zonaSus;
+    AriePagina* jos = &zonaJos;
 
-    TFormularTextArea* zona(double top) {
-        auto* z = new TFormularTextArea(&pagina);
-        z->set_Left(100);
-        z->set_Top(top);
-        z->set_Width(30);
-        z->set_Height(2.5);
-        z->ApplyGeometry();
+    static AriePagina zona(double top) {
+        AriePagina z;
+        z.stanga = 100;
+        z.sus = top;
+        z.latime = 30;
+        z.inaltime = 2.5;
         return z;
     }
 };
@@ -129,14 +126,13 @@ private slots:
              {TFelNota::NOTA_DIPLOMA, TFelNota::NOTA_COTOR, TFelNota::MEDIE_DIPLOMA, TFelNota::MEDIE_COTOR}) {
             seteaza(mod, litereMari, fel);
             Pereche p;
-            p.jos->setVisible(!josVizibil);
+            p.jos->vizibila = !josVizibil;
             ScrieNota(p.sus, p.jos, valoare < 0 ? std::nullopt : nota(valoare), fel);
-            QCOMPARE(p.sus->Text(), textSus);
-            QCOMPARE(p.jos->Text(), textJos);
-            QCOMPARE(!p.jos->isHidden(), josVizibil);
-            QCOMPARE(p.sus->_Top(), topSus);
-            QCOMPARE(p.sus->y(), MmToPixels(topSus, p.sus->p_dpi()));
-            QCOMPARE(p.jos->_Top(), 43.0);
+            QCOMPARE(p.sus->text, textSus);
+            QCOMPARE(p.jos->text, textJos);
+            QCOMPARE(p.jos->vizibila, josVizibil);
+            QCOMPARE(p.sus->sus, topSus);
+            QCOMPARE(p.jos->sus, 43.0);
         }
     }
 
@@ -158,7 +154,7 @@ private slots:
         for (const auto& [fel, text] : asteptate) {
             Pereche p;
             ScrieNota(p.sus, p.jos, nota(7), fel);
-            const QString scris = p.jos->isHidden() ? p.sus->Text() : p.sus->Text() + "|" + p.jos->Text();
+            const QString scris = p.jos->vizibila ? p.sus->text + "|" + p.jos->text : p.sus->text;
             QCOMPARE(scris, text);
         }
     }
@@ -166,7 +162,7 @@ private slots:
     void stocGolScrieCifreMici() {
         Pereche p;
         ScrieNota(p.sus, p.jos, nota(9.63), TFelNota::NOTA_DIPLOMA);
-        QCOMPARE(p.sus->Text(), QString("9,63"));
+        QCOMPARE(p.sus->text, QString("9,63"));
         // Writing read the settings and wrote them back: seven empty values.
         QCOMPARE(StocSetari::deschide(TInfoGlobal2005::Cheie())->childKeys().size(), 7);
     }
@@ -180,13 +176,13 @@ private slots:
         QFETCH(bool, doarJos);
         seteaza("NOTA/LITERE", "1");
         Pereche p;
-        TFormularTextArea* singura = doarJos ? p.jos : p.sus;
-        const double top = singura->_Top();
+        AriePagina* singura = doarJos ? p.jos : p.sus;
+        const double top = singura->sus;
         ScrieNota(doarJos ? nullptr : p.sus, doarJos ? p.jos : nullptr, nota(9.63), TFelNota::NOTA_DIPLOMA);
         // Two lines need two areas: one line with the percentage instead.
-        QCOMPARE(singura->Text(), QString("9,63 (NOUĂ, 63%)"));
-        QCOMPARE(singura->_Top(), top);
-        QVERIFY(!singura->isHidden());
+        QCOMPARE(singura->text, QString("9,63 (NOUĂ, 63%)"));
+        QCOMPARE(singura->sus, top);
+        QVERIFY(singura->vizibila);
         ScrieNota(nullptr, nullptr, nota(5), TFelNota::NOTA_DIPLOMA);
     }
 
@@ -195,26 +191,26 @@ private slots:
         seteaza("NOTA", "1");
         ScrieNota(p.sus, p.jos, nota(9.63), TFelNota::NOTA_DIPLOMA);
         ScrieNota(p.sus, p.jos, nota(8), TFelNota::NOTA_DIPLOMA);
-        QCOMPARE(p.sus->_Top(), 41.5);
+        QCOMPARE(p.sus->sus, 41.5);
         seteaza("NOTA/LITERE", "1");
         ScrieNota(p.sus, p.jos, nota(7), TFelNota::NOTA_DIPLOMA);
-        QCOMPARE(p.sus->_Top(), 40.0);
-        QVERIFY(!p.jos->isHidden());
+        QCOMPARE(p.sus->sus, 40.0);
+        QVERIFY(p.jos->vizibila);
         seteaza("NOTA(PROCENT)", "1");
         ScrieNota(p.sus, p.jos, std::nullopt, TFelNota::NOTA_DIPLOMA);
         ScrieNota(p.sus, p.jos, nota(10), TFelNota::NOTA_DIPLOMA);
-        QCOMPARE(p.sus->_Top(), 41.5);
-        QCOMPARE(p.jos->_Top(), 43.0);
-        QCOMPARE(p.sus->TopInitial(), 40.0);
-        QCOMPARE(p.sus->Text(), QString("10,00 (ZECE)"));
+        QCOMPARE(p.sus->sus, 41.5);
+        QCOMPARE(p.jos->sus, 43.0);
+        QCOMPARE(p.sus->topInitial, 40.0);
+        QCOMPARE(p.sus->text, QString("10,00 (ZECE)"));
     }
 
     void setariStricateOpresc() {
         StocSetari::deschide(TInfoGlobal2005::Cheie())->setValue("NotaDiploma", QStringList{"a", "b"});
         Pereche p;
-        p.sus->setText("vechi");
+        p.sus->text = "vechi";
         QVERIFY_THROWS_EXCEPTION(Eroare, ScrieNota(p.sus, p.jos, nota(5), TFelNota::NOTA_DIPLOMA));
-        QCOMPARE(p.sus->Text(), QString(" "));
+        QCOMPARE(p.sus->text, QString(" "));
     }
 
 private:

@@ -4,14 +4,16 @@
 #include "data/UProfilDiploma.h"
 #include "data/UValoareCamp.h"
 #include "entry/UButonFormular.h"
-#include "entry/UListaElevi.h"
+#include "entry/UCompleteazaFereastra.h"
 #include "entry/UCompleteazaFormular.h"
-#include "printing/UParticularizare.h"
+#include "entry/UKivQuickRegStuff.h"
+#include "entry/UListaElevi.h"
 #include "platform/Eroare.h"
 #include "platform/ImprimantaSistem.h"
-#include "entry/UKivQuickRegStuff.h"
 #include "printing/FormularDePrintat.h"
 #include "printing/InsertPaper.h"
+#include "printing/UMachetaVardolin.h"
+#include "printing/UParticularizare.h"
 #include "printing/UPrintVardolin.h"
 
 #include <QCheckBox>
@@ -269,7 +271,7 @@ private slots:
         TFormularTextArea* z = p.zona(cheie, "1");
         GardaTranzactie garda;
         try {
-            QCOMPARE(TipulCampului(*z), tip);
+            QCOMPARE(TipulCampului(z->Descriere()), tip);
             QVERIFY(eroare.isEmpty());
         } catch (const Eroare& e) {
             QCOMPARE(e.text(), eroare);
@@ -346,9 +348,10 @@ private slots:
         QVERIFY(!jos->isHidden());
         QCOMPARE(sus->_Top(), 20.0);
         QCOMPARE(jos->_Top(), 24.0);
-        const PerecheNota pereche = PerecheaNotei(*jos);
-        QCOMPARE(pereche.sus, sus);
-        QCOMPARE(pereche.jos, jos);
+        PaginaFormular descriere = p.pagina->Descriere();
+        const PerecheNota pereche = PerecheaNotei(descriere, jos->Descriere());
+        QCOMPARE(pereche.sus->nume, sus->objectName());
+        QCOMPARE(pereche.jos->nume, jos->objectName());
     }
 
     void felDeNotaGresit() {
@@ -389,6 +392,52 @@ private slots:
         QCOMPARE(sus->_Top(), 20.0);
         QCOMPARE(sus->Text(), QString("10,00"));
         QCOMPARE(jos->Text(), QString("(zece)"));
+    }
+
+    // The layout's page descriptions filled without any widget read as the print window shows
+    // them: texts, grade placement and the hidden second lines of one-line grades.
+    void descriereaCaFereastra() {
+        modNote("NOTA/LITERE", "NOTA(PROCENT)", "1");
+        TPrintVardolin fereastra;
+        const MachetaVardolin macheta = MachetaVardolin::citeste();
+        GardaTranzactie garda;
+        UmpleFereastra(fereastra, 1);
+        const TFormularDePrintat* pagini[] = {fereastra.FormularDePrintat1, fereastra.FormularDePrintat2};
+        for (size_t i = 0; i < 2; ++i) {
+            PaginaFormular d = macheta.descriere(macheta.pagini[i]);
+            UmplePagina(d, 1);
+            const PaginaFormular f = pagini[i]->Descriere();
+            QCOMPARE(d.arii.size(), f.arii.size());
+            for (size_t k = 0; k < d.arii.size(); ++k) {
+                const AriePagina &a = d.arii[k], &b = f.arii[k];
+                QCOMPARE(a.nume, b.nume);
+                QCOMPARE(a.text, b.text);
+                QCOMPARE(a.sus, b.sus);
+                QCOMPARE(a.vizibila, b.vizibila);
+            }
+        }
+    }
+
+    // Values from elsewhere (a batch reads them in bulk): the same rules, no value read here.
+    void valoriDinAltaSursa() {
+        PaginaFormular d;
+        d.arii.resize(3);
+        d.arii[0].Denumire1 = "Vardolin.FATA.C_CNP";
+        d.arii[0].Denumire2 = "4";
+        d.arii[1].Denumire1 = "Vardolin.SPATE.C_NOTA_1";
+        d.arii[1].Denumire3 = "NOTA_DIPLOMA";
+        d.arii[2].Denumire1 = "Vardolin.FATA.C_NUME_L1";
+        d.arii[2].nume = "FormularTextArea3";
+        QStringList cerute;
+        GardaTranzactie garda;
+        UmplePagina(d, [&](const CheieCamp& c) {
+            cerute << c.camp;
+            return c.camp == "C_NOTA_1" ? QString("7") : QString("2900101123456");
+        });
+        QCOMPARE(cerute, QStringList({"C_CNP", "C_NOTA_1", "C_NUME_L1"}));
+        QCOMPARE(d.arii[0].text, QString("0"));
+        QCOMPARE(d.arii[1].text, QString("7,00 (ŞAPTE)"));
+        QCOMPARE(d.arii[2].text, QString("2900101123456"));
     }
 
     void butonulDinLista() {

@@ -1,6 +1,6 @@
 // CitesteNota: any text gives a grade in whole hundredths.
 #include "FuzzComun.h"
-#include "entry/UEditorCampNota.h"
+#include "entry/Nota.h"
 
 #include <cstdlib>
 

@@ -3,7 +3,7 @@
 #include "data/UDm.h"
 #include "data/UProfilVardolin.h"
 #include "printing/RandarePagina.h"
-#include "entry/UCompleteazaFormular.h"
+#include "entry/UCompleteazaFereastra.h"
 #include "printing/UMachetaVardolin.h"
 #include "printing/UParticularizare.h"
 #include "platform/Eroare.h"
