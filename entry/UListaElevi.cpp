@@ -2,7 +2,7 @@
 
 #include "data/UDm.h"
 #include "data/UProfilDiploma.h"
-#include "data/UValoareCamp.h"
+#include "data/ValoriInBloc.h"
 #include "entry/UAdaugaElev.h"
 #include "entry/UEditorGeneric.h"
 #include "platform/Protejat.h"
@@ -99,13 +99,19 @@ void TListaElevi::IncarcaLista() {
     const QString expresie = descriereElev();
     {
         GardaTranzactie garda;
-        InchideLaIesire inchide(Q5());
-        Q5().seteazaSql(QStringLiteral("select    ID_ELEVI  from    ELEVI"));
-        Q5().deschide();
-        for (; !Q5().eof(); Q5().urmator()) {
+        std::vector<int> iduri;
+        {
+            InchideLaIesire inchide(Q5());
+            Q5().seteazaSql(QStringLiteral("select    ID_ELEVI  from    ELEVI"));
+            for (Q5().deschide(); !Q5().eof(); Q5().urmator())
+                iduri.push_back(int(Q5().intreg(QStringLiteral("ID_ELEVI"))));
+        }
+        // The descriptions ParseExp gives, read for all students at once.
+        std::vector<QString> descrieri = ValoriInBloc::descrieri(expresie, iduri);
+        for (size_t i = 0; i < iduri.size(); ++i) {
             auto linie = std::make_unique<TLinieElev>();
-            linie->Id = int(Q5().intreg(QStringLiteral("ID_ELEVI")));
-            linie->Descriere = ParseExp(expresie, linie->Id);
+            linie->Id = iduri[i];
+            linie->Descriere = std::move(descrieri[i]);
             Linii.push_back(std::move(linie));
         }
     }
