@@ -37,16 +37,6 @@ ValoriInBloc::Cheie normal(const CheieCamp& c) {
     return normal(c.formular, c.pagina, c.camp);
 }
 
-class InchideLaIesire {
-public:
-    explicit InchideLaIesire(FbInterogare& q) : q_(q) {}
-    ~InchideLaIesire() { q_.inchide(); }
-    InchideLaIesire(const InchideLaIesire&) = delete;
-    InchideLaIesire& operator=(const InchideLaIesire&) = delete;
-
-private:
-    FbInterogare& q_;
-};
 
 // Conditions selecting the rows of these ids: one range when they lie close together, otherwise
 // lists short enough for the engine.

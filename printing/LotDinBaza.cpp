@@ -6,11 +6,8 @@
 #include "printing/UMachetaVardolin.h"
 #include "printing/UParticularizare.h"
 
-#if __has_include("data/ValoriInBloc.h")
 #include "data/ValoriInBloc.h"
 #include "entry/UCompleteazaFormular.h"
-#define VARDOLIN_VALORI_IN_BLOC 1
-#endif
 
 #include <algorithm>
 #include <set>
@@ -31,11 +28,11 @@ std::vector<CheieCamp> cheileCampurilor(const PaginaFormular& pagina) {
 
 std::set<int> eleviExistenti() {
     std::set<int> iduri;
+    InchideLaIesire inchide(Q1());
     Q1().seteazaSql(QStringLiteral("select ID_ELEVI from ELEVI"));
     Q1().deschide();
     for (; !Q1().eof(); Q1().urmator())
         iduri.insert(int(Q1().intreg(QStringLiteral("ID_ELEVI"))));
-    Q1().inchide();
     return iduri;
 }
 
@@ -62,17 +59,12 @@ PaginiLot UmpleLotulDinBaza(const PaginaFormular& sablon, const std::vector<int>
         else
             lipsa.push_back({id, QStringLiteral("Elevul %1 nu exista in baza de date.").arg(id)});
     }
-#ifdef VARDOLIN_VALORI_IN_BLOC
     const ValoriInBloc valori = ValoriInBloc::citeste(gasiti, cheileCampurilor(sablon));
+    const TipuriCampuri tipuri = TipuriCampuri::citeste();
+    const SetariNote setari = SetariNote::citeste();
     PaginiLot lot = UmpleLotul(sablon, gasiti, [&](PaginaFormular& pagina, int id) {
-        UmplePagina(pagina, [&](const CheieCamp& cheie) { return valori.valoare(id, cheie); });
+        UmplePagina(pagina, [&](const CheieCamp& cheie) { return valori.valoare(id, cheie); }, tipuri, setari);
     });
-#else
-    (void)cheileCampurilor;
-    PaginiLot lot = UmpleLotul(sablon, gasiti, [](PaginaFormular&, int) {
-        throw Eroare(QStringLiteral("Completarea fara ferestre lipseste."));
-    });
-#endif
     // Listed in the batch's order.
     lot.omisi.insert(lot.omisi.end(), lipsa.begin(), lipsa.end());
     const auto pozitie = [&](const ElevOmis& o) { return std::find(elevi.begin(), elevi.end(), o.idElev); };

@@ -127,6 +127,7 @@ private slots:
     void cleanupTestCase() { b.reset(); }
     void init() {
         dialoguri().mesaje.clear();
+        dialoguri().ferestre.clear();
         d = std::make_unique<ImprimantaInregistrata>(
             ImprimantaInregistrata::a4(600, QPageLayout::Landscape, 50, 40, 60, 70));
         instaleazaImprimanta(d.get());
@@ -256,6 +257,7 @@ private slots:
         QVERIFY2(listati[0].contains("noua"), qPrintable(listati[0]));
         QCOMPARE(buton, QString("Tiparesc pentru ceilalti (3)"));
         QCOMPARE(titluHartie.isEmpty(), !ceilalti);
+        QCOMPARE(dialoguri().ferestre.size(), size_t(ceilalti ? 0 : 1));
         QCOMPARE(paginiTiparite(*d).size(), size_t(ceilalti ? 3 : 0));
     }
 
@@ -265,12 +267,15 @@ private slots:
         dialoguri().ferestre.push_back(hartie(&titluHartie));
         // "Opresc" pressed while the third certificate is announced.
         QTimer apasa;
-        connect(&apasa, &QTimer::timeout, [&] {
+        connect(&apasa, &QTimer::timeout, &f, [&] {
             auto* p = f.findChild<QProgressDialog*>("Progres");
-            if (p && p->labelText() == "Tiparesc certificatul 3 din 4") p->cancel();
+            if (!p || p->labelText() != "Tiparesc certificatul 3 din 4") return;
+            p->cancel();
+            apasa.stop();
         });
         apasa.start(0);
         f.ButonToti->click();
+        apasa.stop();
         QCOMPARE(dialoguri().texte("mesaj"),
                  QStringList{"Tiparirea a fost oprita dupa 2 din 4 certificate; lucrarea a fost anulata."});
         QCOMPARE(d->inregistrari().back().fel, Inreg::Anulare);
