@@ -37,7 +37,6 @@ ValoriInBloc::Cheie normal(const CheieCamp& c) {
     return normal(c.formular, c.pagina, c.camp);
 }
 
-
 // Conditions selecting the rows of these ids: one range when they lie close together, otherwise
 // lists short enough for the engine.
 QStringList conditiiIduri(const QString& coloana, std::vector<int> iduri) {

@@ -95,6 +95,8 @@ void ImprimantaSistem::pregatesteSetari(const SetariDispozitiv& setari) {
 
 void ImprimantaSistem::reconfigureaza() {
     if (inLucru()) throw Eroare(QStringLiteral("Imprimanta nu poate fi schimbata in timpul tiparirii."));
+    metrica_ = nullptr;
+    metrici_.clear();
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (estePdf()) {
         printer_->setOutputFormat(QPrinter::PdfFormat);
@@ -218,17 +220,21 @@ bool ImprimantaSistem::inLucru() const {
 void ImprimantaSistem::creeazaFont(const CerereFont& cerere) {
     font_ = fontDupaCelula(cerere, printer_.get());
     inclinare_ = cerere.inclinare;
+    auto gasit = metrici_.find(font_.key());
+    if (gasit == metrici_.end())
+        gasit = metrici_.emplace(font_.key(), QFontMetrics(font_, printer_.get())).first;
+    metrica_ = &gasit->second;
     if (painter_.isActive()) painter_.setFont(font_);
 }
 
 QSize ImprimantaSistem::masoaraText(const QString& text) {
-    const QFontMetrics m(font_, printer_.get());
+    const QFontMetrics m = metrica_ ? *metrica_ : QFontMetrics(font_, printer_.get());
     return {m.horizontalAdvance(text), m.ascent() + m.descent()};
 }
 
 void ImprimantaSistem::scrieText(QPoint punct, const QRect& taiere, const QString& text) {
     if (!painter_.isActive()) return;
-    const QFontMetrics m(font_, printer_.get());
+    const QFontMetrics m = metrica_ ? *metrica_ : QFontMetrics(font_, printer_.get());
     painter_.save();
     painter_.setClipRect(taiere);
     painter_.translate(punct);

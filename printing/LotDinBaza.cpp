@@ -63,7 +63,8 @@ PaginiLot UmpleLotulDinBaza(const PaginaFormular& sablon, const std::vector<int>
     const TipuriCampuri tipuri = TipuriCampuri::citeste();
     const SetariNote setari = SetariNote::citeste();
     PaginiLot lot = UmpleLotul(sablon, gasiti, [&](PaginaFormular& pagina, int id) {
-        UmplePagina(pagina, [&](const CheieCamp& cheie) { return valori.valoare(id, cheie); }, tipuri, setari);
+        UmplePagina(
+            pagina, [&](const CheieCamp& cheie) { return valori.valoare(id, cheie); }, tipuri, setari);
     });
     // Listed in the batch's order.
     lot.omisi.insert(lot.omisi.end(), lipsa.begin(), lipsa.end());

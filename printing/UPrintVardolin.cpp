@@ -2,8 +2,6 @@
 
 #include "entry/UButonFormular.h"
 #include "entry/UModelLinii.h"
-#include "printing/UMachetaVardolin.h"
-#include "printing/UParticularizare.h"
 #include "platform/Dialoguri.h"
 #include "platform/Imprimanta.h"
 #include "platform/Protejat.h"
@@ -13,6 +11,8 @@
 #include "printing/LotDinBaza.h"
 #include "printing/UEditorTextFormular.h"
 #include "printing/UEleviOmisi.h"
+#include "printing/UMachetaVardolin.h"
+#include "printing/UParticularizare.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -245,11 +245,11 @@ void TPrintVardolin::tiparestePentruToti() {
     TAllStuffReg setari;
     const OrdineLot ordine =
         latura == LaturaVerso ? OrdineaVersourilor(setari.FeedMode, setari.OppositeSide) : OrdineLot::CaLista;
-    const QString descriere = QStringLiteral("%1 certificate, %2 %3")
-                                  .arg(lot.pagini.size())
-                                  .arg(latura == LaturaVerso ? QStringLiteral("versourile")
-                                                             : QStringLiteral("fetele"),
-                                       TextOrdine(ordine));
+    const QString descriere =
+        QStringLiteral("%1 certificate, %2 %3")
+            .arg(lot.pagini.size())
+            .arg(latura == LaturaVerso ? QStringLiteral("versourile") : QStringLiteral("fetele"),
+                 TextOrdine(ordine));
     const TInsertPaperForm::Raspuns raspuns =
         IntrebaIntroducere(latura, setari.MargineStanga(latura), setari.MargineSus(latura), descriere);
     if (raspuns.rezultat != QDialog::Accepted) return;

@@ -24,10 +24,10 @@ public:
 
     static constexpr const char* numeComponenta = "PrintVardolin";
 
-    QPushButton* Button1; // Tipareste
+    QPushButton* Button1;   // Tipareste
     QPushButton* ButonToti; // Tipareste pentru toti (N), shown with several students selected
-    QPushButton* Button2; // Mareste
-    QPushButton* Button3; // Micsoreaza
+    QPushButton* Button2;   // Mareste
+    QPushButton* Button3;   // Micsoreaza
     QTabWidget* PageControl1;
     QScrollArea* ScrollBox1;
     QScrollArea* ScrollBox2;
@@ -67,7 +67,8 @@ private:
     void tiparestePentruToti();
     // The settings are readable and the printer prepared; otherwise the user is told.
     bool imprimantaPregatita();
-    RezultatLot tiparesteCuProgres(const std::vector<const PaginaFormular*>& pagini, const OptiuniLot& optiuni);
+    RezultatLot tiparesteCuProgres(const std::vector<const PaginaFormular*>& pagini,
+                                   const OptiuniLot& optiuni);
 
     std::vector<TLinieDescrisa> elevi_;
 };

@@ -158,7 +158,8 @@ void TestTiparireInBloc::lotPeInregistrare() {
         PrintPage(*pagini[i], singur, rotit, stanga, sus);
         const auto asteptat = singur.doar(Inreg::Text);
         QCOMPARE(tiparite[i].size(), asteptat.size());
-        QCOMPARE(tiparite[i][0].text, QString("Elev%1").arg(inversa ? std::vector{4, 2, 1}[i] : std::vector{1, 2, 4}[i]));
+        QCOMPARE(tiparite[i][0].text,
+                 QString("Elev%1").arg(inversa ? std::vector{4, 2, 1}[i] : std::vector{1, 2, 4}[i]));
         for (size_t k = 0; k < asteptat.size(); ++k) {
             QCOMPARE(tiparite[i][k].punct, asteptat[k].punct);
             QCOMPARE(tiparite[i][k].dreptunghi, asteptat[k].dreptunghi);
@@ -227,7 +228,8 @@ void TestTiparireInBloc::oprireFaraFisierPdf() {
     MediuTest mediu;
     const PaginiLot lot = UmpleLotul(sablon(), {1, 2, 4}, umple);
     auto& pdf = imprimantaPdf();
-    const RezultatLot r = TiparesteLotul(adrese(lot.pagini), pdf, {"oprit"}, [](int i, int) { return i < 2; });
+    const RezultatLot r =
+        TiparesteLotul(adrese(lot.pagini), pdf, {"oprit"}, [](int i, int) { return i < 2; });
     QCOMPARE(r.tiparite, 1);
     QVERIFY(!pdf.inLucru());
     QVERIFY(QDir(ImprimantaSistem::dosarPdf()).entryList(QDir::Files).isEmpty());

@@ -189,10 +189,10 @@ private slots:
         QTest::addColumn<QString>("titlu");
         QTest::newRow("fetele") << 0 << 1 << false << QList<int>{1, 2, 3, 4}
                                 << "(1) - 4 certificate, fetele in ordinea listei";
-        QTest::newRow("versouri, sus") << 1 << 1 << false << QList<int>{1, 2, 4}
-                                       << "(3) - 3 certificate, versourile in ordinea listei";
-        QTest::newRow("versouri, frontala") << 1 << 2 << true << QList<int>{4, 2, 1}
-                                            << "(4) - 3 certificate, versourile in ordine inversa";
+        QTest::newRow("versouri, sus")
+            << 1 << 1 << false << QList<int>{1, 2, 4} << "(3) - 3 certificate, versourile in ordinea listei";
+        QTest::newRow("versouri, frontala")
+            << 1 << 2 << true << QList<int>{4, 2, 1} << "(4) - 3 certificate, versourile in ordine inversa";
     }
     void lotulPrinFereastra() {
         QFETCH(int, latura);
@@ -288,12 +288,18 @@ private slots:
         QTest::addColumn<int>("cod");
         QTest::addColumn<int>("pagini");
         QTest::addColumn<QString>("eroare");
-        QTest::newRow("toti, fata") << "all" << "fata" << 0 << 4 << "";
-        QTest::newRow("toti, verso") << "all" << "verso" << 2 << 3 << "elevul 3 nu se tipareste";
-        QTest::newRow("lista si interval") << "4,1-2" << "verso" << 0 << 3 << "";
-        QTest::newRow("elev inexistent") << "1,9" << "fata" << 2 << 1 << "Elevul 9 nu exista";
-        QTest::newRow("nimeni") << "3" << "verso" << 1 << 0 << "Niciun elev nu poate fi tiparit.";
-        QTest::newRow("gresit") << "2-x" << "fata" << 1 << 0 << "--students trebuie sa fie";
+        QTest::newRow("toti, fata") << "all"
+                                    << "fata" << 0 << 4 << "";
+        QTest::newRow("toti, verso") << "all"
+                                     << "verso" << 2 << 3 << "elevul 3 nu se tipareste";
+        QTest::newRow("lista si interval") << "4,1-2"
+                                           << "verso" << 0 << 3 << "";
+        QTest::newRow("elev inexistent") << "1,9"
+                                         << "fata" << 2 << 1 << "Elevul 9 nu exista";
+        QTest::newRow("nimeni") << "3"
+                                << "verso" << 1 << 0 << "Niciun elev nu poate fi tiparit.";
+        QTest::newRow("gresit") << "2-x"
+                                << "fata" << 1 << 0 << "--students trebuie sa fie";
     }
     void unealta() {
         QFETCH(QString, elevi);

@@ -2,16 +2,16 @@
 
 #include "data/UDm.h"
 #include "data/UProfilVardolin.h"
-#include "printing/RandarePagina.h"
 #include "entry/UCompleteazaFereastra.h"
-#include "printing/UMachetaVardolin.h"
-#include "printing/UParticularizare.h"
 #include "platform/Eroare.h"
 #include "platform/ImprimantaSistem.h"
 #include "printing/ComponenteMacheta.h"
 #include "printing/FormularDePrintat.h"
 #include "printing/InsertPaper.h"
 #include "printing/LotDinBaza.h"
+#include "printing/RandarePagina.h"
+#include "printing/UMachetaVardolin.h"
+#include "printing/UParticularizare.h"
 #include "printing/UPrintVardolin.h"
 
 #include <QDir>
