@@ -47,7 +47,8 @@ PaginaFormular SablonLatura(const QString& codPagina) {
     return pagina;
 }
 
-PaginiLot UmpleLotulDinBaza(const PaginaFormular& sablon, const std::vector<int>& elevi) {
+PaginiLot UmpleLotulDinBaza(const PaginaFormular& sablon, const std::vector<int>& elevi,
+                            const PaginaFormular* cealaltaLatura) {
     // Only read: rolled back on the way out.
     GardaTranzactie garda;
     const std::set<int> existenti = eleviExistenti();
@@ -59,12 +60,21 @@ PaginiLot UmpleLotulDinBaza(const PaginaFormular& sablon, const std::vector<int>
         else
             lipsa.push_back({id, QStringLiteral("Elevul %1 nu exista in baza de date.").arg(id)});
     }
-    const ValoriInBloc valori = ValoriInBloc::citeste(gasiti, cheileCampurilor(sablon));
+    std::vector<CheieCamp> chei = cheileCampurilor(sablon);
+    if (cealaltaLatura) {
+        const std::vector<CheieCamp> alte = cheileCampurilor(*cealaltaLatura);
+        chei.insert(chei.end(), alte.begin(), alte.end());
+    }
+    const ValoriInBloc valori = ValoriInBloc::citeste(gasiti, chei);
     const TipuriCampuri tipuri = TipuriCampuri::citeste();
     const SetariNote setari = SetariNote::citeste();
     PaginiLot lot = UmpleLotul(sablon, gasiti, [&](PaginaFormular& pagina, int id) {
-        UmplePagina(
-            pagina, [&](const CheieCamp& cheie) { return valori.valoare(id, cheie); }, tipuri, setari);
+        const SursaValori sursa = [&](const CheieCamp& cheie) { return valori.valoare(id, cheie); };
+        if (cealaltaLatura) {
+            PaginaFormular verificare = *cealaltaLatura;
+            UmplePagina(verificare, sursa, tipuri, setari);
+        }
+        UmplePagina(pagina, sursa, tipuri, setari);
     });
     // Listed in the batch's order.
     lot.omisi.insert(lot.omisi.end(), lipsa.begin(), lipsa.end());

@@ -22,14 +22,15 @@ TEleviOmisiForm::TEleviOmisiForm(const std::vector<ElevOmis>& omisi, const std::
     setObjectName(QStringLiteral("EleviOmisi"));
     setWindowTitle(QStringLiteral("Elevi care nu pot fi tipariti"));
     setStyleSheet(StilButoane());
-    resize(640, 360);
+    resize(820, 360);
     auto* l = new QVBoxLayout(this);
     l->addWidget(new QLabel(
-        QStringLiteral("Certificatele acestor %1 elevi nu pot fi tiparite; nu s-a tiparit nimic inca:")
+        QStringLiteral("Elevi ale caror certificate nu pot fi tiparite (%1); nu s-a tiparit nimic inca:")
             .arg(omisi.size()),
         this));
     Lista = new QListWidget(this);
     Lista->setObjectName(QStringLiteral("Lista"));
+    Lista->setWordWrap(true);
     for (const ElevOmis& o : omisi)
         Lista->addItem(descriere(o.idElev, elevi) + QStringLiteral(": ") + o.motiv);
     l->addWidget(Lista, 1);

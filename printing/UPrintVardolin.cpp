@@ -78,7 +78,6 @@ TPrintVardolin::TPrintVardolin(QWidget* owner) : TTemplate(owner) {
     // Adjustments saved in an earlier run must show from the first paint, not the first click.
     Particularizari();
     ConecteazaParticularizarile(this);
-    UmpleLot = UmpleLotulDinBaza;
     FormCreate();
     setWindowState(Qt::WindowMaximized);
 }
@@ -231,15 +230,17 @@ RezultatLot TPrintVardolin::tiparesteCuProgres(const std::vector<const PaginaFor
     return rezultat;
 }
 
-// Every student is filled before anything prints, and the ones that cannot be printed are
-// shown first; then one paper dialog and one job for the side on screen.
+// Every student is filled before anything prints, both sides, and the ones that cannot be
+// printed are shown first; then one paper dialog and one job for the side on screen.
 void TPrintVardolin::tiparestePentruToti() {
     if (elevi_.empty() || !imprimantaPregatita()) return;
     const int latura = LaturaActiva();
     std::vector<int> iduri;
     for (const TLinieDescrisa& e : elevi_)
         iduri.push_back(e.Id);
-    const PaginiLot lot = UmpleLot(PaginaActiva()->Descriere(), iduri);
+    const TFormularDePrintat* cealalta = latura == LaturaVerso ? FormularDePrintat1 : FormularDePrintat2;
+    const PaginaFormular cealaltaLatura = cealalta->Descriere();
+    const PaginiLot lot = UmpleLotulDinBaza(PaginaActiva()->Descriere(), iduri, &cealaltaLatura);
     if (!lot.omisi.empty() && !TiparesteCeilalti(this, lot.omisi, elevi_, int(lot.pagini.size()))) return;
 
     TAllStuffReg setari;

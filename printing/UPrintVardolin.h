@@ -49,8 +49,6 @@ public:
     // The students of the batch, in list order; the first is the one shown.
     void SeteazaElevii(std::vector<TLinieDescrisa> elevi) override;
     const std::vector<TLinieDescrisa>& Elevii() const { return elevi_; }
-    // Fills the side's page for every student of the batch (the database's values by default).
-    std::function<PaginiLot(const PaginaFormular& sablon, const std::vector<int>& elevi)> UmpleLot;
 
 public slots:
     void Button1Click();

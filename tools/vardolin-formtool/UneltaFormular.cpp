@@ -243,7 +243,9 @@ int UneltaFormular::tiparesteLotul() {
             elevi.push_back(int(Q1().intreg(QStringLiteral("ID_ELEVI"))));
         Q1().inchide();
     }
-    const PaginiLot lot = UmpleLotulDinBaza(SablonLatura(optiuni_.codPagina), elevi);
+    const PaginaFormular cealaltaLatura =
+        SablonLatura(optiuni_.codPagina == u"SPATE" ? QStringLiteral("FATA") : QStringLiteral("SPATE"));
+    const PaginiLot lot = UmpleLotulDinBaza(SablonLatura(optiuni_.codPagina), elevi, &cealaltaLatura);
     for (const ElevOmis& o : lot.omisi)
         std::fprintf(stderr, "vardolin-formtool: elevul %d nu se tipareste: %s\n", o.idElev,
                      qPrintable(o.motiv));
