@@ -7,6 +7,8 @@
 
 #include <QRegularExpression>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -74,12 +76,41 @@ QString cheiaTipului(const QString& formular, const QString& pagina, const QStri
                          {arie.nume, clasaArie, cheie.formular, cheie.pagina, cheie.camp});
 }
 
+// The upper-cased keys that pair grade areas, Denumire1 and Denumire3 of each area in order.
+std::vector<std::pair<QString, QString>> cheiMari(const PaginaFormular& pagina) {
+    std::vector<std::pair<QString, QString>> chei;
+    chei.reserve(pagina.arii.size());
+    for (const AriePagina& a : pagina.arii)
+        chei.emplace_back(a.Denumire1.toUpper(), a.Denumire3.toUpper());
+    return chei;
+}
+
+PerecheNota perecheaDupaChei(PaginaFormular& pagina, const std::vector<std::pair<QString, QString>>& chei,
+                             const AriePagina& arie) {
+    PerecheNota pereche;
+    const std::pair<QString, QString> cheie(arie.Denumire1.toUpper(), arie.Denumire3.toUpper());
+    for (size_t i = 0; i < pagina.arii.size(); ++i) {
+        if (chei[i] != cheie) continue;
+        AriePagina& alta = pagina.arii[i];
+        if (!pereche.sus) {
+            pereche.sus = &alta;
+        } else if (alta.sus > pereche.sus->sus) {
+            pereche.jos = &alta;
+        } else {
+            pereche.jos = pereche.sus;
+            pereche.sus = &alta;
+        }
+    }
+    return pereche;
+}
+
 // What a filling reads once: the field types, and the grade settings when a grade needs them.
 struct Umplere {
     const SursaValori& valori;
     const TipuriCampuri& tipuri;
     const SetariNote* setariDate = nullptr;
     std::optional<SetariNote> setariCitite;
+    std::vector<std::pair<QString, QString>> chei;
 
     const SetariNote& setari() {
         if (setariDate) return *setariDate;
@@ -90,6 +121,7 @@ struct Umplere {
     void umple(PaginaFormular& pagina) {
         // Every area first shows its number, then the filling writes over each in turn.
         pagina.NumeroteazaAriile();
+        chei = cheiMari(pagina);
         for (AriePagina& arie : pagina.arii)
             umpleArie(pagina, arie);
     }
@@ -102,7 +134,7 @@ struct Umplere {
             return;
         }
         const TFelNota fel = felulNotei(arie);
-        const PerecheNota pereche = PerecheaNotei(pagina, arie);
+        const PerecheNota pereche = perecheaDupaChei(pagina, chei, arie);
         ScrieNota(pereche.sus, pereche.jos, valoareNota(valoare, arie), fel, setari());
     }
 };
@@ -156,31 +188,17 @@ QString TipulCampului(const AriePagina& arie) {
 }
 
 PerecheNota PerecheaNotei(PaginaFormular& pagina, const AriePagina& arie) {
-    PerecheNota pereche;
-    const QString denumire1 = arie.Denumire1.toUpper();
-    const QString denumire3 = arie.Denumire3.toUpper();
-    for (AriePagina& alta : pagina.arii) {
-        if (alta.Denumire1.toUpper() != denumire1 || alta.Denumire3.toUpper() != denumire3) continue;
-        if (!pereche.sus) {
-            pereche.sus = &alta;
-        } else if (alta.sus > pereche.sus->sus) {
-            pereche.jos = &alta;
-        } else {
-            pereche.jos = pereche.sus;
-            pereche.sus = &alta;
-        }
-    }
-    return pereche;
+    return perecheaDupaChei(pagina, cheiMari(pagina), arie);
 }
 
 void UmplePagina(PaginaFormular& pagina, const SursaValori& valoare, const TipuriCampuri& tipuri,
                  const SetariNote& setari) {
-    Umplere{valoare, tipuri, &setari, std::nullopt}.umple(pagina);
+    Umplere{valoare, tipuri, &setari, std::nullopt, {}}.umple(pagina);
 }
 
 void UmplePagina(PaginaFormular& pagina, const SursaValori& valoare) {
     const TipuriCampuri tipuri = TipuriCampuri::citeste();
-    Umplere{valoare, tipuri, nullptr, std::nullopt}.umple(pagina);
+    Umplere{valoare, tipuri, nullptr, std::nullopt, {}}.umple(pagina);
 }
 
 void UmplePagina(PaginaFormular& pagina, int idElev) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "printing/PaginaFormular.h"
 #include "platform/Imprimanta.h"
+#include "printing/PaginaFormular.h"
 
 #include <QStringList>
 #include <QWidget>

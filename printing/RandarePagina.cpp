@@ -1,10 +1,11 @@
 #include "printing/RandarePagina.h"
 
-#include "printing/Milimetri.h"
 #include "platform/NumarExtins.h"
+#include "printing/Milimetri.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -37,10 +38,28 @@ int InaltimeDePornire(double fontMm, double dpi, std::optional<double> arieMm) {
 }
 
 int PotrivesteInaltimea(int inaltimeStart, int latime, const std::function<int(int)>& latimeText) {
-    int h = inaltimeStart;
-    while (latimeText(h) > latime && h > 2)
-        --h;
-    return h;
+    const int latimeStart = latimeText(inaltimeStart);
+    if (latimeStart <= latime || inaltimeStart <= 2) return inaltimeStart;
+    // Unhinted widths never shrink as the cell grows, so the first height that fits on the way
+    // down is the tallest that fits: found between 2 and the start, first near the height the
+    // widths' proportion suggests, without measuring every pixel on the way (each size measured
+    // loads a font of its own).
+    int incape = 2;               // the answer is at least this (2 also when nothing fits)
+    int preaMare = inaltimeStart; // known not to fit
+    int ultima = inaltimeStart;   // the height measured last
+    int proba = std::clamp(int(std::int64_t(inaltimeStart) * latime / std::max(1, latimeStart)), incape,
+                           preaMare - 1);
+    while (preaMare - incape > 1) {
+        ultima = proba;
+        if (latimeText(proba) <= latime)
+            incape = proba;
+        else
+            preaMare = proba;
+        proba = incape + (preaMare - incape) / 2;
+    }
+    // The caller draws with what was measured last.
+    if (ultima != incape) latimeText(incape);
+    return incape;
 }
 
 DreptunghiTiparire ComputePrintRect(const AriePagina& arie, const ZonaTiparibila& zona,
@@ -66,7 +85,8 @@ void PrintArea(const AriePagina& arie, Imprimanta& dispozitiv, bool rotate, doub
     const DreptunghiTiparire r = ComputePrintRect(arie, zona, pagina, L, T, stil.nudgeX, stil.nudgeY);
 
     // Font heights take the sheet as 210 mm high.
-    const double dpiY = static_cast<double>(pagina.inaltime / 8.267716535433071L);
+    constexpr double inaltimeFoiiInch = 210.0 / 25.4;
+    const double dpiY = pagina.inaltime / inaltimeFoiiInch;
     QSize masura;
     PotrivesteInaltimea(InaltimeDePornire(stil.font->inaltimeMm, dpiY, arie.inaltime), r.w(), [&](int h) {
         dispozitiv.creeazaFont(stil.cerere(h, rotate ? 1800 : 0));

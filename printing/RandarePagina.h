@@ -12,8 +12,9 @@
 // (0 would ask for the system's default size). Paper also keeps it within the area's height;
 // the preview lets it stand taller, so a layout fault stays visible there.
 int InaltimeDePornire(double fontMm, double dpi, std::optional<double> arieMm = std::nullopt);
-// Shrinks the cell one pixel at a time from the start until the text is no wider than the
-// width, never below 2 pixels. Returns the cell height last measured (the one drawn with).
+// The tallest cell from the start down whose text is no wider than the width (never below 2
+// pixels): what shrinking one pixel at a time finds, as a text's width never shrinks while its
+// cell grows. The height returned is the one measured last (the one drawn with).
 int PotrivesteInaltimea(int inaltimeStart, int latime, const std::function<int(int inaltime)>& latimeText);
 
 // Where a text of the width starts in a span, by the alignment.

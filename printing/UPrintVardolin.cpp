@@ -156,22 +156,12 @@ void TPrintVardolin::Button1Click() {
 }
 
 QString TPrintVardolin::TitluLucrare(int latura) {
-    return latura == LaturaVerso ? QStringLiteral("Diploma de examen national - verso")
-                                 : QStringLiteral("Diploma de examen national - fata");
+    return ::TitluLucrare(latura);
 }
 
 void TPrintVardolin::TiparesteLatura(TFormularDePrintat& pagina, int latura, bool rotit, double stanga,
                                      double sus) {
-    PregatesteImprimanta(false);
-    Imprimanta& dispozitiv = imprimanta();
-    dispozitiv.incepeLucrare(TitluLucrare(latura));
-    try {
-        pagina.PrintPage(dispozitiv, rotit, stanga, sus);
-    } catch (...) {
-        dispozitiv.terminaLucrare();
-        throw;
-    }
-    dispozitiv.terminaLucrare();
+    ::TiparesteLatura(pagina.Descriere(), latura, rotit, stanga, sus);
 }
 
 bool TPrintVardolin::imprimantaPregatita() {

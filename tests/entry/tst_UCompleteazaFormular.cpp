@@ -488,19 +488,28 @@ private slots:
         QVERIFY(!Tr().activa());
     }
 
-    // The form tool fills a side from the database as the window does, adjustments included.
+    // The form tool fills a side from the database as the window does, adjustments included,
+    // without any widget: it runs under a plain GUI application, which aborts on the first one.
     void uneltaTiparesteUnElev_data() {
         QTest::addColumn<QString>("elev");
+        QTest::addColumn<QString>("latura");
         QTest::addColumn<bool>("redefinit");
         QTest::addColumn<int>("cod");
         QTest::addColumn<QString>("eroare");
-        QTest::newRow("elevul 1") << "1" << false << 0 << "";
-        QTest::newRow("zona particularizata") << "1" << true << 0 << "";
-        QTest::newRow("elev inexistent") << "99" << false << 1 << "Elevul 99 nu exista in baza de date.";
-        QTest::newRow("nu e numar") << "unu" << false << 1 << "--student trebuie sa fie numarul unui elev";
+        QTest::newRow("elevul 1") << "1"
+                                  << "fata" << false << 0 << "";
+        QTest::newRow("zona particularizata") << "1"
+                                              << "fata" << true << 0 << "";
+        QTest::newRow("nota pe verso") << "1"
+                                       << "verso" << false << 0 << "";
+        QTest::newRow("elev inexistent") << "99"
+                                         << "fata" << false << 1 << "Elevul 99 nu exista in baza de date.";
+        QTest::newRow("nu e numar") << "unu"
+                                    << "fata" << false << 1 << "--student trebuie sa fie numarul unui elev";
     }
     void uneltaTiparesteUnElev() {
         QFETCH(QString, elev);
+        QFETCH(QString, latura);
         QFETCH(bool, redefinit);
         QFETCH(int, cod);
         QFETCH(QString, eroare);
@@ -517,20 +526,25 @@ private slots:
         env.insert("VARDOLIN_SETTINGS", b->mediu().cale("setari.ini"));
         p.setProcessEnvironment(env);
         p.start(QCoreApplication::applicationDirPath() + "/vardolin-formtool",
-                {"pdf", "--student", elev, "--side", "fata", "--out", pdf, "--left", "2", "--top", "1"});
+                {"pdf", "--student", elev, "--side", latura, "--out", pdf, "--left", "2", "--top", "1"});
         const bool gata = p.waitForFinished(120000);
         b->Porneste();
         QVERIFY(gata);
         const QString erori = QString::fromUtf8(p.readAllStandardError());
-        QVERIFY2(p.exitCode() == cod, qPrintable(erori));
+        QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == cod, qPrintable(erori));
         if (cod != 0) {
             QVERIFY2(erori.contains(eroare), qPrintable(erori));
             QVERIFY(!QFile::exists(pdf));
             return;
         }
         TPrintVardolin fereastra;
-        const QRectF loc = locul(*fereastra.FormularDePrintat1->TextAreaByNumber(1), 2, 1);
-        QVERIFY(cuvantIn(citestePdf(pdf), redefinit ? "Redefinit" : "ABCDE", loc));
+        const bool verso = latura == "verso";
+        TFormularDePrintat* pagina = verso ? fereastra.FormularDePrintat2 : fereastra.FormularDePrintat1;
+        const TFormularTextArea* zona = pagina->TextAreaByNumber(1);
+        for (const TFormularTextArea* z : pagina->zone())
+            if (verso && z->Denumire1() == "Vardolin.SPATE.C_NOTA_1" && z->Denumire2() == "cifre") zona = z;
+        const QString cuvant = verso ? "9,63" : redefinit ? "Redefinit" : "ABCDE";
+        QVERIFY(cuvantIn(citestePdf(pdf), cuvant, locul(*zona, 2, 1)));
     }
 
     // A school and a student with every field filled, through the list's button, the print

@@ -1,9 +1,10 @@
 #include "MediuTest.h"
-#include "printing/UMachetaVardolin.h"
 #include "platform/Eroare.h"
 #include "platform/ImprimantaSistem.h"
 #include "printing/ComponenteMacheta.h"
 #include "printing/FormularDePrintat.h"
+#include "printing/RandarePagina.h"
+#include "printing/UMachetaVardolin.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -69,6 +70,47 @@ Rezultat ruleazaUnealta(const QStringList& argumente) {
     if (!p.waitForFinished(120000)) return {-1, "nu s-a terminat"};
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
             QString::fromUtf8(p.readAllStandardError())};
+}
+
+// Forwards to a printer and notes the cell height of every text drawn.
+class CuInaltimi : public Imprimanta {
+public:
+    explicit CuInaltimi(Imprimanta& d) : d_(d) {}
+    std::vector<int> inaltimi;
+
+    QStringList imprimante() const override { return d_.imprimante(); }
+    int indexCurent() const override { return d_.indexCurent(); }
+    void selecteaza(int index) override { d_.selecteaza(index); }
+    void pregatesteSetari(const SetariDispozitiv& s) override { d_.pregatesteSetari(s); }
+    void incepeLucrare(const QString& titlu) override { d_.incepeLucrare(titlu); }
+    void terminaLucrare() override { d_.terminaLucrare(); }
+    bool inLucru() const override { return d_.inLucru(); }
+    ZonaTiparibila zonaTiparibila() const override { return d_.zonaTiparibila(); }
+    PaginaFizica paginaFizica() const override { return d_.paginaFizica(); }
+    void creeazaFont(const CerereFont& c) override {
+        inaltime_ = c.inaltime;
+        d_.creeazaFont(c);
+    }
+    QSize masoaraText(const QString& text) override { return d_.masoaraText(text); }
+    void scrieText(QPoint p, const QRect& taiere, const QString& text) override {
+        inaltimi.push_back(inaltime_);
+        d_.scrieText(p, taiere, text);
+    }
+    void intindeImagine(QSvgRenderer& imagine, const QRect& r) override { d_.intindeImagine(imagine, r); }
+
+private:
+    Imprimanta& d_;
+    int inaltime_ = 0;
+};
+
+// The box of the dark pixels inside a rectangle; empty without any.
+QRect cerneala(const QImage& imagine, const QRect& unde) {
+    QRect caseta;
+    const QRect r = unde.intersected(imagine.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (qGray(imagine.pixel(x, y)) < 128) caseta |= QRect(x, y, 1, 1);
+    return caseta;
 }
 
 } // namespace
@@ -287,6 +329,108 @@ private slots:
             // The character cell sits on the area's bottom edge and is never taller than the area.
             QVERIFY2(qAbs(c.bottom() - arie.bottom()) <= tol, qPrintable(unde));
             QVERIFY2(c.height() <= arie.height() + tol, qPrintable(unde));
+        }
+    }
+    // What the preview shows is what paper prints. At zoom 100 and 200 every area's text fits
+    // at the cell height paper chose, scaled to the screen and taken down to its whole pixels
+    // (never below the preview's 2), within one pixel; and its ink stands where the PDF's does,
+    // drawn at the preview's resolution: the aligned edge (or the middle) and the foot within
+    // one pixel and a half. Areas that overlap are compared in separate passes.
+    void previzualizareaCaHartia_data() {
+        QTest::addColumn<int>("latura");
+        QTest::addColumn<double>("zoom");
+        for (const int latura : {0, 1})
+            for (const double zoom : {100.0, 200.0})
+                QTest::addRow("%s zoom %d", latura ? "verso" : "fata", int(zoom)) << latura << zoom;
+    }
+    void previzualizareaCaHartia() {
+        QFETCH(int, latura);
+        QFETCH(double, zoom);
+        QWidget fereastra;
+        const ComponenteMacheta componente = creeazaComponente(macheta, &fereastra);
+        TFormularDePrintat* pagina = componente.pagini[size_t(latura)];
+        pagina->setBkImage(QImage());
+        pagina->NumberTextAreas();
+        pagina->setZoom(zoom);
+        const QList<TFormularTextArea*> zone = pagina->zone();
+        QStringList texte;
+        for (TFormularTextArea* z : zone)
+            texte << "Alexandrescu-Popovici " + z->Text();
+        const double dpi = pagina->rezolutie();
+        ImprimantaSistem& sistem = ImprimantaSistem::instanta();
+        sistem.selecteaza(sistem.indexImprimantaPdf());
+        sistem.pregatesteSetari({});
+
+        std::vector<QList<qsizetype>> treceri;
+        for (qsizetype i = 0; i < zone.size(); ++i) {
+            const auto seAtinge = [&](qsizetype j) {
+                return zone[i]->geometry().intersects(zone[j]->geometry());
+            };
+            auto t = std::find_if(treceri.begin(), treceri.end(), [&](const QList<qsizetype>& l) {
+                return std::none_of(l.begin(), l.end(), seAtinge);
+            });
+            if (t == treceri.end()) t = treceri.emplace(treceri.end());
+            t->append(i);
+        }
+        for (const QList<qsizetype>& trecere : treceri) {
+            for (qsizetype i = 0; i < zone.size(); ++i)
+                zone[i]->setText(trecere.contains(i) ? texte[i] : QString());
+            QImage ecran(pagina->size(), QImage::Format_RGB32);
+            pagina->render(&ecran);
+            PaginaFormular descriere = pagina->Descriere();
+            descriere.deltaStanga = descriere.deltaSus = 0;
+            CuInaltimi hartie(sistem);
+            hartie.incepeLucrare("Vardolin");
+            PrintPage(descriere, hartie, false, 0, 0);
+            hartie.terminaLucrare();
+            const QString png = mediu->cale("pagina");
+            QProcess::execute("pdftoppm", {"-r", QString::number(dpi, 'f', 6), "-f", "1", "-l", "1",
+                                           "-singlefile", "-png", sistem.ultimulFisierPdf(), png});
+            const QImage tiparit(png + ".png");
+            QVERIFY(!tiparit.isNull());
+
+            size_t k = 0;
+            for (qsizetype i = 0; i < zone.size(); ++i) {
+                const AriePagina& arie = descriere.arii[size_t(i)];
+                if (!arie.font) continue;
+                const int peHartie = hartie.inaltimi.at(k++);
+                if (!trecere.contains(i)) continue;
+                const TFormularTextArea& z = *zone[i];
+                const int peEcran = std::min(z.inaltimeFontEcran(), MmToPixels(arie.inaltime, dpi));
+                const int asteptat = std::max(2, int(peHartie * dpi / ImprimantaSistem::rezolutiePdf));
+                QVERIFY2(
+                    qAbs(peEcran - asteptat) <= 1,
+                    qPrintable(
+                        QString("%1: ecran %2 px, hartie %3 px").arg(arie.nume).arg(peEcran).arg(asteptat)));
+
+                // A text shrunk past legibility leaves only a smudge of grey: its cell height is all.
+                if (asteptat < 8) continue;
+                const QRect e = cerneala(ecran, z.geometry()), t = cerneala(tiparit, z.geometry());
+                QVERIFY2(e.isNull() == t.isNull(),
+                         qPrintable(QString("%1: cerneala pe ecran %2, pe hartie %3, %4 px")
+                                        .arg(arie.nume)
+                                        .arg(!e.isNull())
+                                        .arg(!t.isNull())
+                                        .arg(peHartie * dpi / ImprimantaSistem::rezolutiePdf)));
+                if (e.isNull()) continue;
+                const AliniereArie aliniere = StilEfectiv(arie).aliniere;
+                const auto ancora = [&](const QRect& r) {
+                    return aliniere == AliniereArie::Stanga    ? 2 * r.left()
+                           : aliniere == AliniereArie::Dreapta ? 2 * r.right()
+                                                               : r.left() + r.right();
+                };
+                QVERIFY2(qAbs(ancora(e) - ancora(t)) <= 3 && qAbs(e.bottom() - t.bottom()) <= 1,
+                         qPrintable(QString("%1: ecran (%2,%3)-(%4,%5), hartie (%6,%7)-(%8,%9) px")
+                                        .arg(arie.nume)
+                                        .arg(e.left())
+                                        .arg(e.top())
+                                        .arg(e.right())
+                                        .arg(e.bottom())
+                                        .arg(t.left())
+                                        .arg(t.top())
+                                        .arg(t.right())
+                                        .arg(t.bottom())));
+            }
         }
     }
 };

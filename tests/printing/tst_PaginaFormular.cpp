@@ -1,9 +1,10 @@
 // The page description and its renderer, built and linked without any widget.
 #include "MediuTest.h"
+#include "platform/ImprimantaInregistrata.h"
+#include "printing/Milimetri.h"
 #include "printing/RandarePagina.h"
 #include "printing/UMachetaVardolin.h"
 #include "printing/UParticularizare.h"
-#include "platform/ImprimantaInregistrata.h"
 
 #include <QtTest>
 
@@ -17,6 +18,8 @@ private slots:
     void particularizariAplicate();
     void potrivire_data();
     void potrivire();
+    void potrivireaCaPasCuPas_data();
+    void potrivireaCaPasCuPas();
     void randare_data();
     void randare();
 };
@@ -83,6 +86,36 @@ void TestPaginaFormular::potrivire() {
     QFETCH(int, asteptat);
     // A text ten pixels wide per pixel of cell height, in a span that holds incapeLa.
     QCOMPARE(PotrivesteInaltimea(pornire, incapeLa * 10, [](int h) { return h * 10; }), asteptat);
+}
+
+// Every area of the certificate, with a short and a long text, fits at the height that
+// shrinking one pixel at a time finds, on paper and on screen.
+void TestPaginaFormular::potrivireaCaPasCuPas_data() {
+    QTest::addColumn<int>("dpi");
+    QTest::newRow("hartie") << 600;
+    QTest::newRow("ecran") << 96;
+}
+
+void TestPaginaFormular::potrivireaCaPasCuPas() {
+    QFETCH(int, dpi);
+    const MachetaVardolin macheta = MachetaVardolin::citeste();
+    auto imprimanta = ImprimantaInregistrata::a4(dpi, QPageLayout::Landscape);
+    for (const PaginaMacheta& p : macheta.pagini)
+        for (const AriePagina& arie : macheta.descriere(p).arii) {
+            if (!arie.font) continue;
+            for (const QString& text : {arie.nume, "Alexandrescu-Popovici Ion " + arie.nume}) {
+                const auto latime = [&](int h) {
+                    imprimanta.creeazaFont(StilEfectiv(arie).cerere(h));
+                    return imprimanta.masoaraText(text).width();
+                };
+                const int pornire = InaltimeDePornire(arie.font->inaltimeMm, dpi, arie.inaltime);
+                const int loc = MmToPixels(arie.latime, dpi);
+                int pas = pornire;
+                while (latime(pas) > loc && pas > 2)
+                    --pas;
+                QCOMPARE(PotrivesteInaltimea(pornire, loc, latime), pas);
+            }
+        }
 }
 
 void TestPaginaFormular::randare_data() {

@@ -2,17 +2,16 @@
 
 #include "data/UDm.h"
 #include "data/UProfilVardolin.h"
-#include "entry/UCompleteazaFereastra.h"
+#include "entry/UCompleteazaFormular.h"
 #include "platform/Eroare.h"
 #include "platform/ImprimantaSistem.h"
 #include "printing/ComponenteMacheta.h"
 #include "printing/FormularDePrintat.h"
-#include "printing/InsertPaper.h"
 #include "printing/LotDinBaza.h"
 #include "printing/RandarePagina.h"
+#include "printing/SetariTiparire.h"
 #include "printing/UMachetaVardolin.h"
 #include "printing/UParticularizare.h"
-#include "printing/UPrintVardolin.h"
 
 #include <QDir>
 #include <QFile>
@@ -189,10 +188,11 @@ void UneltaFormular::tiparesteElevul() {
     dm.DataModuleCreate();
     IncarcaParticularizarile();
 
-    TPrintVardolin fereastra;
-    const int latura = optiuni_.codPagina == u"SPATE" ? LaturaVerso : LaturaFata;
-    TFormularDePrintat* pagina =
-        latura == LaturaVerso ? fereastra.FormularDePrintat2 : fereastra.FormularDePrintat1;
+    const MachetaVardolin macheta = MachetaVardolin::citeste();
+    const PaginaMacheta* parte = macheta.pagina(optiuni_.codPagina);
+    if (!parte) throw Eroare::format("Macheta nu are pagina %s.", {optiuni_.codPagina});
+    PaginaFormular pagina = macheta.descriere(*parte);
+    macheta.aplicaParticularizarile(pagina, Particularizari());
     {
         GardaTranzactie garda;
         Q1().seteazaSql(QStringLiteral("select count(*) as N from ELEVI where ID_ELEVI = :ID_ELEVI"));
@@ -202,12 +202,13 @@ void UneltaFormular::tiparesteElevul() {
         Q1().inchide();
         if (!exista)
             throw Eroare::format("Elevul %s nu exista in baza de date.", {QString::number(*optiuni_.elev)});
-        UmpleFereastra(fereastra, *optiuni_.elev);
+        UmplePagina(pagina, *optiuni_.elev);
     }
 
     ImprimantaSistem& imprimanta = ImprimantaSistem::instanta();
     imprimanta.selecteaza(imprimanta.indexImprimantaPdf());
-    TPrintVardolin::TiparesteLatura(*pagina, latura, optiuni_.rotit, optiuni_.stanga, optiuni_.sus);
+    TiparesteLatura(pagina, optiuni_.codPagina == u"SPATE" ? LaturaVerso : LaturaFata, optiuni_.rotit,
+                    optiuni_.stanga, optiuni_.sus);
     muta(imprimanta.ultimulFisierPdf(), optiuni_.iesire);
 }
 
@@ -259,7 +260,7 @@ int UneltaFormular::tiparesteLotul() {
         pagini.push_back(&p);
     const int latura = optiuni_.codPagina == u"SPATE" ? LaturaVerso : LaturaFata;
     TiparesteLotul(pagini, imprimanta,
-                   {TPrintVardolin::TitluLucrare(latura), optiuni_.rotit, optiuni_.stanga, optiuni_.sus});
+                   {TitluLucrare(latura), optiuni_.rotit, optiuni_.stanga, optiuni_.sus});
     muta(imprimanta.ultimulFisierPdf(), optiuni_.iesire);
     return lot.omisi.empty() ? 0 : 2;
 }

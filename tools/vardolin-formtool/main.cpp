@@ -7,8 +7,6 @@
 #include <cstdio>
 #include <memory>
 
-using namespace Qt::StringLiterals;
-
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -17,9 +15,8 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         argumente << QString::fromLocal8Bit(argv[i]);
     // A side printed to PDF needs no window, so no widget may be made for it: the plain GUI
-    // application refuses any. The picture and a student's side still go through the preview;
-    // a batch (--students) does not.
-    const bool cuFerestre = argumente.value(0) != u"pdf" || argumente.contains(u"--student"_s);
+    // application refuses any. The picture still goes through the preview.
+    const bool cuFerestre = argumente.value(0) != u"pdf";
     const std::unique_ptr<QGuiApplication> app = cuFerestre ? std::make_unique<QApplication>(argc, argv)
                                                             : std::make_unique<QGuiApplication>(argc, argv);
     if (argumente.contains("--help") || argumente.contains("-h")) {
