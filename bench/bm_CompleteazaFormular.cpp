@@ -73,25 +73,3 @@ void BM_UmplereValoriCitite(benchmark::State& state) {
 BENCHMARK(BM_UmplereValoriCitite)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-namespace {
-
-// The field types of a side: one query per area (as the window's filling read them before)
-// against the whole profile read once.
-void BM_TipuriCampuri(benchmark::State& state) {
-    const PaginaFormular pagina = date().macheta.descriere(date().macheta.pagini[0]);
-    for (auto _ : state) {
-        GardaTranzactie garda;
-        if (state.range(0) == 0) {
-            for (const AriePagina& a : pagina.arii)
-                benchmark::DoNotOptimize(TipulCampului(a));
-        } else {
-            const TipuriCampuri tipuri = TipuriCampuri::citeste();
-            for (const AriePagina& a : pagina.arii)
-                benchmark::DoNotOptimize(tipuri.tipul(a));
-        }
-    }
-}
-BENCHMARK(BM_TipuriCampuri)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-
-} // namespace

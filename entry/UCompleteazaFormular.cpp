@@ -171,22 +171,6 @@ QString ParteDinValoare(const QString& valoare, const AriePagina& arie) {
     return parte(valoare, *start, lungime.value_or(1));
 }
 
-QString TipulCampului(const AriePagina& arie) {
-    const CheieCamp cheie = DesparteCheie(arie.Denumire1);
-    if (cheieGoala(cheie)) return QStringLiteral("X");
-    FbInterogare& q = Q1();
-    InchideLaIesire inchide(q);
-    q.seteazaSql(
-        QStringLiteral("SELECT TIP_DE_DATE FROM PROFIL_DIPLOMA WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
-                       "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP)"));
-    q.param(QStringLiteral("COD_FORMULAR"), cheie.formular);
-    q.param(QStringLiteral("COD_PAGINA"), cheie.pagina);
-    q.param(QStringLiteral("COD_CAMP"), cheie.camp);
-    q.deschide();
-    if (q.eof()) campInexistent(arie, cheie);
-    return q.text(QStringLiteral("TIP_DE_DATE"));
-}
-
 PerecheNota PerecheaNotei(PaginaFormular& pagina, const AriePagina& arie) {
     return perecheaDupaChei(pagina, cheiMari(pagina), arie);
 }

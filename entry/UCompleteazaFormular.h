@@ -40,8 +40,6 @@ void UmplePagina(PaginaFormular& pagina, const SursaValori& valoare, const Tipur
 
 // The part of a value shown for the area's two keys; fails when a given key is not a whole number.
 QString ParteDinValoare(const QString& valoare, const AriePagina& arie);
-// The data type of one area's field, read from the profile through Q1 (see TipuriCampuri).
-QString TipulCampului(const AriePagina& arie);
 
 // The areas of the page that show the same grade as this one, upper first (the lower one may
 // be absent).
