@@ -5,6 +5,7 @@
 #include "data/UValoareCamp.h"
 #include "platform/Eroare.h"
 
+#include <QVarLengthArray>
 #include <algorithm>
 
 namespace {
@@ -12,6 +13,7 @@ namespace {
 const QString Elevi = QStringLiteral("ELEVI");
 // Firebird refuses longer IN lists.
 constexpr size_t MaxInLista = 1000;
+constexpr qsizetype MaxCoduriFiltrate = 24;
 
 // Blanks and control characters at both ends, as a trimmed text would lose them.
 QString faraMargini(const QString& text) {
@@ -56,7 +58,10 @@ QStringList conditiiIduri(const QString& coloana, std::vector<int> iduri) {
     return conditii;
 }
 
+// Conditions on the field codes. The engine tests every row against the whole list, so a long
+// list costs more than the rows it leaves out: past a few dozen codes every row is read.
 QStringList conditiiCoduri(const QStringList& coduri) {
+    if (coduri.size() > MaxCoduriFiltrate) return {QString()};
     QStringList conditii;
     for (qsizetype i = 0; i < coduri.size(); i += qsizetype(MaxInLista)) {
         QStringList bucata;
@@ -73,7 +78,8 @@ void pentruFiecareRand(FbInterogare& q, const QString& select, const QStringList
                        const QStringList& conditiiB, F rand) {
     for (const QString& a : conditiiA)
         for (const QString& b : conditiiB) {
-            q.seteazaSql(select + QStringLiteral(" where ") + a + QStringLiteral(" and ") + b);
+            q.seteazaSql(select + QStringLiteral(" where ") + a +
+                         (b.isEmpty() ? QString() : QStringLiteral(" and ") + b));
             InchideLaIesire inchide(q);
             for (q.deschide(); !q.eof(); q.urmator())
                 rand(q);
@@ -235,7 +241,7 @@ QString ValoriInBloc::valoare(int idElev, const CheieCamp& cheie) const {
         throw Eroare(QStringLiteral("Valorile elevului %1 nu au fost citite").arg(idElev));
     // The same steps as ValoareCamp; a line met again closes a cycle of links.
     CheieCamp curenta = cheie;
-    std::vector<int> vazute;
+    QVarLengthArray<int, 8> vazute;
     for (;;) {
         const auto it = indiceLinie_.constFind(normal(curenta));
         if (it == indiceLinie_.cend())

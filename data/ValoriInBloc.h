@@ -16,7 +16,8 @@ public:
     // Reads the values of the students for the keys (formular, pagina, camp) in a few
     // statements; the caller holds Tr.
     static ValoriInBloc citeste(const std::vector<int>& idElevi, const std::vector<CheieCamp>& chei);
-    // Equal to ValoareCamp(formular, pagina, camp, idElev) for every student and key read.
+    // Equal to ValoareCamp(formular, pagina, camp, idElev) for every student and key read: it
+    // fails (Eroare) where ValoareCamp fails, and for a student or key that was not read.
     QString valoare(int idElev, const CheieCamp& cheie) const;
 
     // ParseExp of a display expression for each student, in the order given, read in bulk.
