@@ -2,9 +2,9 @@
 
 #include "data/UDm.h"
 #include "data/UProfilDiploma.h"
+#include "entry/UCompleteazaFereastra.h"
 #include "entry/UListaElevi.h"
 #include "entry/UModelLinii.h"
-#include "entry/UCompleteazaFereastra.h"
 #include "platform/Dialoguri.h"
 #include "platform/Protejat.h"
 #include "printing/FormularDePrintat.h"
@@ -48,6 +48,7 @@ void TButonFormular::CompleteazaFormular() {
             GardaTranzactie garda;
             UmpleFereastra(formular, *idElev);
         }
+        if (auto* lot = dynamic_cast<FereastraCuLot*>(&formular)) lot->SeteazaElevii(VT->EleviSelectati());
         arataFereastra();
     });
 }

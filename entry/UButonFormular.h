@@ -1,10 +1,21 @@
 #pragma once
 
+#include "entry/UModelLinii.h"
+
 #include <QPointer>
 #include <QPushButton>
+#include <vector>
 
 class TListaElevi;
 class THandlerFormularDePrintat;
+
+// A form window that also prints its side for several students at once: it is told, each time
+// it is filled, which students are selected (the first one is the one it shows).
+class FereastraCuLot {
+public:
+    virtual ~FereastraCuLot() = default;
+    virtual void SeteazaElevii(std::vector<TLinieDescrisa> elevi) = 0;
+};
 
 // The button of one printable form in the student list: fills the form's window with the
 // selected student's values and shows it.

@@ -5,6 +5,7 @@
 #include "entry/Nota.h"
 #include "platform/Eroare.h"
 
+#include <QRegularExpression>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -43,9 +44,14 @@ TFelNota felulNotei(const AriePagina& arie) {
     return *fel;
 }
 
-// The grade times 100 as the wording takes it (9,63 is 963.00); none for an empty value.
-std::optional<Currency> valoareNota(const QString& valoare) {
+// The grade times 100 as the wording takes it (9,63 is 963.00); none for an empty value. A
+// text that is not a grade (nine in letters, a typing slip) must not print as some other grade.
+std::optional<Currency> valoareNota(const QString& valoare, const AriePagina& arie) {
     if (valoare.isEmpty()) return std::nullopt;
+    static const QRegularExpression nota(QStringLiteral("^\\s*(\\d+([.,]\\d*)?)?\\s*$"));
+    if (!nota.match(valoare).hasMatch())
+        throw Eroare::format(QStringLiteral("Nota \"%s\" (campul %s) nu este un numar."),
+                             {valoare, arie.Denumire1});
     return Currency::dinZeciMii(CitesteNota(valoare).zeciMii * 100);
 }
 
@@ -129,7 +135,7 @@ struct Umplere {
         }
         const TFelNota fel = felulNotei(arie);
         const PerecheNota pereche = perecheaDupaChei(pagina, chei, arie);
-        ScrieNota(pereche.sus, pereche.jos, valoareNota(valoare), fel, setari());
+        ScrieNota(pereche.sus, pereche.jos, valoareNota(valoare, arie), fel, setari());
     }
 };
 

@@ -8,11 +8,14 @@
 #include "platform/Protejat.h"
 
 #include <QHBoxLayout>
+#include <QItemSelection>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <set>
 
 namespace {
 const QString SelectatiElevul = QStringLiteral("Va rog selectati un elev!");
@@ -116,12 +119,37 @@ void TListaElevi::IncarcaLista() {
 }
 
 void TListaElevi::Filtreaza() {
+    // The students still shown stay selected; the ones the search hides drop out.
+    const std::vector<TLinieDescrisa> selectati = EleviSelectati();
     const QString cautat = RzEdit1->text();
     const bool toti = cautat.trimmed().isEmpty();
     std::vector<const TLinieDescrisa*> randuri;
     for (const auto& linie : Linii)
         if (toti || linie->Descriere.contains(cautat, Qt::CaseSensitive)) randuri.push_back(linie.get());
     Model->Seteaza(std::move(randuri));
+    Selecteaza(selectati);
+}
+
+void TListaElevi::Selecteaza(const std::vector<TLinieDescrisa>& linii) {
+    if (linii.empty() || !VT->selectionModel()) return;
+    std::set<int> iduri;
+    for (const TLinieDescrisa& l : linii)
+        iduri.insert(l.Id);
+    QItemSelection selectie;
+    for (int rand = 0; rand < Model->rowCount(); ++rand)
+        if (iduri.count(Model->Linie(rand)->Id)) selectie.select(Model->index(rand), Model->index(rand));
+    VT->selectionModel()->select(selectie, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+std::vector<TLinieDescrisa> TListaElevi::EleviSelectati() const {
+    std::vector<TLinieDescrisa> selectati;
+    if (!VT->selectionModel()) return selectati;
+    QModelIndexList randuri = VT->selectionModel()->selectedRows();
+    std::sort(randuri.begin(), randuri.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    for (const QModelIndex& r : randuri)
+        selectati.push_back(*Model->Linie(r.row()));
+    return selectati;
 }
 
 std::optional<int> TListaElevi::ElevSelectat() const {

@@ -41,6 +41,8 @@ public:
     QString VTGetText(const TLinieDescrisa& linie) const { return linie.Descriere; }
     // The id of the first selected student, if any.
     std::optional<int> ElevSelectat() const;
+    // Every selected student, in list order.
+    std::vector<TLinieDescrisa> EleviSelectati() const;
 
     // Makes the button of one printable form inside Panel2 (the list places and sizes it).
     using CreatorButonFormular =
@@ -56,5 +58,6 @@ public slots:
 
 private:
     void CreeazaButoaneleFormularelor();
+    void Selecteaza(const std::vector<TLinieDescrisa>& linii);
     void Editeaza(std::optional<int> id);
 };

@@ -63,6 +63,11 @@ public:
     virtual void incepeLucrare(const QString& titlu) = 0;
     // Prints the page and closes the job; harmless when no job is open.
     virtual void terminaLucrare() = 0;
+    // Ends the page of the open job and starts an empty one in the same job.
+    virtual void paginaNoua() = 0;
+    // Closes the open job without printing it: the spooler drops what it has, the PDF printer
+    // keeps no file. Harmless when no job is open.
+    virtual void anuleazaLucrare() = 0;
     virtual bool inLucru() const = 0;
 
     virtual ZonaTiparibila zonaTiparibila() const = 0;

@@ -42,6 +42,16 @@ void ImprimantaInregistrata::terminaLucrare() {
     inregistrari_.push_back({Inregistrare::Sfarsit, {}, {}, {}, {}});
 }
 
+void ImprimantaInregistrata::paginaNoua() {
+    if (inLucru_) inregistrari_.push_back({Inregistrare::Pagina, {}, {}, {}, {}});
+}
+
+void ImprimantaInregistrata::anuleazaLucrare() {
+    if (!inLucru_) return;
+    inLucru_ = false;
+    inregistrari_.push_back({Inregistrare::Anulare, {}, {}, {}, {}});
+}
+
 void ImprimantaInregistrata::creeazaFont(const CerereFont& cerere) {
     font_ = cerere;
     inregistrari_.push_back({Inregistrare::Font, cerere, {}, {}, {}});

@@ -9,7 +9,7 @@
 class ImprimantaInregistrata : public Imprimanta {
 public:
     struct Inregistrare {
-        enum Fel { Inceput, Font, Text, Imagine, Sfarsit };
+        enum Fel { Inceput, Font, Text, Imagine, Sfarsit, Pagina, Anulare };
         Fel fel;
         CerereFont font;  // Font, and the font current at Text
         QString text;     // Inceput: the job title; Text: the text
@@ -29,6 +29,8 @@ public:
 
     void incepeLucrare(const QString& titlu) override;
     void terminaLucrare() override;
+    void paginaNoua() override;
+    void anuleazaLucrare() override;
     bool inLucru() const override { return inLucru_; }
 
     ZonaTiparibila zonaTiparibila() const override { return zona_; }

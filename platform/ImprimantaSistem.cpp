@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QPrintEngine>
@@ -94,6 +95,8 @@ void ImprimantaSistem::pregatesteSetari(const SetariDispozitiv& setari) {
 
 void ImprimantaSistem::reconfigureaza() {
     if (inLucru()) throw Eroare(QStringLiteral("Imprimanta nu poate fi schimbata in timpul tiparirii."));
+    metrica_ = nullptr;
+    metrici_.clear();
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (estePdf()) {
         printer_->setOutputFormat(QPrinter::PdfFormat);
@@ -178,10 +181,36 @@ void ImprimantaSistem::incepeLucrare(const QString& titlu) {
     painter_.setPen(Qt::black);
     painter_.setBrush(Qt::NoBrush);
     if (!fisier.isEmpty()) ultimulPdf_ = fisier;
+    pdfInLucru_ = fisier;
 }
 
 void ImprimantaSistem::terminaLucrare() {
     if (painter_.isActive()) painter_.end();
+    pdfInLucru_.clear();
+}
+
+void ImprimantaSistem::paginaNoua() {
+    if (!painter_.isActive()) return;
+    if (!printer_->newPage())
+        throw Eroare::format("Imprimanta \"%s\" nu a putut incepe o pagina noua.", {nume_.at(index_)});
+    // A new page starts with a fresh painter state on some engines.
+    const PaginaFizica pagina = paginaFizica();
+    painter_.resetTransform();
+    painter_.translate(pagina.offsetX, pagina.offsetY);
+    painter_.setPen(Qt::black);
+    painter_.setBrush(Qt::NoBrush);
+    painter_.setFont(font_);
+}
+
+void ImprimantaSistem::anuleazaLucrare() {
+    if (!painter_.isActive()) return;
+    printer_->abort();
+    if (painter_.isActive()) painter_.end();
+    if (!pdfInLucru_.isEmpty()) {
+        QFile::remove(pdfInLucru_);
+        if (ultimulPdf_ == pdfInLucru_) ultimulPdf_.clear();
+    }
+    pdfInLucru_.clear();
 }
 
 bool ImprimantaSistem::inLucru() const {
@@ -191,17 +220,21 @@ bool ImprimantaSistem::inLucru() const {
 void ImprimantaSistem::creeazaFont(const CerereFont& cerere) {
     font_ = fontDupaCelula(cerere, printer_.get());
     inclinare_ = cerere.inclinare;
+    auto gasit = metrici_.find(font_.key());
+    if (gasit == metrici_.end())
+        gasit = metrici_.emplace(font_.key(), QFontMetrics(font_, printer_.get())).first;
+    metrica_ = &gasit->second;
     if (painter_.isActive()) painter_.setFont(font_);
 }
 
 QSize ImprimantaSistem::masoaraText(const QString& text) {
-    const QFontMetrics m(font_, printer_.get());
+    const QFontMetrics m = metrica_ ? *metrica_ : QFontMetrics(font_, printer_.get());
     return {m.horizontalAdvance(text), m.ascent() + m.descent()};
 }
 
 void ImprimantaSistem::scrieText(QPoint punct, const QRect& taiere, const QString& text) {
     if (!painter_.isActive()) return;
-    const QFontMetrics m(font_, printer_.get());
+    const QFontMetrics m = metrica_ ? *metrica_ : QFontMetrics(font_, printer_.get());
     painter_.save();
     painter_.setClipRect(taiere);
     painter_.translate(punct);

@@ -2,7 +2,9 @@
 
 #include "platform/Imprimanta.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <map>
 #include <memory>
 
 class QPrinter;
@@ -29,6 +31,8 @@ public:
 
     void incepeLucrare(const QString& titlu) override;
     void terminaLucrare() override;
+    void paginaNoua() override;
+    void anuleazaLucrare() override;
     bool inLucru() const override;
 
     ZonaTiparibila zonaTiparibila() const override;
@@ -58,6 +62,11 @@ private:
     int index_ = 0;
     SetariDispozitiv setari_;
     QFont font_;
+    // The measures of every font made on this printer, kept so that Qt keeps their engines:
+    // a batch asks for the same few hundred sizes again on every page.
+    std::map<QString, QFontMetrics> metrici_;
+    const QFontMetrics* metrica_ = nullptr;
     int inclinare_ = 0;
     QString ultimulPdf_;
+    QString pdfInLucru_; // the file the open job writes, when on the PDF printer
 };

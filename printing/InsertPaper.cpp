@@ -174,7 +174,8 @@ void TInsertPaperForm::BitBtn1Click() {
     });
 }
 
-TInsertPaperForm::Raspuns TInsertPaperForm::IntrebaIntroducere(int latura, double stanga, double sus) {
+TInsertPaperForm::Raspuns TInsertPaperForm::IntrebaIntroducere(int latura, double stanga, double sus,
+                                                               const QString& lot) {
     TAllStuffReg* setari = SetariCurente();
     if (!setari) throw Eroare(QStringLiteral("Setarile de tiparire nu sunt incarcate."));
 
@@ -190,7 +191,8 @@ TInsertPaperForm::Raspuns TInsertPaperForm::IntrebaIntroducere(int latura, doubl
     };
     static const Varianta variante[4] = {{"(1)", 2, 0}, {"(2)", 1, 3}, {"(3)", 1, 3}, {"(4)", 0, 2}};
     const Varianta& v = variante[(verso ? 2 : 0) + (opus ? 1 : 0)];
-    setWindowTitle(QString::fromLatin1(v.titlu));
+    setWindowTitle(lot.isEmpty() ? QString::fromLatin1(v.titlu)
+                                 : QString::fromLatin1(v.titlu) + QStringLiteral(" - ") + lot);
     imagineNebifat_ = v.nebifat;
     imagineBifat_ = v.bifat;
 
@@ -219,6 +221,6 @@ TInsertPaperForm::Raspuns TInsertPaperForm::IntrebaIntroducere(int latura, doubl
     return r;
 }
 
-TInsertPaperForm::Raspuns IntrebaIntroducere(int latura, double stanga, double sus) {
-    return TInsertPaperForm::Instanta().IntrebaIntroducere(latura, stanga, sus);
+TInsertPaperForm::Raspuns IntrebaIntroducere(int latura, double stanga, double sus, const QString& lot) {
+    return TInsertPaperForm::Instanta().IntrebaIntroducere(latura, stanga, sus, lot);
 }

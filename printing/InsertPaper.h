@@ -26,8 +26,9 @@ public:
         double sus = 0.0;
     };
     // Asks for a side (LaturaFata, LaturaVerso), starting from the given margins; reads the
-    // paper path from SetariCurente() and stores the side's turn choice there.
-    Raspuns IntrebaIntroducere(int latura, double stanga, double sus);
+    // paper path from SetariCurente() and stores the side's turn choice there. A batch says in
+    // the caption, after the sheet's number, how many sheets go in and in which order.
+    Raspuns IntrebaIntroducere(int latura, double stanga, double sus, const QString& lot = {});
 
     // The sheet pictures: Image1 front, Image2 back, Image3 and Image4 the same turned;
     // Image5 the sheet upside down, Image6 upright.
@@ -56,4 +57,4 @@ private:
 };
 
 // The paper-insertion dialog of the program (TInsertPaperForm::Instanta()).
-TInsertPaperForm::Raspuns IntrebaIntroducere(int latura, double stanga, double sus);
+TInsertPaperForm::Raspuns IntrebaIntroducere(int latura, double stanga, double sus, const QString& lot = {});

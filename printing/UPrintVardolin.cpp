@@ -9,11 +9,15 @@
 #include "printing/ComponenteMacheta.h"
 #include "printing/FormularDePrintat.h"
 #include "printing/InsertPaper.h"
+#include "printing/LotDinBaza.h"
 #include "printing/UEditorTextFormular.h"
+#include "printing/UEleviOmisi.h"
 #include "printing/UMachetaVardolin.h"
 #include "printing/UParticularizare.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -93,6 +97,11 @@ QWidget* TPrintVardolin::creeazaBaraDeSus() {
         b->setGeometry(stanga, 2, 96, 24);
         stanga += 99;
     }
+    ButonToti = new QPushButton(bara);
+    ButonToti->setObjectName(QStringLiteral("ButonToti"));
+    ButonToti->setGeometry(stanga + 12, 2, 200, 24);
+    ButonToti->hide();
+    connect(ButonToti, &QPushButton::clicked, this, &TPrintVardolin::ButonTotiClick);
     connect(Button1, &QPushButton::clicked, this, &TPrintVardolin::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TPrintVardolin::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TPrintVardolin::Button3Click);
@@ -158,18 +167,20 @@ void TPrintVardolin::TiparesteLatura(TFormularDePrintat& pagina, int latura, boo
     ::TiparesteLatura(pagina.Descriere(), latura, rotit, stanga, sus);
 }
 
-void TPrintVardolin::tipareste() {
-    {
-        const TAllStuffReg verificare;
-        if (!verificare.AllNecitit.isEmpty())
-            throw Eroare(
-                QStringLiteral("Setarile imprimantei nu pot fi citite. Configurati din nou imprimanta "
-                               "din meniul \"Configurare imprimanta\"."));
-        if (!verificare.Configured) {
-            dialoguri().mesaj(this, QStringLiteral("Configureaza imprimanta"));
-            return;
-        }
+bool TPrintVardolin::imprimantaPregatita() {
+    const TAllStuffReg verificare;
+    if (!verificare.AllNecitit.isEmpty())
+        throw Eroare(QStringLiteral("Setarile imprimantei nu pot fi citite. Configurati din nou imprimanta "
+                                    "din meniul \"Configurare imprimanta\"."));
+    if (!verificare.Configured) {
+        dialoguri().mesaj(this, QStringLiteral("Configureaza imprimanta"));
+        return false;
     }
+    return true;
+}
+
+void TPrintVardolin::tipareste() {
+    if (!imprimantaPregatita()) return;
     // Written back whichever way printing ends.
     TAllStuffReg setari;
     const int latura = LaturaActiva();
@@ -180,6 +191,77 @@ void TPrintVardolin::tipareste() {
     selecteazaImprimantaAleasa(setari);
     TiparesteLatura(*PaginaActiva(), latura, raspuns.oglindesc, raspuns.stanga, raspuns.sus);
     setari.Scrie();
+}
+
+void TPrintVardolin::SeteazaElevii(std::vector<TLinieDescrisa> elevi) {
+    elevi_ = std::move(elevi);
+    ButonToti->setText(QStringLiteral("Tipareste pentru toti (%1)").arg(elevi_.size()));
+    ButonToti->setVisible(elevi_.size() > 1);
+}
+
+void TPrintVardolin::ButonTotiClick() {
+    protejat(this, [&] { tiparestePentruToti(); });
+}
+
+RezultatLot TPrintVardolin::tiparesteCuProgres(const std::vector<const PaginaFormular*>& pagini,
+                                               const OptiuniLot& optiuni) {
+    const int n = int(pagini.size());
+    QProgressDialog progres(QString(), QStringLiteral("Opresc"), 0, n, this);
+    progres.setObjectName(QStringLiteral("Progres"));
+    progres.setWindowTitle(optiuni.titlu);
+    progres.setWindowModality(Qt::WindowModal);
+    progres.setMinimumDuration(0);
+    progres.setAutoClose(false);
+    progres.setAutoReset(false);
+    const RezultatLot rezultat = TiparesteLotul(pagini, imprimanta(), optiuni, [&](int i, int total) {
+        progres.setLabelText(QStringLiteral("Tiparesc certificatul %1 din %2").arg(i).arg(total));
+        progres.setValue(i - 1);
+        QCoreApplication::processEvents();
+        return !progres.wasCanceled();
+    });
+    progres.setValue(n);
+    return rezultat;
+}
+
+// Every student is filled before anything prints, both sides, and the ones that cannot be
+// printed are shown first; then one paper dialog and one job for the side on screen.
+void TPrintVardolin::tiparestePentruToti() {
+    if (elevi_.empty() || !imprimantaPregatita()) return;
+    const int latura = LaturaActiva();
+    std::vector<int> iduri;
+    for (const TLinieDescrisa& e : elevi_)
+        iduri.push_back(e.Id);
+    const TFormularDePrintat* cealalta = latura == LaturaVerso ? FormularDePrintat1 : FormularDePrintat2;
+    const PaginaFormular cealaltaLatura = cealalta->Descriere();
+    const PaginiLot lot = UmpleLotulDinBaza(PaginaActiva()->Descriere(), iduri, &cealaltaLatura);
+    if (!lot.omisi.empty() && !TiparesteCeilalti(this, lot.omisi, elevi_, int(lot.pagini.size()))) return;
+
+    TAllStuffReg setari;
+    const OrdineLot ordine =
+        latura == LaturaVerso ? OrdineaVersourilor(setari.FeedMode, setari.OppositeSide) : OrdineLot::CaLista;
+    const QString descriere =
+        QStringLiteral("%1 certificate, %2 %3")
+            .arg(lot.pagini.size())
+            .arg(latura == LaturaVerso ? QStringLiteral("versourile") : QStringLiteral("fetele"),
+                 TextOrdine(ordine));
+    const TInsertPaperForm::Raspuns raspuns =
+        IntrebaIntroducere(latura, setari.MargineStanga(latura), setari.MargineSus(latura), descriere);
+    if (raspuns.rezultat != QDialog::Accepted) return;
+    setari.SeteazaMargini(latura, raspuns.stanga, raspuns.sus);
+    selecteazaImprimantaAleasa(setari);
+    PregatesteImprimanta(false);
+
+    std::vector<const PaginaFormular*> pagini;
+    for (const size_t i : PozitiiInOrdine(lot.pagini.size(), ordine))
+        pagini.push_back(&lot.pagini[i]);
+    const RezultatLot rezultat =
+        tiparesteCuProgres(pagini, {TitluLucrare(latura), raspuns.oglindesc, raspuns.stanga, raspuns.sus});
+    setari.Scrie();
+    if (rezultat.oprit)
+        dialoguri().mesaj(this, QStringLiteral("Tiparirea a fost oprita dupa %1 din %2 certificate; lucrarea "
+                                               "a fost anulata.")
+                                    .arg(rezultat.tiparite)
+                                    .arg(pagini.size()));
 }
 
 THandlerVardolin::THandlerVardolin() : THandlerFormularDePrintat(QStringLiteral("Vardolin")) {}

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "data/UProfilDiploma.h"
+#include "entry/UButonFormular.h"
 #include "printing/TemplateForm.h"
+#include "printing/TiparireInBloc.h"
 
+#include <functional>
 #include <vector>
 
 class NumarExtins;
@@ -14,16 +17,18 @@ class TFormularDePrintat;
 
 // "Vizualizare inaintea imprimarii": the certificate's two sides over their blank forms, the
 // zoom of the side on screen, and printing that side onto a pre-printed sheet.
-class TPrintVardolin : public TTemplate {
+// With several students selected it also prints the side on screen for all of them in one job.
+class TPrintVardolin : public TTemplate, public FereastraCuLot {
     Q_OBJECT
 public:
     explicit TPrintVardolin(QWidget* owner = nullptr);
 
     static constexpr const char* numeComponenta = "PrintVardolin";
 
-    QPushButton* Button1; // Tipareste
-    QPushButton* Button2; // Mareste
-    QPushButton* Button3; // Micsoreaza
+    QPushButton* Button1;   // Tipareste
+    QPushButton* ButonToti; // Tipareste pentru toti (N), shown with several students selected
+    QPushButton* Button2;   // Mareste
+    QPushButton* Button3;   // Micsoreaza
     QTabWidget* PageControl1;
     QScrollArea* ScrollBox1;
     QScrollArea* ScrollBox2;
@@ -42,10 +47,15 @@ public:
                                 double sus);
     static QString TitluLucrare(int latura);
 
+    // The students of the batch, in list order; the first is the one shown.
+    void SeteazaElevii(std::vector<TLinieDescrisa> elevi) override;
+    const std::vector<TLinieDescrisa>& Elevii() const { return elevi_; }
+
 public slots:
     void Button1Click();
     void Button2Click();
     void Button3Click();
+    void ButonTotiClick();
 
 private:
     QWidget* creeazaBaraDeSus();
@@ -53,6 +63,13 @@ private:
     QScrollArea* creeazaSuprafata(TFormularDePrintat* pagina, const QString& nume);
     void inmultesteZoom(const NumarExtins& factor);
     void tipareste();
+    void tiparestePentruToti();
+    // The settings are readable and the printer prepared; otherwise the user is told.
+    bool imprimantaPregatita();
+    RezultatLot tiparesteCuProgres(const std::vector<const PaginaFormular*>& pagini,
+                                   const OptiuniLot& optiuni);
+
+    std::vector<TLinieDescrisa> elevi_;
 };
 
 // The certificate's entry in the printable-form registry.

@@ -8,7 +8,7 @@
 #include <QTextDocumentFragment>
 #include <vector>
 
-// The words of a PDF's first page with their boxes in millimetres from the page's top left
+// The words of a PDF's page (the first unless told) with their boxes in millimetres from the page's top left
 // corner, as pdftotext -bbox reads them.
 struct CuvantPdf {
     QString text;
@@ -26,13 +26,13 @@ struct PaginaPdf {
     }
 };
 
-inline PaginaPdf citestePdf(const QString& fisier) {
+inline PaginaPdf citestePdf(const QString& fisier, int numar = 1) {
     QTemporaryDir dosar;
     const QString html = dosar.filePath(QStringLiteral("cutii.html"));
     QProcess proces;
     proces.start(QStringLiteral("pdftotext"),
-                 {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                  QStringLiteral("1"), fisier, html});
+                 {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(numar), QStringLiteral("-l"),
+                  QString::number(numar), fisier, html});
     proces.waitForFinished(60000);
     QFile f(html);
     PaginaPdf pagina;
@@ -54,4 +54,14 @@ inline PaginaPdf citestePdf(const QString& fisier) {
                                   m.captured(3).toDouble() * mm, m.captured(4).toDouble() * mm});
     }
     return pagina;
+}
+
+// How many pages a PDF has, as pdfinfo reads it; 0 when it cannot be read.
+inline int numarPaginiPdf(const QString& fisier) {
+    QProcess proces;
+    proces.start(QStringLiteral("pdfinfo"), {fisier});
+    proces.waitForFinished(60000);
+    const auto m = QRegularExpression(QStringLiteral(R"(Pages:\s+(\d+))"))
+                       .match(QString::fromUtf8(proces.readAllStandardOutput()));
+    return m.hasMatch() ? m.captured(1).toInt() : 0;
 }

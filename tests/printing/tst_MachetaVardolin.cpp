@@ -85,6 +85,8 @@ public:
     void pregatesteSetari(const SetariDispozitiv& s) override { d_.pregatesteSetari(s); }
     void incepeLucrare(const QString& titlu) override { d_.incepeLucrare(titlu); }
     void terminaLucrare() override { d_.terminaLucrare(); }
+    void paginaNoua() override { d_.paginaNoua(); }
+    void anuleazaLucrare() override { d_.anuleazaLucrare(); }
     bool inLucru() const override { return d_.inLucru(); }
     ZonaTiparibila zonaTiparibila() const override { return d_.zonaTiparibila(); }
     PaginaFizica paginaFizica() const override { return d_.paginaFizica(); }

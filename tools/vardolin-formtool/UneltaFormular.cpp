@@ -7,6 +7,7 @@
 #include "platform/ImprimantaSistem.h"
 #include "printing/ComponenteMacheta.h"
 #include "printing/FormularDePrintat.h"
+#include "printing/LotDinBaza.h"
 #include "printing/RandarePagina.h"
 #include "printing/SetariTiparire.h"
 #include "printing/UMachetaVardolin.h"
@@ -19,6 +20,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <cmath>
+#include <cstdio>
 
 const char* const utilizareUnealta =
     "Utilizare:\n"
@@ -27,7 +29,13 @@ const char* const utilizareUnealta =
     "[--numbers]\n"
     "  vardolin-formtool pdf --student ID --side fata|verso --out FISIER.pdf [--left MM] [--top MM] "
     "[--rotate]\n"
-    "    (--student: baza de date din VARDOLIN_DATA_DIR, completata ca in fereastra de tiparire)\n";
+    "  vardolin-formtool pdf --students all|ID[,ID|ID-ID...] --side fata|verso --out FISIER.pdf "
+    "[--left MM] [--top MM] [--rotate]\n"
+    "    (--student, --students: baza de date din VARDOLIN_DATA_DIR, completata ca in fereastra de "
+    "tiparire;\n"
+    "     --students: o pagina pentru fiecare elev; elevii care nu pot fi tipariti sunt scrisi la "
+    "stderr\n"
+    "     si codul de iesire este 2)\n";
 
 namespace {
 
@@ -45,6 +53,29 @@ int idElev(const QString& text) {
     if (!ok || id <= 0)
         throw Eroare::format("--student trebuie sa fie numarul unui elev, nu \"%s\".", {text});
     return id;
+}
+
+// "all", or ids and ranges joined by commas: 3,7,10-12.
+void citesteElevii(const QString& text, OptiuniUnealta& o) {
+    o.lot = true;
+    if (text == u"all") {
+        o.toti = true;
+        return;
+    }
+    const auto gresit = [&] {
+        return Eroare::format("--students trebuie sa fie all sau numere de elevi ca 3,7,10-12, nu \"%s\".",
+                              {text});
+    };
+    for (const QString& bucata : text.split(u',')) {
+        const QStringList capete = bucata.split(u'-');
+        if (capete.size() > 2) throw gresit();
+        bool ok1 = false, ok2 = true;
+        const int de = capete[0].toInt(&ok1);
+        const int la = capete.size() == 2 ? capete[1].toInt(&ok2) : de;
+        if (!ok1 || !ok2 || de <= 0 || la < de || la - de >= 1000000) throw gresit();
+        for (int id = de; id <= la; ++id)
+            o.elevi.push_back(id);
+    }
 }
 
 QString codPaginaDinParte(const QString& parte) {
@@ -80,7 +111,8 @@ OptiuniUnealta OptiuniUnealta::citeste(const QStringList& argumente) {
             if (i + 1 >= argumente.size()) throw Eroare::format("Lipseste valoarea lui %s.", {a});
             return argumente[++i];
         };
-        const bool doarPdf = a == u"--left" || a == u"--top" || a == u"--rotate" || a == u"--student";
+        const bool doarPdf =
+            a == u"--left" || a == u"--top" || a == u"--rotate" || a == u"--student" || a == u"--students";
         if (doarPdf && o.comanda != Pdf) throw Eroare::format("%s se foloseste doar cu pdf.", {a});
         if (a == u"--zoom" && o.comanda != Png) throw Eroare::format("%s se foloseste doar cu png.", {a});
         if (a == u"--side")
@@ -97,23 +129,27 @@ OptiuniUnealta OptiuniUnealta::citeste(const QStringList& argumente) {
             o.rotit = true;
         else if (a == u"--student")
             o.elev = idElev(valoare());
+        else if (a == u"--students")
+            citesteElevii(valoare(), o);
         else if (a == u"--numbers")
             o.numere = true;
         else
             throw Eroare::format("Optiune necunoscuta \"%s\".", {a});
     }
     if (o.codPagina.isEmpty()) throw Eroare("Lipseste --side.");
-    if (o.elev && o.numere) throw Eroare("--numbers nu se foloseste cu --student.");
+    if ((o.elev || o.lot) && o.numere) throw Eroare("--numbers nu se foloseste cu --student sau --students.");
+    if (o.elev && o.lot) throw Eroare("--student si --students nu se folosesc impreuna.");
     if (o.iesire.isEmpty()) throw Eroare("Lipseste --out.");
     // A huge zoom would ask for a picture no memory holds.
     if (o.zoom <= 0 || o.zoom > 1000) throw Eroare("--zoom trebuie sa fie intre 0 si 1000.");
     return o;
 }
 
-void UneltaFormular::ruleaza() {
+int UneltaFormular::ruleaza() {
+    if (optiuni_.lot) return tiparesteLotul();
     if (optiuni_.elev) {
         tiparesteElevul();
-        return;
+        return 0;
     }
     const MachetaVardolin macheta = MachetaVardolin::citeste();
     const PaginaMacheta* parte = macheta.pagina(optiuni_.codPagina);
@@ -123,13 +159,14 @@ void UneltaFormular::ruleaza() {
         PaginaFormular pagina = macheta.descriere(*parte);
         if (optiuni_.numere) pagina.NumeroteazaAriile();
         scriePdf(pagina);
-        return;
+        return 0;
     }
     QWidget proprietar;
     const ComponenteMacheta componente = creeazaComponente(macheta, &proprietar);
     TFormularDePrintat* pagina = componente.pagina(optiuni_.codPagina);
     umple(*pagina);
     scriePng(*pagina);
+    return 0;
 }
 
 void UneltaFormular::umple(TFormularDePrintat& pagina) {
@@ -188,4 +225,42 @@ void UneltaFormular::scriePdf(const PaginaFormular& pagina) {
     }
     imprimanta.terminaLucrare();
     muta(imprimanta.ultimulFisierPdf(), optiuni_.iesire);
+}
+
+int UneltaFormular::tiparesteLotul() {
+    InregistreazaProfilVardolin();
+    FbConexiune::pregatesteMotorulIncorporat();
+    TDM dm;
+    TDM::seteazaEcranePornire(nullptr);
+    dm.DataModuleCreate();
+    IncarcaParticularizarile();
+
+    std::vector<int> elevi = optiuni_.elevi;
+    if (optiuni_.toti) {
+        GardaTranzactie garda;
+        Q1().seteazaSql(QStringLiteral("select ID_ELEVI from ELEVI order by ID_ELEVI"));
+        Q1().deschide();
+        for (; !Q1().eof(); Q1().urmator())
+            elevi.push_back(int(Q1().intreg(QStringLiteral("ID_ELEVI"))));
+        Q1().inchide();
+    }
+    const PaginaFormular cealaltaLatura =
+        SablonLatura(optiuni_.codPagina == u"SPATE" ? QStringLiteral("FATA") : QStringLiteral("SPATE"));
+    const PaginiLot lot = UmpleLotulDinBaza(SablonLatura(optiuni_.codPagina), elevi, &cealaltaLatura);
+    for (const ElevOmis& o : lot.omisi)
+        std::fprintf(stderr, "vardolin-formtool: elevul %d nu se tipareste: %s\n", o.idElev,
+                     qPrintable(o.motiv));
+    if (lot.pagini.empty()) throw Eroare("Niciun elev nu poate fi tiparit.");
+
+    ImprimantaSistem& imprimanta = ImprimantaSistem::instanta();
+    imprimanta.selecteaza(imprimanta.indexImprimantaPdf());
+    imprimanta.pregatesteSetari(SetariDispozitiv{});
+    std::vector<const PaginaFormular*> pagini;
+    for (const PaginaFormular& p : lot.pagini)
+        pagini.push_back(&p);
+    const int latura = optiuni_.codPagina == u"SPATE" ? LaturaVerso : LaturaFata;
+    TiparesteLotul(pagini, imprimanta,
+                   {TitluLucrare(latura), optiuni_.rotit, optiuni_.stanga, optiuni_.sus});
+    muta(imprimanta.ultimulFisierPdf(), optiuni_.iesire);
+    return lot.omisi.empty() ? 0 : 2;
 }

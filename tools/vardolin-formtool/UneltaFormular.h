@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 class TFormularDePrintat;
 struct PaginaFormular;
@@ -18,6 +19,10 @@ struct OptiuniUnealta {
     bool rotit = false;
     bool numere = false;
     std::optional<int> elev; // filled with this student's values from the database
+    // A batch, one page per student: the ids as given, or every student (toti).
+    bool lot = false;
+    bool toti = false;
+    std::vector<int> elevi;
 
     // Reads the arguments (without the program's name); throws Eroare with the usage fault.
     static OptiuniUnealta citeste(const QStringList& argumente);
@@ -28,7 +33,8 @@ struct OptiuniUnealta {
 class UneltaFormular {
 public:
     explicit UneltaFormular(const OptiuniUnealta& optiuni) : optiuni_(optiuni) {}
-    void ruleaza();
+    // 0 when everything asked for was written; 2 when students were left out of a batch.
+    int ruleaza();
 
 private:
     // The side in the certificate's own print window, filled for the student and printed.
@@ -37,6 +43,8 @@ private:
     void umple(TFormularDePrintat& pagina);
     void scriePng(TFormularDePrintat& pagina);
     void scriePdf(const PaginaFormular& pagina);
+    // The side for every student of the batch in one PDF; the students left out go to stderr.
+    int tiparesteLotul();
 
     OptiuniUnealta optiuni_;
 };

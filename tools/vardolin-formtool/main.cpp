@@ -24,8 +24,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     try {
-        UneltaFormular(OptiuniUnealta::citeste(argumente)).ruleaza();
-        return 0;
+        return UneltaFormular(OptiuniUnealta::citeste(argumente)).ruleaza();
     } catch (const Eroare& e) {
         std::fprintf(stderr, "vardolin-formtool: %s\n%s", qPrintable(e.text()), utilizareUnealta);
         return 1;
