@@ -1,7 +1,7 @@
 #include "MediuTest.h"
-#include "printing/RandarePagina.h"
 #include "platform/ImprimantaSistem.h"
 #include "printing/FormularDePrintat.h"
+#include "printing/RandarePagina.h"
 
 #include <QApplication>
 #include <QImage>

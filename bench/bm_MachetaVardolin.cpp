@@ -1,8 +1,8 @@
 #include "MediuTest.h"
-#include "printing/UMachetaVardolin.h"
 #include "platform/ImprimantaSistem.h"
 #include "printing/ComponenteMacheta.h"
 #include "printing/FormularDePrintat.h"
+#include "printing/UMachetaVardolin.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,8 +1,8 @@
 #include "MediuTest.h"
-#include "printing/UMachetaVardolin.h"
-#include "printing/UParticularizare.h"
 #include "printing/ComponenteMacheta.h"
 #include "printing/FormularDePrintat.h"
+#include "printing/UMachetaVardolin.h"
+#include "printing/UParticularizare.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -12,16 +12,6 @@ namespace {
 
 const QString Elevi = QStringLiteral("ELEVI");
 
-// Blanks and control characters at both ends, as a trimmed text would lose them.
-QString faraMargini(const QString& text) {
-    qsizetype inceput = 0, sfarsit = text.size();
-    while (inceput < sfarsit && text[inceput] <= u' ')
-        ++inceput;
-    while (sfarsit > inceput && text[sfarsit - 1] <= u' ')
-        --sfarsit;
-    return text.mid(inceput, sfarsit - inceput);
-}
-
 void paramCheie(FbInterogare& q, const QString& formular, const QString& pagina, const QString& camp) {
     q.param(QStringLiteral("COD_FORMULAR"), formular);
     q.param(QStringLiteral("COD_PAGINA"), pagina);
@@ -109,7 +99,7 @@ struct Rezolvare {
         q1.inchide();
 
         const QString h = onorez.toUpper();
-        if (h == u"NU" || h.isEmpty() || faraMargini(similarCu).isEmpty())
+        if (h == u"NU" || h.isEmpty() || FaraMargini(similarCu).isEmpty())
             return valoareProprie(asociatCu, f, p, c);
 
         const QString r = onorez == u"OPTIONAL" ? valoareProprie(asociatCu, f, p, c) : QString();
@@ -120,6 +110,15 @@ struct Rezolvare {
 };
 
 } // namespace
+
+QString FaraMargini(const QString& text) {
+    qsizetype inceput = 0, sfarsit = text.size();
+    while (inceput < sfarsit && text[inceput] <= u' ')
+        ++inceput;
+    while (sfarsit > inceput && text[sfarsit - 1] <= u' ')
+        --sfarsit;
+    return text.mid(inceput, sfarsit - inceput);
+}
 
 QString ValoareCamp(const QString& formular, const QString& pagina, const QString& camp, int id) {
     GardaTranzactie garda(GardaTranzactie::Imbricata);

@@ -10,6 +10,9 @@
 // Works with or without Tr active and leaves it as it found it. Uses Q1 to Q3.
 QString ValoareCamp(const QString& formular, const QString& pagina, const QString& camp, int id);
 
+// Blanks and control characters dropped at both ends, as a trimmed text would lose them.
+QString FaraMargini(const QString& text);
+
 // Expands a display expression ("{FORM.PAG.CAMP} / {FORM.PAG.CAMP}") for one row. Tr must be
 // active. For the students' table the row is a student; for another entity table (the school
 // list) a field owned by that table is read from the row itself.

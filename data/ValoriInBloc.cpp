@@ -15,16 +15,6 @@ const QString Elevi = QStringLiteral("ELEVI");
 constexpr size_t MaxInLista = 1000;
 constexpr qsizetype MaxCoduriFiltrate = 24;
 
-// Blanks and control characters at both ends, as a trimmed text would lose them.
-QString faraMargini(const QString& text) {
-    qsizetype inceput = 0, sfarsit = text.size();
-    while (inceput < sfarsit && text[inceput] <= u' ')
-        ++inceput;
-    while (sfarsit > inceput && text[sfarsit - 1] <= u' ')
-        --sfarsit;
-    return text.mid(inceput, sfarsit - inceput);
-}
-
 QString faraBlancuriFinale(const QString& cod) {
     qsizetype n = cod.size();
     while (n > 0 && cod[n - 1] == u' ')
@@ -116,7 +106,7 @@ void ValoriInBloc::citesteProfilul(const std::vector<CheieCamp>& chei) {
             l.asociatCu = q.text(QStringLiteral("ASOCIAT_CU"));
             const QString similarCu = q.text(QStringLiteral("SIMILAR_CU"));
             const QString h = l.onorez.toUpper();
-            l.urmeaza = !(h == u"NU" || h.isEmpty() || faraMargini(similarCu).isEmpty());
+            l.urmeaza = !(h == u"NU" || h.isEmpty() || FaraMargini(similarCu).isEmpty());
             l.propriu = !l.urmeaza || l.onorez == u"OPTIONAL";
             if (l.urmeaza) l.legat = DesparteCheie(similarCu);
             profil.insert(normal(q.text(QStringLiteral("COD_FORMULAR")), q.text(QStringLiteral("COD_PAGINA")),

@@ -44,4 +44,3 @@ bool CnpValid(const QString& text) {
     if (!dataExista(numar(text, 1), numar(text, 3), numar(text, 5))) return false;
     return cifraDeControlCorecta(text);
 }
-

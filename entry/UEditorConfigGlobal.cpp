@@ -1,8 +1,8 @@
 #include "entry/UEditorConfigGlobal.h"
 
+#include "entry/UKivQuickRegStuff.h"
 #include "platform/Ecran.h"
 #include "platform/Protejat.h"
-#include "entry/UKivQuickRegStuff.h"
 
 #include <QAbstractItemView>
 #include <QLabel>

@@ -1,11 +1,11 @@
 #include "printing/UEditorTextFormular.h"
 
-#include "printing/FontFormular.h"
-#include "printing/UParticularizare.h"
 #include "platform/Dialoguri.h"
 #include "platform/Ecran.h"
 #include "platform/Protejat.h"
+#include "printing/FontFormular.h"
 #include "printing/QFormularTextArea.h"
+#include "printing/UParticularizare.h"
 
 #include <QComboBox>
 #include <QFontDatabase>

@@ -1,7 +1,7 @@
 #include "printing/UMachetaVardolin.h"
 
-#include "printing/UParticularizare.h"
 #include "platform/Eroare.h"
+#include "printing/UParticularizare.h"
 
 #include <QFile>
 #include <QFileInfo>

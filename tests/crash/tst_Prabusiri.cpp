@@ -286,8 +286,7 @@ int randuriImportate(BazaTest& baza) {
 void importaPanaLaCapat(BazaTest& baza) {
     baza.Opreste();
     QProcess p;
-    p.start(MediuTest::dosarProgram() + QStringLiteral("/vardolin-import"),
-            argumenteImport(baza.mediu()));
+    p.start(MediuTest::dosarProgram() + QStringLiteral("/vardolin-import"), argumenteImport(baza.mediu()));
     QVERIFY(p.waitForFinished(600000));
     QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
     baza.Porneste();

@@ -2,9 +2,9 @@
 // printer puts it. The test runs its own scheduler; without root it is skipped.
 #include "MediuTest.h"
 #include "platform/ImprimantaSistem.h"
+#include "printing/ComponenteMacheta.h"
 #include "printing/FormularDePrintat.h"
 #include "printing/UMachetaVardolin.h"
-#include "printing/ComponenteMacheta.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,7 +1,7 @@
 #include "MediuTest.h"
+#include "entry/UKivQuickRegStuff.h"
 #include "platform/Eroare.h"
 #include "platform/StocSetari.h"
-#include "entry/UKivQuickRegStuff.h"
 
 #include <QtTest>
 #include <functional>

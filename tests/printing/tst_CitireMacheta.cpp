@@ -1,7 +1,7 @@
 #include "data/UProfilVardolin.h"
-#include "printing/UMachetaVardolin.h"
 #include "platform/Eroare.h"
 #include "printing/FormularDePrintat.h"
+#include "printing/UMachetaVardolin.h"
 
 #include <QSet>
 #include <QtTest>

@@ -1,11 +1,11 @@
 #include "MediuTest.h"
-#include "printing/UMachetaVardolin.h"
-#include "printing/UParticularizare.h"
 #include "platform/ImprimantaInregistrata.h"
 #include "platform/ImprimantaSistem.h"
 #include "printing/ComponenteMacheta.h"
 #include "printing/FormularDePrintat.h"
 #include "printing/UEditorTextFormular.h"
+#include "printing/UMachetaVardolin.h"
+#include "printing/UParticularizare.h"
 #include "tests/printing/CutiiPdf.h"
 
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "MediuTest.h"
-#include "printing/UParticularizare.h"
 #include "platform/Eroare.h"
 #include "platform/ImprimantaInregistrata.h"
 #include "printing/FormularDePrintat.h"
+#include "printing/UParticularizare.h"
 
 #include <QDir>
 #include <QStringDecoder>

@@ -92,6 +92,22 @@ void muta(const QString& de, const QString& la) {
     QFile::remove(de);
 }
 
+// The database of the data folder opened as the program opens it, the adjustments read.
+struct MotorPregatit {
+    MotorPregatit() {
+        InregistreazaProfilVardolin();
+        FbConexiune::pregatesteMotorulIncorporat();
+    }
+};
+struct BazaUnealta : MotorPregatit {
+    TDM dm;
+    BazaUnealta() {
+        TDM::seteazaEcranePornire(nullptr);
+        dm.DataModuleCreate();
+        IncarcaParticularizarile();
+    }
+};
+
 } // namespace
 
 OptiuniUnealta OptiuniUnealta::citeste(const QStringList& argumente) {
@@ -181,12 +197,7 @@ void UneltaFormular::scriePng(TFormularDePrintat& pagina) {
 }
 
 void UneltaFormular::tiparesteElevul() {
-    InregistreazaProfilVardolin();
-    FbConexiune::pregatesteMotorulIncorporat();
-    TDM dm;
-    TDM::seteazaEcranePornire(nullptr);
-    dm.DataModuleCreate();
-    IncarcaParticularizarile();
+    const BazaUnealta baza;
 
     const MachetaVardolin macheta = MachetaVardolin::citeste();
     const PaginaMacheta* parte = macheta.pagina(optiuni_.codPagina);
@@ -228,12 +239,7 @@ void UneltaFormular::scriePdf(const PaginaFormular& pagina) {
 }
 
 int UneltaFormular::tiparesteLotul() {
-    InregistreazaProfilVardolin();
-    FbConexiune::pregatesteMotorulIncorporat();
-    TDM dm;
-    TDM::seteazaEcranePornire(nullptr);
-    dm.DataModuleCreate();
-    IncarcaParticularizarile();
+    const BazaUnealta baza;
 
     std::vector<int> elevi = optiuni_.elevi;
     if (optiuni_.toti) {
@@ -259,8 +265,7 @@ int UneltaFormular::tiparesteLotul() {
     for (const PaginaFormular& p : lot.pagini)
         pagini.push_back(&p);
     const int latura = optiuni_.codPagina == u"SPATE" ? LaturaVerso : LaturaFata;
-    TiparesteLotul(pagini, imprimanta,
-                   {TitluLucrare(latura), optiuni_.rotit, optiuni_.stanga, optiuni_.sus});
+    TiparesteLotul(pagini, imprimanta, {TitluLucrare(latura), optiuni_.rotit, optiuni_.stanga, optiuni_.sus});
     muta(imprimanta.ultimulFisierPdf(), optiuni_.iesire);
     return lot.omisi.empty() ? 0 : 2;
 }
