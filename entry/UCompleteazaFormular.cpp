@@ -2,11 +2,13 @@
 
 #include "data/UDm.h"
 #include "data/UValoareCamp.h"
+#include "data/ValoriInBloc.h"
 #include "entry/Nota.h"
 #include "platform/Eroare.h"
 
 #include <QRegularExpression>
 #include <optional>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -185,8 +187,28 @@ void UmplePagina(PaginaFormular& pagina, const SursaValori& valoare) {
     Umplere{valoare, tipuri, nullptr, std::nullopt, {}}.umple(pagina);
 }
 
+std::vector<CheieCamp> CheileCampurilor(const PaginaFormular& pagina) {
+    std::vector<CheieCamp> chei;
+    std::set<QString> vazute;
+    for (const AriePagina& arie : pagina.arii) {
+        const CheieCamp cheie = DesparteCheie(arie.Denumire1);
+        if (cheieGoala(cheie)) continue;
+        if (vazute.insert(cheie.formular + u'.' + cheie.pagina + u'.' + cheie.camp).second)
+            chei.push_back(cheie);
+    }
+    return chei;
+}
+
+SursaValori SursaDinBloc(const ValoriInBloc& valori, int idElev) {
+    return [&valori, idElev](const CheieCamp& cheie) {
+        // An area without a key shows what resolving the empty key gives; it is never read in bulk.
+        if (cheieGoala(cheie)) return ValoareCamp(cheie.formular, cheie.pagina, cheie.camp, idElev);
+        return valori.valoare(idElev, cheie);
+    };
+}
+
 void UmplePagina(PaginaFormular& pagina, int idElev) {
-    UmplePagina(pagina, [idElev](const CheieCamp& cheie) {
-        return ValoareCamp(cheie.formular, cheie.pagina, cheie.camp, idElev);
-    });
+    // The page's values in a few statements, as a batch reads them.
+    const ValoriInBloc valori = ValoriInBloc::citeste({idElev}, CheileCampurilor(pagina));
+    UmplePagina(pagina, SursaDinBloc(valori, idElev));
 }

@@ -7,6 +7,9 @@
 #include <QHash>
 #include <QString>
 #include <functional>
+#include <vector>
+
+class ValoriInBloc;
 
 // Filling a page description with one student's values: every area gets the value of its
 // field key, the part of it chosen by Denumire2 (start, from 1) and Denumire3 (length), or,
@@ -33,6 +36,10 @@ private:
 // Fills every area of the page with the student's values (the caller holds Tr). Throws Eroare
 // with the Romanian reason when a filling rule fails (e.g. a grade that is not a number).
 void UmplePagina(PaginaFormular& pagina, int idElev);
+// The field keys of the page's areas, each once, in the order of the areas.
+std::vector<CheieCamp> CheileCampurilor(const PaginaFormular& pagina);
+// A student's values from a bulk read of the page's keys (which must outlive the source).
+SursaValori SursaDinBloc(const ValoriInBloc& valori, int idElev);
 void UmplePagina(PaginaFormular& pagina, const SursaValori& valoare);
 // The same with the field types and grade settings already read, for many pages in a row.
 void UmplePagina(PaginaFormular& pagina, const SursaValori& valoare, const TipuriCampuri& tipuri,

@@ -14,18 +14,6 @@
 
 namespace {
 
-std::vector<CheieCamp> cheileCampurilor(const PaginaFormular& pagina) {
-    std::vector<CheieCamp> chei;
-    std::set<QString> vazute;
-    for (const AriePagina& arie : pagina.arii) {
-        const CheieCamp cheie = DesparteCheie(arie.Denumire1);
-        if (cheie.formular.isEmpty() && cheie.pagina.isEmpty() && cheie.camp.isEmpty()) continue;
-        if (vazute.insert(cheie.formular + u'.' + cheie.pagina + u'.' + cheie.camp).second)
-            chei.push_back(cheie);
-    }
-    return chei;
-}
-
 std::set<int> eleviExistenti() {
     std::set<int> iduri;
     InchideLaIesire inchide(Q1());
@@ -60,16 +48,16 @@ PaginiLot UmpleLotulDinBaza(const PaginaFormular& sablon, const std::vector<int>
         else
             lipsa.push_back({id, QStringLiteral("Elevul %1 nu exista in baza de date.").arg(id)});
     }
-    std::vector<CheieCamp> chei = cheileCampurilor(sablon);
+    std::vector<CheieCamp> chei = CheileCampurilor(sablon);
     if (cealaltaLatura) {
-        const std::vector<CheieCamp> alte = cheileCampurilor(*cealaltaLatura);
+        const std::vector<CheieCamp> alte = CheileCampurilor(*cealaltaLatura);
         chei.insert(chei.end(), alte.begin(), alte.end());
     }
     const ValoriInBloc valori = ValoriInBloc::citeste(gasiti, chei);
     const TipuriCampuri tipuri = TipuriCampuri::citeste();
     const SetariNote setari = SetariNote::citeste();
     PaginiLot lot = UmpleLotul(sablon, gasiti, [&](PaginaFormular& pagina, int id) {
-        const SursaValori sursa = [&](const CheieCamp& cheie) { return valori.valoare(id, cheie); };
+        const SursaValori sursa = SursaDinBloc(valori, id);
         if (cealaltaLatura) {
             PaginaFormular verificare = *cealaltaLatura;
             UmplePagina(verificare, sursa, tipuri, setari);
