@@ -336,77 +336,49 @@ FbInterogare::~FbInterogare() {
 }
 
 void FbInterogare::seteazaSql(const QString& sql) {
-    if (sql == sql_) return;
+    if (sql == curenta_.sql) return;
     inchide();
-    if (instructiune_) {
+    if (curenta_.instructiune) {
         if (pastrate_.size() == NrPastrate) {
             Pastrata& veche = pastrate_.front();
             elibereazaHandle(veche.instructiune, veche.intrare, veche.iesire);
             pastrate_.erase(pastrate_.begin());
         }
-        pastrate_.push_back(scoateInstructiunea());
+        pastrate_.push_back(std::exchange(curenta_, {}));
     }
     const auto gasita =
         std::find_if(pastrate_.begin(), pastrate_.end(), [&](const Pastrata& p) { return p.sql == sql; });
     if (gasita != pastrate_.end()) {
-        puneInstructiunea(std::move(*gasita));
+        curenta_ = std::move(*gasita);
         pastrate_.erase(gasita);
-        for (auto& p : parametri_)
+        for (auto& p : curenta_.parametri)
             p = {p.nume, {}, false};
         return;
     }
     elibereazaInstructiunea();
-    sql_ = sql;
-    sqlMotor_.clear();
-    pozitii_.clear();
-    parametri_.clear();
-    desparteParametrii(sql_, sqlMotor_, pozitii_);
-    for (const QString& n : pozitii_) {
-        const bool exista = std::any_of(parametri_.begin(), parametri_.end(),
+    curenta_.sql = sql;
+    curenta_.sqlMotor.clear();
+    curenta_.pozitii.clear();
+    curenta_.parametri.clear();
+    desparteParametrii(curenta_.sql, curenta_.sqlMotor, curenta_.pozitii);
+    for (const QString& n : curenta_.pozitii) {
+        const bool exista = std::any_of(curenta_.parametri.begin(), curenta_.parametri.end(),
                                         [&](const Parametru& p) { return p.nume == n; });
-        if (!exista) parametri_.push_back({n, {}, false});
+        if (!exista) curenta_.parametri.push_back({n, {}, false});
     }
-}
-
-FbInterogare::Pastrata FbInterogare::scoateInstructiunea() {
-    Pastrata p{std::exchange(sql_, {}),
-               std::exchange(sqlMotor_, {}),
-               std::exchange(pozitii_, {}),
-               std::exchange(parametri_, {}),
-               std::exchange(instructiune_, nullptr),
-               std::exchange(intrare_, nullptr),
-               std::exchange(iesire_, nullptr),
-               std::exchange(tipInstructiune_, 0u),
-               std::exchange(bufferIntrare_, {}),
-               std::exchange(bufferIesire_, {}),
-               std::exchange(campuri_, {})};
-    return p;
-}
-
-void FbInterogare::puneInstructiunea(Pastrata&& p) {
-    sql_ = std::move(p.sql);
-    sqlMotor_ = std::move(p.sqlMotor);
-    pozitii_ = std::move(p.pozitii);
-    parametri_ = std::move(p.parametri);
-    instructiune_ = std::exchange(p.instructiune, nullptr);
-    intrare_ = std::exchange(p.intrare, nullptr);
-    iesire_ = std::exchange(p.iesire, nullptr);
-    tipInstructiune_ = p.tipInstructiune;
-    bufferIntrare_ = std::move(p.bufferIntrare);
-    bufferIesire_ = std::move(p.bufferIesire);
-    campuri_ = std::move(p.campuri);
 }
 
 void FbInterogare::param(const QString& numeParametru, const QVariant& valoare) {
     const QString n = nume(numeParametru);
-    for (auto& p : parametri_) {
+    for (auto& p : curenta_.parametri) {
         if (p.nume == n) {
             p.valoare = valoare;
             p.setat = true;
             return;
         }
     }
-    throw Eroare(QStringLiteral("Parametrul %1 nu exista in textul SQL:\n%2").arg(numeParametru, sql_));
+    throw Eroare(
+        QStringLiteral("Parametrul %1 nu exista in textul SQL:\n%2").arg(numeParametru, curenta_.sql));
 }
 
 void FbInterogare::verificaTranzactia() const {
@@ -414,47 +386,49 @@ void FbInterogare::verificaTranzactia() const {
 }
 
 void FbInterogare::pregateste() {
-    if (instructiune_) return;
+    if (curenta_.instructiune) return;
     Stare st;
     try {
-        instructiune_ = conexiune_.atasare()->prepare(&st, tranzactie_.handle(), 0, sqlMotor_.constData(),
-                                                      SQL_DIALECT_V6, IStatement::PREPARE_PREFETCH_METADATA);
-        tipInstructiune_ = instructiune_->getType(&st);
-        intrare_ = instructiune_->getInputMetadata(&st);
-        iesire_ = instructiune_->getOutputMetadata(&st);
-        bufferIntrare_.assign(intrare_->getMessageLength(&st), 0);
-        bufferIesire_.assign(iesire_->getMessageLength(&st), 0);
-        campuri_.clear();
-        const unsigned n = iesire_->getCount(&st);
+        curenta_.instructiune =
+            conexiune_.atasare()->prepare(&st, tranzactie_.handle(), 0, curenta_.sqlMotor.constData(),
+                                          SQL_DIALECT_V6, IStatement::PREPARE_PREFETCH_METADATA);
+        curenta_.tipInstructiune = curenta_.instructiune->getType(&st);
+        curenta_.intrare = curenta_.instructiune->getInputMetadata(&st);
+        curenta_.iesire = curenta_.instructiune->getOutputMetadata(&st);
+        curenta_.bufferIntrare.assign(curenta_.intrare->getMessageLength(&st), 0);
+        curenta_.bufferIesire.assign(curenta_.iesire->getMessageLength(&st), 0);
+        curenta_.campuri.clear();
+        const unsigned n = curenta_.iesire->getCount(&st);
         for (unsigned i = 0; i < n; ++i) {
-            const QString alias = QString::fromUtf8(iesire_->getAlias(&st, i)).toUpper();
-            if (!campuri_.contains(alias)) campuri_.insert(alias, int(i));
+            const QString alias = QString::fromUtf8(curenta_.iesire->getAlias(&st, i)).toUpper();
+            if (!curenta_.campuri.contains(alias)) curenta_.campuri.insert(alias, int(i));
         }
     } catch (const FbException& e) {
         elibereazaInstructiunea();
-        ridica(e, sql_);
+        ridica(e, curenta_.sql);
     }
 }
 
 void FbInterogare::scrieParametrii() {
-    for (const auto& p : parametri_)
+    for (const auto& p : curenta_.parametri)
         if (!p.setat)
-            throw Eroare(QStringLiteral("Parametrul %1 nu a primit o valoare:\n%2").arg(p.nume, sql_));
+            throw Eroare(
+                QStringLiteral("Parametrul %1 nu a primit o valoare:\n%2").arg(p.nume, curenta_.sql));
     Stare st;
     try {
-        for (unsigned i = 0; i < pozitii_.size(); ++i) {
-            const auto& p = *std::find_if(parametri_.begin(), parametri_.end(),
-                                          [&](const Parametru& x) { return x.nume == pozitii_[i]; });
-            unsigned char* valoare = bufferIntrare_.data() + intrare_->getOffset(&st, i);
-            unsigned char* nul = bufferIntrare_.data() + intrare_->getNullOffset(&st, i);
+        for (unsigned i = 0; i < curenta_.pozitii.size(); ++i) {
+            const auto& p = *std::find_if(curenta_.parametri.begin(), curenta_.parametri.end(),
+                                          [&](const Parametru& x) { return x.nume == curenta_.pozitii[i]; });
+            unsigned char* valoare = curenta_.bufferIntrare.data() + curenta_.intrare->getOffset(&st, i);
+            unsigned char* nul = curenta_.bufferIntrare.data() + curenta_.intrare->getNullOffset(&st, i);
             if (p.valoare.isNull() || !p.valoare.isValid()) {
                 scrie<short>(nul, -1);
                 continue;
             }
             scrie<short>(nul, 0);
-            const unsigned tip = intrare_->getType(&st, i) & ~1u;
-            const unsigned lungime = intrare_->getLength(&st, i);
-            const int scala = intrare_->getScale(&st, i);
+            const unsigned tip = curenta_.intrare->getType(&st, i) & ~1u;
+            const unsigned lungime = curenta_.intrare->getLength(&st, i);
+            const int scala = curenta_.intrare->getScale(&st, i);
             switch (tip) {
             case SQL_VARYING:
             case SQL_TEXT: {
@@ -500,7 +474,7 @@ void FbInterogare::scrieParametrii() {
             }
         }
     } catch (const FbException& e) {
-        ridica(e, sql_);
+        ridica(e, curenta_.sql);
     }
 }
 
@@ -511,12 +485,12 @@ void FbInterogare::deschide() {
     scrieParametrii();
     Stare st;
     try {
-        cursor_ =
-            instructiune_->openCursor(&st, tranzactie_.handle(), intrare_, bufferIntrare_.data(), iesire_, 0);
-        eof_ = cursor_->fetchNext(&st, bufferIesire_.data()) != IStatus::RESULT_OK;
+        cursor_ = curenta_.instructiune->openCursor(&st, tranzactie_.handle(), curenta_.intrare,
+                                                    curenta_.bufferIntrare.data(), curenta_.iesire, 0);
+        eof_ = cursor_->fetchNext(&st, curenta_.bufferIesire.data()) != IStatus::RESULT_OK;
     } catch (const FbException& e) {
         inchide();
-        ridica(e, sql_);
+        ridica(e, curenta_.sql);
     }
 }
 
@@ -524,9 +498,9 @@ void FbInterogare::urmator() {
     if (!cursor_ || eof_) return;
     Stare st;
     try {
-        eof_ = cursor_->fetchNext(&st, bufferIesire_.data()) != IStatus::RESULT_OK;
+        eof_ = cursor_->fetchNext(&st, curenta_.bufferIesire.data()) != IStatus::RESULT_OK;
     } catch (const FbException& e) {
-        ridica(e, sql_);
+        ridica(e, curenta_.sql);
     }
 }
 
@@ -548,19 +522,20 @@ void FbInterogare::executa() {
     if (cursor_) inchide();
     pregateste();
     scrieParametrii();
-    if (tipInstructiune_ == isc_info_sql_stmt_ddl) {
+    if (curenta_.tipInstructiune == isc_info_sql_stmt_ddl) {
         // A prepared statement holds its tables; changing them needs every other one let go.
         for (auto* q : conexiune_.interogari_)
             if (q != this) q->elibereaza();
     }
     Stare st;
     try {
-        instructiune_->execute(&st, tranzactie_.handle(), intrare_, bufferIntrare_.data(), iesire_,
-                               bufferIesire_.data());
+        curenta_.instructiune->execute(&st, tranzactie_.handle(), curenta_.intrare,
+                                       curenta_.bufferIntrare.data(), curenta_.iesire,
+                                       curenta_.bufferIesire.data());
     } catch (const FbException& e) {
-        ridica(e, sql_);
+        ridica(e, curenta_.sql);
     }
-    if (tipInstructiune_ == isc_info_sql_stmt_ddl) elibereaza();
+    if (curenta_.tipInstructiune == isc_info_sql_stmt_ddl) elibereaza();
 }
 
 void FbInterogare::elibereaza() {
@@ -573,26 +548,26 @@ void FbInterogare::elibereaza() {
 }
 
 void FbInterogare::elibereazaInstructiunea() {
-    elibereazaHandle(instructiune_, intrare_, iesire_);
-    campuri_.clear();
+    elibereazaHandle(curenta_.instructiune, curenta_.intrare, curenta_.iesire);
+    curenta_.campuri.clear();
 }
 
 int FbInterogare::indiceCamp(const QString& numeCamp) const {
-    const auto it = campuri_.constFind(nume(numeCamp));
-    if (it == campuri_.constEnd()) throw Eroare(QStringLiteral("Campul %1 nu exista").arg(numeCamp));
+    const auto it = curenta_.campuri.constFind(nume(numeCamp));
+    if (it == curenta_.campuri.constEnd()) throw Eroare(QStringLiteral("Campul %1 nu exista").arg(numeCamp));
     if (!cursor_ || eof_)
         throw Eroare(QStringLiteral("Nu exista inregistrarea curenta pentru campul %1").arg(numeCamp));
     return it.value();
 }
 
 QString FbInterogare::numeCamp(int i) const {
-    for (auto it = campuri_.constBegin(); it != campuri_.constEnd(); ++it)
+    for (auto it = curenta_.campuri.constBegin(); it != curenta_.campuri.constEnd(); ++it)
         if (it.value() == i) return it.key();
     throw Eroare(QStringLiteral("Coloana %1 nu exista").arg(i));
 }
 
 bool FbInterogare::areCamp(const QString& numeCamp) const {
-    return campuri_.contains(nume(numeCamp));
+    return curenta_.campuri.contains(nume(numeCamp));
 }
 
 bool FbInterogare::esteNull(const QString& numeCamp) const {
@@ -623,11 +598,11 @@ qint64 FbInterogare::intreg(const QString& numeCamp) const {
 QVariant FbInterogare::valoareCamp(int i) const {
     Stare st;
     try {
-        const unsigned char* baza = bufferIesire_.data();
-        if (citeste<short>(baza + iesire_->getNullOffset(&st, i)) != 0) return {};
-        const unsigned char* v = baza + iesire_->getOffset(&st, i);
-        const unsigned tip = iesire_->getType(&st, i) & ~1u;
-        const int scala = iesire_->getScale(&st, i);
+        const unsigned char* baza = curenta_.bufferIesire.data();
+        if (citeste<short>(baza + curenta_.iesire->getNullOffset(&st, i)) != 0) return {};
+        const unsigned char* v = baza + curenta_.iesire->getOffset(&st, i);
+        const unsigned tip = curenta_.iesire->getType(&st, i) & ~1u;
+        const int scala = curenta_.iesire->getScale(&st, i);
         const auto numar = [scala](qint64 n) -> QVariant {
             if (scala == 0) return n;
             return double(n) * std::pow(10.0, scala);
@@ -636,7 +611,7 @@ QVariant FbInterogare::valoareCamp(int i) const {
         case SQL_VARYING:
             return QString::fromUtf8(reinterpret_cast<const char*>(v + 2), citeste<ISC_USHORT>(v));
         case SQL_TEXT: {
-            QByteArray octeti(reinterpret_cast<const char*>(v), iesire_->getLength(&st, i));
+            QByteArray octeti(reinterpret_cast<const char*>(v), curenta_.iesire->getLength(&st, i));
             while (!octeti.isEmpty() && octeti.back() == ' ')
                 octeti.chop(1);
             return QString::fromUtf8(octeti);
@@ -658,6 +633,6 @@ QVariant FbInterogare::valoareCamp(int i) const {
             return QStringLiteral("?");
         }
     } catch (const FbException& e) {
-        ridica(e, sql_);
+        ridica(e, curenta_.sql);
     }
 }

@@ -94,7 +94,7 @@ public:
     FbInterogare& operator=(const FbInterogare&) = delete;
 
     void seteazaSql(const QString& sql);
-    const QString& sql() const { return sql_; }
+    const QString& sql() const { return curenta_.sql; }
 
     // Sets a named parameter; a null QVariant is NULL.
     void param(const QString& nume, const QVariant& valoare);
@@ -125,12 +125,13 @@ private:
         QVariant valoare;
         bool setat = false;
     };
-    // A text with its prepared statement, kept while the query runs other texts.
+    // A text with its prepared statement: the one the query runs, and those kept while it runs
+    // other texts.
     struct Pastrata {
         QString sql;
-        QByteArray sqlMotor;
-        std::vector<QString> pozitii;
-        std::vector<Parametru> parametri;
+        QByteArray sqlMotor;              // the text with "?" in place of the names
+        std::vector<QString> pozitii;     // parameter name at each "?"
+        std::vector<Parametru> parametri; // distinct names, in order of appearance
         Firebird::IStatement* instructiune = nullptr;
         Firebird::IMessageMetadata* intrare = nullptr;
         Firebird::IMessageMetadata* iesire = nullptr;
@@ -140,8 +141,6 @@ private:
         QHash<QString, int> campuri;
     };
     static constexpr size_t NrPastrate = 8;
-    Pastrata scoateInstructiunea();
-    void puneInstructiunea(Pastrata&& p);
     void elibereazaInstructiunea();
     void pregateste();
     void scrieParametrii();
@@ -151,17 +150,7 @@ private:
 
     FbConexiune& conexiune_;
     FbTranzactie& tranzactie_;
-    QString sql_;
-    QByteArray sqlMotor_;              // the text with "?" in place of the names
-    std::vector<QString> pozitii_;     // parameter name at each "?"
-    std::vector<Parametru> parametri_; // distinct names, in order of appearance
-    Firebird::IStatement* instructiune_ = nullptr;
-    Firebird::IMessageMetadata* intrare_ = nullptr;
-    Firebird::IMessageMetadata* iesire_ = nullptr;
-    unsigned tipInstructiune_ = 0;
-    std::vector<unsigned char> bufferIntrare_;
-    std::vector<unsigned char> bufferIesire_;
-    QHash<QString, int> campuri_;
+    Pastrata curenta_; // the text the query runs now
     Firebird::IResultSet* cursor_ = nullptr;
     bool eof_ = true;
     std::vector<Pastrata> pastrate_; // the oldest first
