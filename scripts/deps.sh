@@ -2,7 +2,7 @@
 # Installs, with apt-get, whatever the build, the program and the tests need and is missing.
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
   firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils
   firebird3.0-server

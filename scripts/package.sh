@@ -5,10 +5,8 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build="$here/build/pachet"
 "$here/scripts/deps.sh"
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DVARDOLIN_BUILD_TESTS=OFF -DVARDOLIN_BUILD_BENCH=OFF "${launcher[@]}"
+  -DVARDOLIN_BUILD_TESTS=OFF -DVARDOLIN_BUILD_BENCH=OFF
 # Only what the package holds.
 cmake --build "$build" --parallel "$(nproc)" --target vardolin blank_db pachet_fisiere
 rm -f "$build"/*.deb

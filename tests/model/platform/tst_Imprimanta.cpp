@@ -4,7 +4,7 @@
 #include "platform/ImprimantaFont.h"
 #include "platform/ImprimantaInregistrata.h"
 #include "platform/ImprimantaSistem.h"
-#include "tests/printing/CutiiPdf.h"
+#include "CutiiPdf.h"
 
 #include <QFontInfo>
 #include <QImage>

@@ -3,7 +3,7 @@
 #include "platform/ImprimantaInregistrata.h"
 #include "platform/ImprimantaSistem.h"
 #include "printing/FormularDePrintat.h"
-#include "tests/printing/CutiiPdf.h"
+#include "CutiiPdf.h"
 
 #include <QPainter>
 #include <QtTest>

@@ -21,6 +21,8 @@ public:
     ~ImprimantaSistem() override;
 
     static ImprimantaSistem& instanta();
+    // Makes the system's printers the program's default printer.
+    static void faImplicita();
     static QString numeImprimantaPdf() { return QStringLiteral("Fisier PDF"); }
     static constexpr int rezolutiePdf = 600;
 

@@ -1,5 +1,7 @@
 #include "app/Pornire.h"
 
+#include "platform/ImprimantaSistem.h"
+
 #include "app/USetariBazaDeDate.h"
 #include "app/UVardolinMain.h"
 #include "data/UDm.h"
@@ -114,6 +116,7 @@ int ruleazaProgramul(int argc, char* argv[]) {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     instaleazaDialoguri(DialoguriCuFerestre());
+    ImprimantaSistem::faImplicita();
 
     // The definitions register themselves before the data module exists; a failure here is a
     // programming error that stops the program.

@@ -1,4 +1,4 @@
-#include "../printing/CutiiPdf.h"
+#include "CutiiPdf.h"
 #include "BazaTest.h"
 #include "controls/UKivEditors.h"
 #include "data/UProfilDiploma.h"

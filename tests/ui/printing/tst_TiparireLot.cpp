@@ -1,6 +1,6 @@
 // Printing a side for the students selected in the list, through the print window and through
 // the form tool, from a real database.
-#include "../printing/CutiiPdf.h"
+#include "CutiiPdf.h"
 #include "BazaTest.h"
 #include "controls/UKivEditors.h"
 #include "entry/UButonFormular.h"

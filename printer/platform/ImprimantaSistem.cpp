@@ -18,11 +18,6 @@
 #include <cmath>
 
 namespace {
-Imprimanta*& imprimantaInstalata() {
-    static Imprimanta* instalata = nullptr;
-    return instalata;
-}
-
 // The job's own CUPS options (Qt's PPK_CupsOptions: name, value, name, value...).
 constexpr auto optiuniCups = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 
@@ -31,13 +26,8 @@ int pixeli(double mm, int dpi) {
 }
 } // namespace
 
-Imprimanta& imprimanta() {
-    if (imprimantaInstalata()) return *imprimantaInstalata();
-    return ImprimantaSistem::instanta();
-}
-
-void instaleazaImprimanta(Imprimanta* alta) {
-    imprimantaInstalata() = alta;
+void ImprimantaSistem::faImplicita() {
+    alegeImprimantaImplicita([]() -> Imprimanta& { return instanta(); });
 }
 
 ImprimantaSistem::ImprimantaSistem() {

@@ -6,7 +6,7 @@
 #include "printing/UEditorTextFormular.h"
 #include "printing/UMachetaVardolin.h"
 #include "printing/UParticularizare.h"
-#include "tests/printing/CutiiPdf.h"
+#include "CutiiPdf.h"
 
 #include <QComboBox>
 #include <QFontDatabase>

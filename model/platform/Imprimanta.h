@@ -84,7 +84,10 @@ public:
     virtual void intindeImagine(QSvgRenderer& imagine, const QRect& dreptunghi) = 0;
 };
 
-// The printer the program prints on: the system's printers unless another was installed.
+// The printer the program prints on: the one installed, else the default one (the system's
+// printers, named by the program at its start); fails with an Eroare when there is neither.
 Imprimanta& imprimanta();
-// Installs another printer (tests, tools); nullptr puts the system's back. Not owned.
+// Installs another printer (tests, tools); nullptr puts the default back. Not owned.
 void instaleazaImprimanta(Imprimanta* alta);
+// Names the default printer; the printer layer sits above the model, so it is told from above.
+void alegeImprimantaImplicita(Imprimanta& (*implicita)());
