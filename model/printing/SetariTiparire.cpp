@@ -253,28 +253,19 @@ void TAllStuffReg::SeteazaMargini(int latura, double stanga, double sus) {
 }
 
 void PregatesteImprimanta(bool portret) {
+    PregatesteImprimanta(imprimanta(), portret);
+}
+
+void PregatesteImprimanta(Imprimanta& dispozitiv, bool portret) {
     SetariDispozitiv setari;
     setari.orientare = portret ? QPageLayout::Portrait : QPageLayout::Landscape;
     setari.hartieA4 = true;
     setari.calitateInalta = true;
     setari.monocrom = true;
-    imprimanta().pregatesteSetari(setari);
+    dispozitiv.pregatesteSetari(setari);
 }
 
 QString TitluLucrare(int latura) {
     return latura == LaturaVerso ? QStringLiteral("Diploma de examen national - verso")
                                  : QStringLiteral("Diploma de examen national - fata");
-}
-
-void TiparesteLatura(const PaginaFormular& pagina, int latura, bool rotit, double stanga, double sus) {
-    PregatesteImprimanta(false);
-    Imprimanta& dispozitiv = imprimanta();
-    dispozitiv.incepeLucrare(TitluLucrare(latura));
-    try {
-        PrintPage(pagina, dispozitiv, rotit, stanga, sus);
-    } catch (...) {
-        dispozitiv.terminaLucrare();
-        throw;
-    }
-    dispozitiv.terminaLucrare();
 }

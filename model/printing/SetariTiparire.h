@@ -86,9 +86,7 @@ TAllStuffReg* SetariCurente();
 
 // Sets the printer up for the next job: A4, portrait or landscape, high quality, monochrome.
 void PregatesteImprimanta(bool portret);
+void PregatesteImprimanta(Imprimanta& dispozitiv, bool portret);
 
 // The title of a side's print job.
 QString TitluLucrare(int latura);
-// One print job with one page: the side's page description with the given turn and margins,
-// on the process printer prepared for a certificate side (landscape), under the side's title.
-void TiparesteLatura(const PaginaFormular& pagina, int latura, bool rotit, double stanga, double sus);

@@ -44,7 +44,8 @@ std::vector<size_t> PozitiiInOrdine(size_t n, OrdineLot ordine) {
 }
 
 RezultatLot TiparesteLotul(const std::vector<const PaginaFormular*>& pagini, Imprimanta& dispozitiv,
-                           const OptiuniLot& optiuni, const ProgresLot& progres) {
+                           const OptiuniLot& optiuni, const ProgresLot& progres,
+                           const PaginaTiparita& tiparita) {
     RezultatLot rezultat;
     const int n = int(pagini.size());
     if (n == 0) return rezultat;
@@ -57,8 +58,14 @@ RezultatLot TiparesteLotul(const std::vector<const PaginaFormular*>& pagini, Imp
                 return rezultat;
             }
             if (i > 0) dispozitiv.paginaNoua();
-            PrintPage(*pagini[size_t(i)], dispozitiv, optiuni.rotit, optiuni.stanga, optiuni.sus);
+            try {
+                PrintPage(*pagini[size_t(i)], dispozitiv, optiuni.rotit, optiuni.stanga, optiuni.sus);
+            } catch (...) {
+                if (optiuni.terminaLaEsec) dispozitiv.terminaLucrare();
+                throw;
+            }
             ++rezultat.tiparite;
+            if (tiparita) tiparita(i + 1);
         }
     } catch (...) {
         dispozitiv.anuleazaLucrare();

@@ -45,10 +45,15 @@ struct OptiuniLot {
     QString titlu;
     bool rotit = false;
     double stanga = 0, sus = 0; // mm
+    // A failure ends the job with what was drawn instead of cancelling it: one sheet printed
+    // alone, as its user asked.
+    bool terminaLaEsec = false;
 };
 
 // Told before the page i (from 1) of n is printed; false stops the batch.
 using ProgresLot = std::function<bool(int i, int n)>;
+// Told after the page i (from 1) has been drawn into the job; an Eroare thrown cancels the job.
+using PaginaTiparita = std::function<void(int i)>;
 
 struct RezultatLot {
     int tiparite = 0;
@@ -58,4 +63,5 @@ struct RezultatLot {
 // One job on the printer with one page per page given, in their order. Stopping, or a
 // failure, cancels the job: nothing of it is printed or kept.
 RezultatLot TiparesteLotul(const std::vector<const PaginaFormular*>& pagini, Imprimanta& dispozitiv,
-                           const OptiuniLot& optiuni, const ProgresLot& progres = {});
+                           const OptiuniLot& optiuni, const ProgresLot& progres = {},
+                           const PaginaTiparita& tiparita = {});

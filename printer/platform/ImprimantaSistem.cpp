@@ -1,19 +1,11 @@
 #include "platform/ImprimantaSistem.h"
 
-#include "platform/Cai.h"
 #include "platform/Eroare.h"
-#include "platform/ImprimantaFont.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QFontMetrics>
 #include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <cmath>
 
@@ -68,12 +60,13 @@ bool ImprimantaSistem::estePdf() const {
 }
 
 QString ImprimantaSistem::dosarPdf() {
-    return Cai::inDosarDate(QStringLiteral("PDF"));
+    return ImprimantaPdf::dosar();
 }
 
 void ImprimantaSistem::selecteaza(int index) {
     if (index < 0 || index >= nume_.size())
         throw Eroare::format("Imprimanta cu numarul %s nu exista.", {QString::number(index)});
+    if (inLucru()) throw Eroare(QStringLiteral("Imprimanta nu poate fi schimbata in timpul tiparirii."));
     index_ = index;
     reconfigureaza();
 }
@@ -85,21 +78,20 @@ void ImprimantaSistem::pregatesteSetari(const SetariDispozitiv& setari) {
 
 void ImprimantaSistem::reconfigureaza() {
     if (inLucru()) throw Eroare(QStringLiteral("Imprimanta nu poate fi schimbata in timpul tiparirii."));
-    metrica_ = nullptr;
-    metrici_.clear();
-    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (estePdf()) {
-        printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setResolution(rezolutiePdf);
-    } else {
-        printer_->setPrinterName(nume_.at(index_));
+        printer_.reset();
+        pdf_.pregatesteSetari(setari_);
+        return;
     }
+    scris_.uita();
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer_->setPrinterName(nume_.at(index_));
     if (setari_.hartieA4) printer_->setPageSize(QPageSize(QPageSize::A4));
     printer_->setPageOrientation(setari_.orientare);
     printer_->setColorMode(setari_.monocrom ? QPrinter::GrayScale : QPrinter::Color);
     // The painter starts at the sheet's corner; the hardware margins are applied by us, once.
     printer_->setFullPage(true);
-    if (!estePdf()) spuneOrientareaLuiCups();
+    spuneOrientareaLuiCups();
 }
 
 void ImprimantaSistem::spuneOrientareaLuiCups() {
@@ -111,7 +103,6 @@ void ImprimantaSistem::spuneOrientareaLuiCups() {
 }
 
 QMarginsF ImprimantaSistem::marginiHardwareMm() const {
-    if (estePdf()) return {};
     QPageLayout layout = printer_->pageLayout();
     layout.setUnits(QPageLayout::Millimeter);
     const QMarginsF m = layout.minimumMargins();
@@ -122,6 +113,7 @@ QMarginsF ImprimantaSistem::marginiHardwareMm() const {
 }
 
 PaginaFizica ImprimantaSistem::paginaFizica() const {
+    if (estePdf()) return pdf_.paginaFizica();
     const int dpi = printer_->resolution();
     const QRect foaie = printer_->pageLayout().fullRectPixels(dpi);
     const QMarginsF margini = marginiHardwareMm();
@@ -129,6 +121,7 @@ PaginaFizica ImprimantaSistem::paginaFizica() const {
 }
 
 ZonaTiparibila ImprimantaSistem::zonaTiparibila() const {
+    if (estePdf()) return pdf_.zonaTiparibila();
     const int dpi = printer_->resolution();
     const PaginaFizica pagina = paginaFizica();
     const QMarginsF margini = marginiHardwareMm();
@@ -140,100 +133,60 @@ ZonaTiparibila ImprimantaSistem::zonaTiparibila() const {
     return zona;
 }
 
-QString ImprimantaSistem::fisierPdfNou(const QString& titlu) const {
-    QString baza = titlu.trimmed();
-    baza.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]")), QStringLiteral("_"));
-    if (baza.isEmpty()) baza = QStringLiteral("Tiparire");
-    baza += QDateTime::currentDateTime().toString(QStringLiteral(" yyyy-MM-dd HH-mm-ss"));
-    const QDir dosar(dosarPdf());
-    QString cale = dosar.filePath(baza + QStringLiteral(".pdf"));
-    // Two jobs within one second keep both files.
-    for (int n = 2; QFileInfo::exists(cale); ++n)
-        cale = dosar.filePath(QStringLiteral("%1 (%2).pdf").arg(baza).arg(n));
-    return cale;
-}
-
 void ImprimantaSistem::incepeLucrare(const QString& titlu) {
     terminaLucrare();
+    if (estePdf()) return pdf_.incepeLucrare(titlu);
     printer_->setDocName(titlu);
-    QString fisier;
-    if (estePdf()) {
-        if (!QDir().mkpath(dosarPdf()))
-            throw Eroare::format("Nu pot crea dosarul \"%s\".", {QDir::toNativeSeparators(dosarPdf())});
-        fisier = fisierPdfNou(titlu);
-        printer_->setOutputFileName(fisier);
-    }
     if (!painter_.begin(printer_.get()))
         throw Eroare::format("Tiparirea \"%s\" nu a putut incepe pe imprimanta \"%s\".",
                              {titlu, nume_.at(index_)});
     const PaginaFizica pagina = paginaFizica();
-    painter_.translate(pagina.offsetX, pagina.offsetY);
-    painter_.setPen(Qt::black);
-    painter_.setBrush(Qt::NoBrush);
-    if (!fisier.isEmpty()) ultimulPdf_ = fisier;
-    pdfInLucru_ = fisier;
+    scris_.pregatestePagina(painter_, {pagina.offsetX, pagina.offsetY});
 }
 
 void ImprimantaSistem::terminaLucrare() {
+    pdf_.terminaLucrare();
     if (painter_.isActive()) painter_.end();
-    pdfInLucru_.clear();
 }
 
 void ImprimantaSistem::paginaNoua() {
+    if (estePdf()) return pdf_.paginaNoua();
     if (!painter_.isActive()) return;
     if (!printer_->newPage())
         throw Eroare::format("Imprimanta \"%s\" nu a putut incepe o pagina noua.", {nume_.at(index_)});
     // A new page starts with a fresh painter state on some engines.
     const PaginaFizica pagina = paginaFizica();
-    painter_.resetTransform();
-    painter_.translate(pagina.offsetX, pagina.offsetY);
-    painter_.setPen(Qt::black);
-    painter_.setBrush(Qt::NoBrush);
-    painter_.setFont(font_);
+    scris_.pregatestePagina(painter_, {pagina.offsetX, pagina.offsetY});
 }
 
 void ImprimantaSistem::anuleazaLucrare() {
+    pdf_.anuleazaLucrare();
     if (!painter_.isActive()) return;
     printer_->abort();
     if (painter_.isActive()) painter_.end();
-    if (!pdfInLucru_.isEmpty()) {
-        QFile::remove(pdfInLucru_);
-        if (ultimulPdf_ == pdfInLucru_) ultimulPdf_.clear();
-    }
-    pdfInLucru_.clear();
 }
 
 bool ImprimantaSistem::inLucru() const {
-    return painter_.isActive();
+    return painter_.isActive() || pdf_.inLucru();
 }
 
 void ImprimantaSistem::creeazaFont(const CerereFont& cerere) {
-    font_ = fontDupaCelula(cerere, printer_.get());
-    inclinare_ = cerere.inclinare;
-    auto gasit = metrici_.find(font_.key());
-    if (gasit == metrici_.end())
-        gasit = metrici_.emplace(font_.key(), QFontMetrics(font_, printer_.get())).first;
-    metrica_ = &gasit->second;
-    if (painter_.isActive()) painter_.setFont(font_);
+    if (estePdf()) return pdf_.creeazaFont(cerere);
+    scris_.creeazaFont(cerere, printer_.get(), painter_);
 }
 
 QSize ImprimantaSistem::masoaraText(const QString& text) {
-    const QFontMetrics m = metrica_ ? *metrica_ : QFontMetrics(font_, printer_.get());
-    return {m.horizontalAdvance(text), m.ascent() + m.descent()};
+    if (estePdf()) return pdf_.masoaraText(text);
+    return scris_.masoaraText(text, printer_.get());
 }
 
 void ImprimantaSistem::scrieText(QPoint punct, const QRect& taiere, const QString& text) {
-    if (!painter_.isActive()) return;
-    const QFontMetrics m = metrica_ ? *metrica_ : QFontMetrics(font_, printer_.get());
-    painter_.save();
-    painter_.setClipRect(taiere);
-    painter_.translate(punct);
-    if (inclinare_ == 1800) painter_.rotate(180.0);
-    painter_.drawText(QPoint(0, m.ascent()), text);
-    painter_.restore();
+    if (estePdf()) return pdf_.scrieText(punct, taiere, text);
+    scris_.scrieText(painter_, punct, taiere, text, printer_.get());
 }
 
 void ImprimantaSistem::intindeImagine(QSvgRenderer& imagine, const QRect& dreptunghi) {
+    if (estePdf()) return pdf_.intindeImagine(imagine, dreptunghi);
     if (!painter_.isActive()) return;
     imagine.render(&painter_, QRectF(dreptunghi));
 }

@@ -1,16 +1,15 @@
 #pragma once
 
 #include "platform/Imprimanta.h"
+#include "platform/ImprimantaPdf.h"
 
-#include <QFontMetrics>
 #include <QPainter>
-#include <map>
 #include <memory>
 
 class QPrinter;
 
-// The system's printers through Qt (CUPS here, the native spooler on Windows), followed by a
-// printer that writes every job to a PDF file in the data folder's "PDF" folder.
+// The system's printers through Qt (CUPS here, the native spooler on Windows), followed by the
+// model's printer that writes every job to a PDF file in the data folder's "PDF" folder.
 //
 // The job's page is painted in full-page mode, so the painter starts at the sheet's corner;
 // it is moved by the hardware margins so that the drawing operations count from the
@@ -23,8 +22,8 @@ public:
     static ImprimantaSistem& instanta();
     // Makes the system's printers the program's default printer.
     static void faImplicita();
-    static QString numeImprimantaPdf() { return QStringLiteral("Fisier PDF"); }
-    static constexpr int rezolutiePdf = 600;
+    static QString numeImprimantaPdf() { return ImprimantaPdf::nume(); }
+    static constexpr int rezolutiePdf = ImprimantaPdf::rezolutie;
 
     QStringList imprimante() const override;
     int indexCurent() const override;
@@ -47,7 +46,7 @@ public:
 
     int indexImprimantaPdf() const;
     // The file the last job on the PDF printer wrote; empty before the first.
-    QString ultimulFisierPdf() const { return ultimulPdf_; }
+    QString ultimulFisierPdf() const { return pdf_.ultimulFisier(); }
     // Where the PDF printer puts its files.
     static QString dosarPdf();
 
@@ -55,7 +54,6 @@ private:
     void reconfigureaza();
     void spuneOrientareaLuiCups();
     bool estePdf() const;
-    QString fisierPdfNou(const QString& titlu) const;
     QMarginsF marginiHardwareMm() const;
 
     std::unique_ptr<QPrinter> printer_;
@@ -63,12 +61,6 @@ private:
     QStringList nume_;
     int index_ = 0;
     SetariDispozitiv setari_;
-    QFont font_;
-    // The measures of every font made on this printer, kept so that Qt keeps their engines:
-    // a batch asks for the same few hundred sizes again on every page.
-    std::map<QString, QFontMetrics> metrici_;
-    const QFontMetrics* metrica_ = nullptr;
-    int inclinare_ = 0;
-    QString ultimulPdf_;
-    QString pdfInLucru_; // the file the open job writes, when on the PDF printer
+    ScrisPeDispozitiv scris_;
+    ImprimantaPdf pdf_;
 };

@@ -2,13 +2,12 @@
 
 #include "data/UDm.h"
 #include "data/UProfilVardolin.h"
-#include "entry/UCompleteazaFormular.h"
 #include "platform/Eroare.h"
-#include "platform/ImprimantaSistem.h"
+#include "platform/ImprimantaPdf.h"
 #include "printing/ComponenteMacheta.h"
 #include "printing/FormularDePrintat.h"
 #include "printing/LotDinBaza.h"
-#include "printing/RandarePagina.h"
+#include "printing/LucrareTiparire.h"
 #include "printing/SetariTiparire.h"
 #include "printing/UMachetaVardolin.h"
 #include "printing/UParticularizare.h"
@@ -108,6 +107,34 @@ struct BazaUnealta : MotorPregatit {
     }
 };
 
+int laturaDinCod(const QString& codPagina) {
+    return codPagina == u"SPATE" ? LaturaVerso : LaturaFata;
+}
+
+// The job's questions answered from the command line; the students left out go to stderr.
+class IntrebariUnealta : public IntrebariLucrare {
+public:
+    explicit IntrebariUnealta(const OptiuniUnealta& optiuni) : optiuni_(optiuni) {}
+
+    void mesaj(const QString& text) override {
+        std::fprintf(stderr, "vardolin-formtool: %s\n", qPrintable(text));
+    }
+    bool continuaFaraOmisi(const std::vector<ElevOmis>& omisi, int tiparibili) override {
+        if (!optiuni_.lot) throw Eroare(omisi.front().motiv);
+        for (const ElevOmis& o : omisi)
+            std::fprintf(stderr, "vardolin-formtool: elevul %d nu se tipareste: %s\n", o.idElev,
+                         qPrintable(o.motiv));
+        if (tiparibili == 0) throw Eroare("Niciun elev nu poate fi tiparit.");
+        return true;
+    }
+    std::optional<AsezareFoaie> asezare(int, const AsezareFoaie&, const QString&) override {
+        return AsezareFoaie{optiuni_.stanga, optiuni_.sus, optiuni_.rotit};
+    }
+
+private:
+    const OptiuniUnealta& optiuni_;
+};
+
 } // namespace
 
 OptiuniUnealta OptiuniUnealta::citeste(const QStringList& argumente) {
@@ -162,11 +189,7 @@ OptiuniUnealta OptiuniUnealta::citeste(const QStringList& argumente) {
 }
 
 int UneltaFormular::ruleaza() {
-    if (optiuni_.lot) return tiparesteLotul();
-    if (optiuni_.elev) {
-        tiparesteElevul();
-        return 0;
-    }
+    if (optiuni_.lot || optiuni_.elev) return tiparesteElevii();
     const MachetaVardolin macheta = MachetaVardolin::citeste();
     const PaginaMacheta* parte = macheta.pagina(optiuni_.codPagina);
     if (!parte) throw Eroare::format("Macheta nu are pagina %s.", {optiuni_.codPagina});
@@ -174,7 +197,10 @@ int UneltaFormular::ruleaza() {
         // Printing needs no window: the page description straight to the PDF printer.
         PaginaFormular pagina = macheta.descriere(*parte);
         if (optiuni_.numere) pagina.NumeroteazaAriile();
-        scriePdf(pagina);
+        LucrareTiparire lucrare =
+            LucrareTiparire::oFoaie(std::move(pagina), 0, laturaDinCod(optiuni_.codPagina), pdf_);
+        lucrare.seteazaTitlu(QStringLiteral("Vardolin ") + optiuni_.codPagina);
+        tipareste(lucrare);
         return 0;
     }
     QWidget proprietar;
@@ -196,52 +222,19 @@ void UneltaFormular::scriePng(TFormularDePrintat& pagina) {
         throw Eroare::format("Nu pot scrie %s.", {optiuni_.iesire});
 }
 
-void UneltaFormular::tiparesteElevul() {
-    const BazaUnealta baza;
-
-    const MachetaVardolin macheta = MachetaVardolin::citeste();
-    const PaginaMacheta* parte = macheta.pagina(optiuni_.codPagina);
-    if (!parte) throw Eroare::format("Macheta nu are pagina %s.", {optiuni_.codPagina});
-    PaginaFormular pagina = macheta.descriere(*parte);
-    macheta.aplicaParticularizarile(pagina, Particularizari());
-    {
-        GardaTranzactie garda;
-        Q1().seteazaSql(QStringLiteral("select count(*) as N from ELEVI where ID_ELEVI = :ID_ELEVI"));
-        Q1().param(QStringLiteral("ID_ELEVI"), *optiuni_.elev);
-        Q1().deschide();
-        const bool exista = Q1().intreg(QStringLiteral("N")) > 0;
-        Q1().inchide();
-        if (!exista)
-            throw Eroare::format("Elevul %s nu exista in baza de date.", {QString::number(*optiuni_.elev)});
-        UmplePagina(pagina, *optiuni_.elev);
-    }
-
-    ImprimantaSistem& imprimanta = ImprimantaSistem::instanta();
-    imprimanta.selecteaza(imprimanta.indexImprimantaPdf());
-    TiparesteLatura(pagina, optiuni_.codPagina == u"SPATE" ? LaturaVerso : LaturaFata, optiuni_.rotit,
-                    optiuni_.stanga, optiuni_.sus);
-    muta(imprimanta.ultimulFisierPdf(), optiuni_.iesire);
+RezultatLucrare UneltaFormular::tipareste(LucrareTiparire& lucrare) {
+    lucrare.folosesteSetarile(false);
+    IntrebariUnealta intrebari(optiuni_);
+    const RezultatLucrare rezultat = lucrare.ruleaza(intrebari);
+    muta(pdf_.ultimulFisier(), optiuni_.iesire);
+    return rezultat;
 }
 
-void UneltaFormular::scriePdf(const PaginaFormular& pagina) {
-    ImprimantaSistem& imprimanta = ImprimantaSistem::instanta();
-    imprimanta.selecteaza(imprimanta.indexImprimantaPdf());
-    imprimanta.pregatesteSetari(SetariDispozitiv{});
-    imprimanta.incepeLucrare(QStringLiteral("Vardolin ") + optiuni_.codPagina);
-    try {
-        PrintPage(pagina, imprimanta, optiuni_.rotit, optiuni_.stanga, optiuni_.sus);
-    } catch (...) {
-        imprimanta.terminaLucrare();
-        throw;
-    }
-    imprimanta.terminaLucrare();
-    muta(imprimanta.ultimulFisierPdf(), optiuni_.iesire);
-}
-
-int UneltaFormular::tiparesteLotul() {
+int UneltaFormular::tiparesteElevii() {
     const BazaUnealta baza;
 
     std::vector<int> elevi = optiuni_.elevi;
+    if (optiuni_.elev) elevi.push_back(*optiuni_.elev);
     if (optiuni_.toti) {
         GardaTranzactie garda;
         Q1().seteazaSql(QStringLiteral("select ID_ELEVI from ELEVI order by ID_ELEVI"));
@@ -250,22 +243,14 @@ int UneltaFormular::tiparesteLotul() {
             elevi.push_back(int(Q1().intreg(QStringLiteral("ID_ELEVI"))));
         Q1().inchide();
     }
-    const PaginaFormular cealaltaLatura =
-        SablonLatura(optiuni_.codPagina == u"SPATE" ? QStringLiteral("FATA") : QStringLiteral("SPATE"));
-    const PaginiLot lot = UmpleLotulDinBaza(SablonLatura(optiuni_.codPagina), elevi, &cealaltaLatura);
-    for (const ElevOmis& o : lot.omisi)
-        std::fprintf(stderr, "vardolin-formtool: elevul %d nu se tipareste: %s\n", o.idElev,
-                     qPrintable(o.motiv));
-    if (lot.pagini.empty()) throw Eroare("Niciun elev nu poate fi tiparit.");
-
-    ImprimantaSistem& imprimanta = ImprimantaSistem::instanta();
-    imprimanta.selecteaza(imprimanta.indexImprimantaPdf());
-    imprimanta.pregatesteSetari(SetariDispozitiv{});
-    std::vector<const PaginaFormular*> pagini;
-    for (const PaginaFormular& p : lot.pagini)
-        pagini.push_back(&p);
-    const int latura = optiuni_.codPagina == u"SPATE" ? LaturaVerso : LaturaFata;
-    TiparesteLotul(pagini, imprimanta, {TitluLucrare(latura), optiuni_.rotit, optiuni_.stanga, optiuni_.sus});
-    muta(imprimanta.ultimulFisierPdf(), optiuni_.iesire);
-    return lot.omisi.empty() ? 0 : 2;
+    // One student alone is filled on the side printed only; a batch checks the other side too,
+    // so that its fronts and backs stay one to one.
+    std::optional<PaginaFormular> cealaltaLatura;
+    if (optiuni_.lot)
+        cealaltaLatura =
+            SablonLatura(optiuni_.codPagina == u"SPATE" ? QStringLiteral("FATA") : QStringLiteral("SPATE"));
+    LucrareTiparire lucrare =
+        LucrareTiparire::dinBaza(std::move(elevi), laturaDinCod(optiuni_.codPagina),
+                                 SablonLatura(optiuni_.codPagina), cealaltaLatura, pdf_);
+    return tipareste(lucrare).omisi.empty() ? 0 : 2;
 }

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "platform/ImprimantaPdf.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
 #include <vector>
 
+class LucrareTiparire;
 class TFormularDePrintat;
-struct PaginaFormular;
+struct RezultatLucrare;
 
 // What one run of the form tool is asked to do.
 struct OptiuniUnealta {
@@ -37,16 +40,18 @@ public:
     int ruleaza();
 
 private:
-    // The side in the certificate's own print window, filled for the student and printed.
-    void tiparesteElevul();
+    // The side for the student or every student of the batch in one PDF; the students left
+    // out of a batch go to stderr.
+    int tiparesteElevii();
     // Puts the texts into the areas (their numbers, or nothing).
     void umple(TFormularDePrintat& pagina);
     void scriePng(TFormularDePrintat& pagina);
-    void scriePdf(const PaginaFormular& pagina);
-    // The side for every student of the batch in one PDF; the students left out go to stderr.
-    int tiparesteLotul();
+    // The job on the PDF printer with the command line's margins and turn, its file moved to
+    // the output.
+    RezultatLucrare tipareste(LucrareTiparire& lucrare);
 
     OptiuniUnealta optiuni_;
+    ImprimantaPdf pdf_;
 };
 
 extern const char* const utilizareUnealta;

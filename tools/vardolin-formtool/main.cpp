@@ -2,7 +2,6 @@
 // for people checking the layout and for tests.
 #include "UneltaFormular.h"
 #include "platform/Eroare.h"
-#include "platform/ImprimantaSistem.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -24,7 +23,6 @@ int main(int argc, char** argv) {
         std::fputs(utilizareUnealta, stdout);
         return 0;
     }
-    ImprimantaSistem::faImplicita();
     try {
         return UneltaFormular(OptiuniUnealta::citeste(argumente)).ruleaza();
     } catch (const Eroare& e) {

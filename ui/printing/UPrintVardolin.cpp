@@ -9,7 +9,7 @@
 #include "printing/ComponenteMacheta.h"
 #include "printing/FormularDePrintat.h"
 #include "printing/InsertPaper.h"
-#include "printing/LotDinBaza.h"
+#include "printing/LucrareTiparire.h"
 #include "printing/UEditorTextFormular.h"
 #include "printing/UEleviOmisi.h"
 #include "printing/UMachetaVardolin.h"
@@ -37,14 +37,6 @@ QPushButton* butonBara(const QString& text, const QString& nume, QWidget* bara) 
     buton->setObjectName(nume);
     buton->setFixedWidth(96);
     return buton;
-}
-
-// Later jobs go to the printer chosen when the printer was prepared, while it is installed;
-// otherwise they stay on the current one.
-void selecteazaImprimantaAleasa(const TAllStuffReg& setari) {
-    if (setari.PrinterName.isEmpty()) return;
-    const int index = int(imprimanta().imprimante().indexOf(setari.PrinterName));
-    if (index >= 0 && index != imprimanta().indexCurent()) imprimanta().selecteaza(index);
 }
 
 } // namespace
@@ -162,35 +154,11 @@ QString TPrintVardolin::TitluLucrare(int latura) {
     return ::TitluLucrare(latura);
 }
 
-void TPrintVardolin::TiparesteLatura(TFormularDePrintat& pagina, int latura, bool rotit, double stanga,
-                                     double sus) {
-    ::TiparesteLatura(pagina.Descriere(), latura, rotit, stanga, sus);
-}
-
-bool TPrintVardolin::imprimantaPregatita() {
-    const TAllStuffReg verificare;
-    if (!verificare.AllNecitit.isEmpty())
-        throw Eroare(QStringLiteral("Setarile imprimantei nu pot fi citite. Configurati din nou imprimanta "
-                                    "din meniul \"Configurare imprimanta\"."));
-    if (!verificare.Configured) {
-        dialoguri().mesaj(this, QStringLiteral("Configureaza imprimanta"));
-        return false;
-    }
-    return true;
-}
-
 void TPrintVardolin::tipareste() {
-    if (!imprimantaPregatita()) return;
-    // Written back whichever way printing ends.
-    TAllStuffReg setari;
-    const int latura = LaturaActiva();
-    const TInsertPaperForm::Raspuns raspuns =
-        IntrebaIntroducere(latura, setari.MargineStanga(latura), setari.MargineSus(latura));
-    if (raspuns.rezultat != QDialog::Accepted) return;
-    setari.SeteazaMargini(latura, raspuns.stanga, raspuns.sus);
-    selecteazaImprimantaAleasa(setari);
-    TiparesteLatura(*PaginaActiva(), latura, raspuns.oglindesc, raspuns.stanga, raspuns.sus);
-    setari.Scrie();
+    const int idElev = elevi_.empty() ? 0 : elevi_.front().Id;
+    LucrareTiparire lucrare =
+        LucrareTiparire::oFoaie(PaginaActiva()->Descriere(), idElev, LaturaActiva(), imprimanta());
+    ruleaza(lucrare);
 }
 
 void TPrintVardolin::SeteazaElevii(std::vector<TLinieDescrisa> elevi) {
@@ -203,65 +171,73 @@ void TPrintVardolin::ButonTotiClick() {
     protejat(this, [&] { tiparestePentruToti(); });
 }
 
-RezultatLot TPrintVardolin::tiparesteCuProgres(const std::vector<const PaginaFormular*>& pagini,
-                                               const OptiuniLot& optiuni) {
-    const int n = int(pagini.size());
-    QProgressDialog progres(QString(), QStringLiteral("Opresc"), 0, n, this);
-    progres.setObjectName(QStringLiteral("Progres"));
-    progres.setWindowTitle(optiuni.titlu);
-    progres.setWindowModality(Qt::WindowModal);
-    progres.setMinimumDuration(0);
-    progres.setAutoClose(false);
-    progres.setAutoReset(false);
-    const RezultatLot rezultat = TiparesteLotul(pagini, imprimanta(), optiuni, [&](int i, int total) {
-        progres.setLabelText(QStringLiteral("Tiparesc certificatul %1 din %2").arg(i).arg(total));
-        progres.setValue(i - 1);
-        QCoreApplication::processEvents();
-        return !progres.wasCanceled();
-    });
-    progres.setValue(n);
-    return rezultat;
-}
-
 // Every student is filled before anything prints, both sides, and the ones that cannot be
 // printed are shown first; then one paper dialog and one job for the side on screen.
 void TPrintVardolin::tiparestePentruToti() {
-    if (elevi_.empty() || !imprimantaPregatita()) return;
+    if (elevi_.empty()) return;
     const int latura = LaturaActiva();
     std::vector<int> iduri;
     for (const TLinieDescrisa& e : elevi_)
         iduri.push_back(e.Id);
     const TFormularDePrintat* cealalta = latura == LaturaVerso ? FormularDePrintat1 : FormularDePrintat2;
-    const PaginaFormular cealaltaLatura = cealalta->Descriere();
-    const PaginiLot lot = UmpleLotulDinBaza(PaginaActiva()->Descriere(), iduri, &cealaltaLatura);
-    if (!lot.omisi.empty() && !TiparesteCeilalti(this, lot.omisi, elevi_, int(lot.pagini.size()))) return;
+    LucrareTiparire lucrare = LucrareTiparire::dinBaza(std::move(iduri), latura, PaginaActiva()->Descriere(),
+                                                       cealalta->Descriere(), imprimanta());
+    ruleaza(lucrare);
+}
 
-    TAllStuffReg setari;
-    const OrdineLot ordine =
-        latura == LaturaVerso ? OrdineaVersourilor(setari.FeedMode, setari.OppositeSide) : OrdineLot::CaLista;
-    const QString descriere =
-        QStringLiteral("%1 certificate, %2 %3")
-            .arg(lot.pagini.size())
-            .arg(latura == LaturaVerso ? QStringLiteral("versourile") : QStringLiteral("fetele"),
-                 TextOrdine(ordine));
-    const TInsertPaperForm::Raspuns raspuns =
-        IntrebaIntroducere(latura, setari.MargineStanga(latura), setari.MargineSus(latura), descriere);
-    if (raspuns.rezultat != QDialog::Accepted) return;
-    setari.SeteazaMargini(latura, raspuns.stanga, raspuns.sus);
-    selecteazaImprimantaAleasa(setari);
-    PregatesteImprimanta(false);
+namespace {
 
-    std::vector<const PaginaFormular*> pagini;
-    for (const size_t i : PozitiiInOrdine(lot.pagini.size(), ordine))
-        pagini.push_back(&lot.pagini[i]);
-    const RezultatLot rezultat =
-        tiparesteCuProgres(pagini, {TitluLucrare(latura), raspuns.oglindesc, raspuns.stanga, raspuns.sus});
-    setari.Scrie();
-    if (rezultat.oprit)
-        dialoguri().mesaj(this, QStringLiteral("Tiparirea a fost oprita dupa %1 din %2 certificate; lucrarea "
-                                               "a fost anulata.")
-                                    .arg(rezultat.tiparite)
-                                    .arg(pagini.size()));
+// The window's answers to a print job: the user's, through the program's dialogs.
+class IntrebariFereastra : public IntrebariLucrare {
+public:
+    IntrebariFereastra(QWidget* fereastra, const std::vector<TLinieDescrisa>& elevi, int latura)
+        : fereastra_(fereastra), elevi_(elevi), latura_(latura) {}
+
+    void mesaj(const QString& text) override {
+        progres_.reset();
+        dialoguri().mesaj(fereastra_, text);
+    }
+    bool continuaFaraOmisi(const std::vector<ElevOmis>& omisi, int tiparibili) override {
+        return TiparesteCeilalti(fereastra_, omisi, elevi_, tiparibili);
+    }
+    std::optional<AsezareFoaie> asezare(int latura, const AsezareFoaie& propusa,
+                                        const QString& teanc) override {
+        const TInsertPaperForm::Raspuns raspuns =
+            IntrebaIntroducere(latura, propusa.stanga, propusa.sus, teanc);
+        if (raspuns.rezultat != QDialog::Accepted) return std::nullopt;
+        return AsezareFoaie{raspuns.stanga, raspuns.sus, raspuns.oglindesc};
+    }
+    bool progres(int i, int n) override {
+        if (!progres_) {
+            progres_ =
+                std::make_unique<QProgressDialog>(QString(), QStringLiteral("Opresc"), 0, n, fereastra_);
+            progres_->setObjectName(QStringLiteral("Progres"));
+            progres_->setWindowTitle(TitluLucrare(latura_));
+            progres_->setWindowModality(Qt::WindowModal);
+            progres_->setMinimumDuration(0);
+            progres_->setAutoClose(false);
+            progres_->setAutoReset(false);
+        }
+        progres_->setLabelText(QStringLiteral("Tiparesc certificatul %1 din %2").arg(i).arg(n));
+        progres_->setValue(i - 1);
+        QCoreApplication::processEvents();
+        return !progres_->wasCanceled();
+    }
+
+private:
+    QWidget* fereastra_;
+    const std::vector<TLinieDescrisa>& elevi_;
+    int latura_;
+    std::unique_ptr<QProgressDialog> progres_;
+};
+
+} // namespace
+
+void TPrintVardolin::ruleaza(LucrareTiparire& lucrare) {
+    IntrebariFereastra intrebari(this, elevi_, LaturaActiva());
+    for (AscultatorLucrare* a : ascultatori_)
+        lucrare.adaugaAscultator(*a);
+    lucrare.ruleaza(intrebari);
 }
 
 THandlerVardolin::THandlerVardolin() : THandlerFormularDePrintat(QStringLiteral("Vardolin")) {}

@@ -2,8 +2,8 @@
 
 #include "data/UProfilDiploma.h"
 #include "entry/UButonFormular.h"
+#include "printing/LucrareTiparire.h"
 #include "printing/TemplateForm.h"
-#include "printing/TiparireInBloc.h"
 
 #include <functional>
 #include <vector>
@@ -41,11 +41,9 @@ public:
     int LaturaActiva() const;
     TFormularDePrintat* PaginaActiva() const;
 
-    // One print job with one page: the side's page with the given turn and margins, on the
-    // printer prepared for a certificate side, under the side's job title.
-    static void TiparesteLatura(TFormularDePrintat& pagina, int latura, bool rotit, double stanga,
-                                double sus);
     static QString TitluLucrare(int latura);
+    // Told of every sheet the window's print jobs print. Not owned.
+    void AscultaTiparirea(AscultatorLucrare& ascultator) { ascultatori_.push_back(&ascultator); }
 
     // The students of the batch, in list order; the first is the one shown.
     void SeteazaElevii(std::vector<TLinieDescrisa> elevi) override;
@@ -64,12 +62,11 @@ private:
     void inmultesteZoom(const NumarExtins& factor);
     void tipareste();
     void tiparestePentruToti();
-    // The settings are readable and the printer prepared; otherwise the user is told.
-    bool imprimantaPregatita();
-    RezultatLot tiparesteCuProgres(const std::vector<const PaginaFormular*>& pagini,
-                                   const OptiuniLot& optiuni);
+    // The job with the user answering its questions.
+    void ruleaza(LucrareTiparire& lucrare);
 
     std::vector<TLinieDescrisa> elevi_;
+    std::vector<AscultatorLucrare*> ascultatori_;
 };
 
 // The certificate's entry in the printable-form registry.
