@@ -14,15 +14,7 @@ class BazaCuElevi {
 public:
     explicit BazaCuElevi(int n) {
         baza_.executa(QStringLiteral("insert into SCOALA (ID_SCOALA) values (1)"));
-        // Numbers 1 to n made by a cross join of digits, so that every insert is one statement.
-        const QString numere = QStringLiteral(
-            "with c(x) as (select 0 from rdb$database union all select 1 from rdb$database union all select "
-            "2 "
-            "from rdb$database union all select 3 from rdb$database union all select 4 from rdb$database "
-            "union "
-            "all select 5 from rdb$database union all select 6 from rdb$database union all select 7 from "
-            "rdb$database union all select 8 from rdb$database union all select 9 from rdb$database), "
-            "n(i) as (select a.x + 10 * b.x + 100 * c.x + 1000 * d.x + 1 from c a, c b, c c, c d) ");
+        const QString numere = NumerePanaLa10000();
         const QString pana = QStringLiteral(" where n.i <= %1").arg(n);
         baza_.executa(QStringLiteral("insert into ELEVI (ID_ELEVI) ") + numere + "select i from n" + pana);
         const auto valoare = [&](const QString& camp, const QString& text) {

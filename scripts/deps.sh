@@ -7,7 +7,7 @@ packages=(
   firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils
   firebird3.0-server
   libbenchmark-dev
-  libgsf-1-dev
+  libgsf-1-dev libxlsxwriter-dev
   fonts-liberation fontconfig
   poppler-utils mupdf-tools
   xvfb xauth

@@ -52,3 +52,12 @@ QVariantList BazaTest::coloana(const QString& sql) {
     Q6().inchide();
     return r;
 }
+
+QString NumerePanaLa10000() {
+    return QStringLiteral(
+        "with c(x) as (select 0 from rdb$database union all select 1 from rdb$database union all select 2 "
+        "from rdb$database union all select 3 from rdb$database union all select 4 from rdb$database union "
+        "all select 5 from rdb$database union all select 6 from rdb$database union all select 7 from "
+        "rdb$database union all select 8 from rdb$database union all select 9 from rdb$database), "
+        "n(i) as (select a.x + 10 * b.x + 100 * c.x + 1000 * d.x + 1 from c a, c b, c c, c d) ");
+}

@@ -37,5 +37,9 @@ private:
     std::unique_ptr<TDM> dm_;
 };
 
+// "with ... n(i) as (...) ": the numbers 1 to 10,000 as the rows of n, made by a cross join of
+// digits, so that filling many students is one statement ("insert ... " + this + "select i from n").
+QString NumerePanaLa10000();
+
 // Registers the certificate's profile once per test program.
 void AsiguraProfilulInregistrat();

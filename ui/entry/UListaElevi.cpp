@@ -1,10 +1,12 @@
 #include "entry/UListaElevi.h"
 
+#include "controls/ExportaTabel.h"
 #include "data/UDm.h"
 #include "data/UProfilDiploma.h"
 #include "data/ValoriInBloc.h"
 #include "entry/UAdaugaElev.h"
 #include "entry/UEditorGeneric.h"
+#include "entry/UExportaElevi.h"
 #include "platform/Protejat.h"
 
 #include <QHBoxLayout>
@@ -75,6 +77,7 @@ TListaElevi::TListaElevi(QWidget* owner) : QFrame(owner) {
     connect(RzBitBtn2, &QPushButton::clicked, this, &TListaElevi::RzBitBtn2Click);
     connect(RzBitBtn3, &QPushButton::clicked, this, &TListaElevi::RzBitBtn3Click);
     connect(RzEdit1, &QLineEdit::textChanged, this, &TListaElevi::RzEdit1Change);
+    AdaugaExporta(jos.bara, VT, [this] { ExportaListaElevi(this, *Model, EleviSelectati()); });
     CreeazaButoaneleFormularelor();
 }
 

@@ -1,11 +1,13 @@
 #include "entry/UListaGenerica.h"
 
+#include "controls/ExportaTabel.h"
 #include "data/UDm.h"
 #include "data/UProfilDiploma.h"
 #include "data/UTabele.h"
 #include "data/UValoareCamp.h"
 #include "entry/UEditeaza.h"
 #include "entry/UEditorGeneric.h"
+#include "entry/UExportaElevi.h"
 #include "platform/Ecran.h"
 #include "platform/Protejat.h"
 
@@ -45,6 +47,11 @@ TListaGenerica::TListaGenerica(QWidget* owner) : QDialog(owner) {
     connect(RzBitBtn1, &QPushButton::clicked, this, &TListaGenerica::RzBitBtn1Click);
     connect(RzBitBtn2, &QPushButton::clicked, this, &TListaGenerica::RzBitBtn2Click);
     connect(RzBitBtn3, &QPushButton::clicked, this, &TListaGenerica::RzBitBtn3Click);
+    AdaugaExporta(jos.bara, VT, [this] {
+        const QString nume = Tabel.left(1) + Tabel.mid(1).toLower();
+        ExportaTabel(this, TabelDinLista(*Model, QStringLiteral("Denumire"), nume),
+                     InDocumente(nume + ".xlsx"));
+    });
     CentreazaFereastra(this);
 }
 

@@ -103,7 +103,7 @@ void TestPachet::dependente_data() {
     QTest::addColumn<QString>("pachet");
     // Linked (found by shlibdeps) and loaded at run time without linking.
     for (const char* p : {"libqt6widgets6", "libqt6printsupport6", "libqt6svg6", "libfbclient2",
-                          "firebird3.0-server-core", "fonts-liberation"})
+                          "libxlsxwriter4", "firebird3.0-server-core", "fonts-liberation"})
         QTest::newRow(p) << QString::fromLatin1(p);
 }
 
