@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-class TFormularDePrintat;
+class QImage;
 struct PaginaFormular;
 
 // What one run of the form tool is asked to do.
@@ -39,9 +39,8 @@ public:
 private:
     // The side in the certificate's own print window, filled for the student and printed.
     void tiparesteElevul();
-    // Puts the texts into the areas (their numbers, or nothing).
-    void umple(TFormularDePrintat& pagina);
-    void scriePng(TFormularDePrintat& pagina);
+    // The side as the preview shows it at the zoom, over the blank form's picture.
+    void scriePng(const PaginaFormular& pagina, const QImage& fundal);
     void scriePdf(const PaginaFormular& pagina);
     // The side for every student of the batch in one PDF; the students left out go to stderr.
     int tiparesteLotul();
