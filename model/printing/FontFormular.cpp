@@ -2,38 +2,46 @@
 
 #include <algorithm>
 
-TFontFormular::TFontFormular(QObject* owner) : QObject(owner) {}
+TFontFormular::TFontFormular(QObject* owner) : QObject(owner) {
+    valori_.FontName = QStringLiteral("Arial");
+}
 
 // The areas forget the font on its destroyed() signal.
 TFontFormular::~TFontFormular() = default;
 
 void TFontFormular::setFontName(const QString& valoare) {
-    fontName_ = valoare;
+    valori_.FontName = valoare;
     anuntaZonele();
 }
 
 void TFontFormular::setSize(double valoare) {
-    size_ = valoare;
+    valori_.Size = valoare;
     anuntaZonele();
 }
 
 void TFontFormular::setBold(bool valoare) {
-    bold_ = valoare;
+    valori_.Bold = valoare;
     anuntaZonele();
 }
 
 void TFontFormular::setItalic(bool valoare) {
-    italic_ = valoare;
+    valori_.Italic = valoare;
     anuntaZonele();
 }
 
 void TFontFormular::setCharSet(int valoare) {
-    charSet_ = valoare;
+    valori_.CharSet = valoare;
     anuntaZonele();
 }
 
 void TFontFormular::setCodePage(int valoare) {
-    codePage_ = valoare;
+    valori_.CodePage = valoare;
+    anuntaZonele();
+}
+
+void TFontFormular::setValori(const FontMacheta& valori) {
+    valori_ = valori;
+    setObjectName(valori.nume);
     anuntaZonele();
 }
 

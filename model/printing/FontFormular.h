@@ -1,13 +1,15 @@
 #pragma once
 
+#include "printing/UMachetaVardolin.h"
+
 #include <QObject>
 #include <QString>
 #include <vector>
 
 class TFormularTextArea;
 
-// A named font of a form window: face and character-cell height in millimetres. The areas
-// that use it refer to it, so one change restyles all of them.
+// A named font of a form window: the layout's font as an object the areas refer to, so one
+// change restyles all of them. Its name is the object's name.
 class TFontFormular : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString FontName READ FontName WRITE setFontName)
@@ -22,13 +24,17 @@ public:
     explicit TFontFormular(QObject* owner = nullptr);
     ~TFontFormular() override;
 
-    QString FontName() const { return fontName_; }
-    double Size() const { return size_; }
-    bool Bold() const { return bold_; }
-    bool Italic() const { return italic_; }
-    int CharSet() const { return charSet_; }
-    int CodePage() const { return codePage_; }
-    QString DescrierePentruEditor() const { return descriere_; }
+    QString FontName() const { return valori_.FontName; }
+    double Size() const { return valori_.Size; }
+    bool Bold() const { return valori_.Bold; }
+    bool Italic() const { return valori_.Italic; }
+    int CharSet() const { return valori_.CharSet; }
+    int CodePage() const { return valori_.CodePage; }
+    QString DescrierePentruEditor() const { return valori_.DescrierePentruEditor; }
+    // Every property at once, as the layout names them (the name is taken as the object's).
+    void setValori(const FontMacheta& valori);
+    // The font as a page carries it.
+    FontPagina pagina() const { return valori_.pagina(); }
 
     void setFontName(const QString& valoare);
     void setSize(double valoare);
@@ -36,7 +42,7 @@ public:
     void setItalic(bool valoare);
     void setCharSet(int valoare);
     void setCodePage(int valoare);
-    void setDescrierePentruEditor(const QString& valoare) { descriere_ = valoare; }
+    void setDescrierePentruEditor(const QString& valoare) { valori_.DescrierePentruEditor = valoare; }
 
     // The areas that use this font (not owned).
     const std::vector<TFormularTextArea*>& zone() const { return zone_; }
@@ -51,12 +57,6 @@ private:
     void scoateZona(TFormularTextArea* zona);
     void anuntaZonele();
 
-    QString fontName_ = QStringLiteral("Arial");
-    double size_ = 3.0;
-    bool bold_ = false;
-    bool italic_ = false;
-    int charSet_ = 238;
-    int codePage_ = 1250;
-    QString descriere_;
+    FontMacheta valori_;
     std::vector<TFormularTextArea*> zone_;
 };

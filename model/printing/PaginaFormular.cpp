@@ -4,21 +4,8 @@
 
 #include <QSet>
 
-FontPagina FontDinFormular(const TFontFormular& font) {
-    return {font.FontName(), font.Size(), font.Bold(), font.Italic(), font.CharSet()};
-}
-
-AjustarePagina AjustareDinParticularizare(const TAjustareTextArea& a) {
-    AjustarePagina r;
-    r.Aliniere = a.Aliniere;
-    r.DeplasareOrizontala = a.DeplasareOrizontala;
-    r.DeplasareVerticala = a.DeplasareVerticala;
-    if (a.Font) r.Font = FontDinFormular(*a.Font);
-    r.TextRedefinit = a.TextRedefinit;
-    r.StilItalic = a.StilItalic;
-    r.StilBold = a.StilBold;
-    r.FontSpecificat = a.FontSpecificat;
-    return r;
+FontAjustare::FontAjustare(const TFontFormular* font) {
+    if (font) emplace(font->pagina());
 }
 
 AriePagina* PaginaFormular::arie(const QString& numeArie) {

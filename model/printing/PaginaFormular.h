@@ -11,7 +11,12 @@ class TFontFormular;
 // One filled side of a form as printing and the preview see it: plain values, copied freely,
 // drawn by PrintPage on any device. Millimetres from the sheet's top left corner.
 
-enum class AliniereArie { Stanga, Dreapta, Centru };
+// How a text sits in its area's width: one set for the layout, the page and the preview. The
+// values are the layout's and the preview's from the start (left 0, right 1, centre 2).
+namespace aliniere {
+enum AliniereArie { Stanga, Dreapta, Centru };
+}
+using aliniere::AliniereArie;
 
 // A font of the page: face, character-cell height in millimetres, weight and slant.
 struct FontPagina {
@@ -23,32 +28,33 @@ struct FontPagina {
     bool operator==(const FontPagina&) const = default;
 };
 
-// What painting and printing take from an area's user adjustment (the choices of the
-// adjustment dialog); every field at its zero value changes nothing.
-struct TAjustareTextArea {
+// The choices of the adjustment dialog for one area; every field at its zero value changes
+// nothing.
+struct AlegeriAjustare {
     int Aliniere = 0;            // 0 keep, 1 left, 2 centre, 3 right
     int DeplasareOrizontala = 0; // -1, 0, +1 half millimetres
     int DeplasareVerticala = 0;  // -1, 0, +1 half millimetres
-    TFontFormular* Font = nullptr;
-    QString TextRedefinit;
-    int StilItalic = 0; // 0 keep, 1 italic, 2 upright
-    int StilBold = 0;   // 0 keep, 1 bold, 2 normal
-    QString FontSpecificat;
+    QString TextRedefinit;       // replaces the area's text; empty: none
+    int StilItalic = 0;          // 0 keep, 1 italic, 2 upright
+    int StilBold = 0;            // 0 keep, 1 bold, 2 normal
+    QString FontSpecificat;      // installed typeface replacing the font's face; empty: none
 };
 
-// The same adjustment with its font as values, as a page description carries it.
-struct AjustarePagina {
-    int Aliniere = 0;
-    int DeplasareOrizontala = 0;
-    int DeplasareVerticala = 0;
-    std::optional<FontPagina> Font;
-    QString TextRedefinit;
-    int StilItalic = 0;
-    int StilBold = 0;
-    QString FontSpecificat;
+// The font an adjustment puts in place of the area's, as values: a named font of the window
+// (taken as it is at the lookup) or of the layout; none keeps the area's.
+struct FontAjustare : std::optional<FontPagina> {
+    using std::optional<FontPagina>::optional;
+    FontAjustare() = default;
+    FontAjustare(std::optional<FontPagina> font) : std::optional<FontPagina>(std::move(font)) {}
+    FontAjustare(const TFontFormular* font); // none for no font
 };
-AjustarePagina AjustareDinParticularizare(const TAjustareTextArea& ajustare);
-FontPagina FontDinFormular(const TFontFormular& font);
+
+// An area's adjustment as painting and printing take it: the choices and the font they name.
+struct AjustarePagina : AlegeriAjustare {
+    FontAjustare Font;
+};
+// The name the preview's areas know it by.
+using TAjustareTextArea = AjustarePagina;
 
 struct AriePagina {
     QString nume;      // component name, "FormularTextArea" + number

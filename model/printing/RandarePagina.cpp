@@ -3,6 +3,8 @@
 #include "platform/NumarExtins.h"
 #include "printing/Milimetri.h"
 
+#include <QImage>
+#include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -62,6 +64,44 @@ int PotrivesteInaltimea(int inaltimeStart, int latime, const std::function<int(i
     return incape;
 }
 
+TextAsezat AsazaText(const StilArie& stil, Imprimanta& dispozitiv, int stanga, int jos, int latime,
+                     int inaltimeStart, int inclinare) {
+    TextAsezat t;
+    t.inaltime = PotrivesteInaltimea(inaltimeStart, latime, [&](int h) {
+        dispozitiv.creeazaFont(stil.cerere(h, inclinare));
+        t.masura = dispozitiv.masoaraText(stil.text);
+        return t.masura.width();
+    });
+    t.colt =
+        QPoint(PozitieOrizontala(stil.aliniere, stanga, latime, t.masura.width()), jos - t.masura.height());
+    return t;
+}
+
+QRect DreptunghiEcran(const AriePagina& arie, double dpi) {
+    return QRect(MmToPixels(arie.stanga, dpi), MmToPixels(arie.sus, dpi), MmToPixels(arie.latime, dpi),
+                 MmToPixels(arie.inaltime, dpi));
+}
+
+std::optional<TextAsezat> DeseneazaArie(const StilArie& stil, Imprimanta& ecran, const QRect& unde,
+                                        double dpi) {
+    if (!stil.font) return std::nullopt;
+    // Unlike paper the cell is not kept within the area's height: a layout fault stays visible.
+    const TextAsezat t = AsazaText(stil, ecran, unde.left(), unde.top() + unde.height(), unde.width(),
+                                   InaltimeDePornire(stil.font->inaltimeMm, dpi));
+    ecran.scrieText(t.colt, unde, stil.text);
+    return t;
+}
+
+void DeseneazaFundal(QPainter& pictor, const QImage& fundal, QSize marime) {
+    pictor.setRenderHint(QPainter::SmoothPixmapTransform);
+    pictor.drawImage(QRect(0, 0, marime.width() - 1, marime.height() - 1), fundal);
+}
+
+void DeseneazaPagina(const PaginaFormular& pagina, Imprimanta& ecran, double dpi) {
+    for (const AriePagina& arie : pagina.arii)
+        if (arie.vizibila) DeseneazaArie(StilEfectiv(arie), ecran, DreptunghiEcran(arie, dpi), dpi);
+}
+
 DreptunghiTiparire ComputePrintRect(const AriePagina& arie, const ZonaTiparibila& zona,
                                     const PaginaFizica& pagina, double L, double T, double nudgeX,
                                     double nudgeY) {
@@ -88,15 +128,10 @@ void PrintArea(const AriePagina& arie, Imprimanta& dispozitiv, bool rotate, doub
     const double dpiY = (NumarExtins::din(std::int64_t(pagina.inaltime)) /
                          NumarExtins::fractie(8267716535433071LL, 1000000000000000LL))
                             .laDouble();
-    QSize masura;
-    PotrivesteInaltimea(InaltimeDePornire(stil.font->inaltimeMm, dpiY, arie.inaltime), r.w(), [&](int h) {
-        dispozitiv.creeazaFont(stil.cerere(h, rotate ? 1800 : 0));
-        masura = dispozitiv.masoaraText(stil.text);
-        return masura.width();
-    });
-
-    QPoint origine(PozitieOrizontala(stil.aliniere, r.left, r.w(), masura.width()),
-                   r.top + r.hgt() - masura.height());
+    const TextAsezat t =
+        AsazaText(stil, dispozitiv, r.left, r.top + r.hgt(), r.w(),
+                  InaltimeDePornire(stil.font->inaltimeMm, dpiY, arie.inaltime), rotate ? 1800 : 0);
+    QPoint origine = t.colt;
     QRect taiere(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
     if (rotate) {
         // A half turn about the sheet's centre, in printable-area coordinates.

@@ -5,6 +5,9 @@
 #include <functional>
 #include <optional>
 
+class QImage;
+class QPainter;
+
 // Drawing a page description. Printing and the preview share the fitting of a text to its
 // area: only the device's resolution differs.
 
@@ -19,6 +22,30 @@ int PotrivesteInaltimea(int inaltimeStart, int latime, const std::function<int(i
 
 // Where a text of the width starts in a span, by the alignment.
 int PozitieOrizontala(AliniereArie aliniere, int stanga, int latime, int latimeText);
+
+// Where an area's fitted text sits on a device: the cell height it is drawn with, the top left
+// corner of its cell and its size.
+struct TextAsezat {
+    int inaltime = 0;
+    QPoint colt;
+    QSize masura;
+};
+// Fits the text to the width from the start height and sets its cell on the bottom edge (jos,
+// the first pixel below the span) by the alignment; the font stays current on the device.
+TextAsezat AsazaText(const StilArie& stil, Imprimanta& dispozitiv, int stanga, int jos, int latime,
+                     int inaltimeStart, int inclinare = 0);
+
+// The pixels an area covers on a screen at the resolution, as the preview lays it out.
+QRect DreptunghiEcran(const AriePagina& arie, double dpi);
+// Draws an area's text into the rectangle of a screen at the resolution, as the preview shows
+// it: fitted as on paper, from the font's cell at that resolution. None without a font.
+std::optional<TextAsezat> DeseneazaArie(const StilArie& stil, Imprimanta& ecran, const QRect& unde,
+                                        double dpi);
+// The blank form's picture stretched over a page of the size, as the preview shows it.
+void DeseneazaFundal(QPainter& pictor, const QImage& fundal, QSize marime);
+// A page on a screen at the resolution as the preview shows it without its aids: the text of
+// every visible area in its rectangle.
+void DeseneazaPagina(const PaginaFormular& pagina, Imprimanta& ecran, double dpi);
 
 // Where the area lands on the printer page (margins and nudge in millimetres).
 DreptunghiTiparire ComputePrintRect(const AriePagina& arie, const ZonaTiparibila& zona,

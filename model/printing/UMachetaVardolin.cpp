@@ -227,24 +227,26 @@ int MachetaVardolin::numarArii() const {
     return n;
 }
 
-namespace {
-AliniereArie aliniereArie(AliniereMacheta a) {
-    switch (a) {
-    case AliniereMacheta::Dreapta:
-        return AliniereArie::Dreapta;
-    case AliniereMacheta::Centru:
-        return AliniereArie::Centru;
-    case AliniereMacheta::Stanga:
-        break;
-    }
-    return AliniereArie::Stanga;
+AriePagina ArieMacheta::descriere(std::optional<FontPagina> font) const {
+    AriePagina arie;
+    arie.nume = nume;
+    arie.Denumire1 = Denumire1;
+    arie.Denumire2 = Denumire2;
+    arie.Denumire3 = Denumire3;
+    arie.stanga = _Left;
+    arie.sus = _Top;
+    arie.latime = _Width;
+    arie.inaltime = _Height;
+    arie.font = std::move(font);
+    arie.aliniere = Alignment;
+    arie.text = Text;
+    return arie;
 }
-} // namespace
 
 std::optional<FontPagina> MachetaVardolin::fontPagina(const QString& nume) const {
     const FontMacheta* f = font(nume);
     if (!f) return std::nullopt;
-    return FontPagina{f->FontName, f->Size, f->Bold, f->Italic, f->CharSet};
+    return f->pagina();
 }
 
 PaginaFormular MachetaVardolin::descriere(const PaginaMacheta& p) const {
@@ -256,21 +258,8 @@ PaginaFormular MachetaVardolin::descriere(const PaginaMacheta& p) const {
     d.deltaStanga = p.DeltaStanga;
     d.deltaSus = p.DeltaSus;
     d.arii.reserve(p.arii.size());
-    for (const ArieMacheta& a : p.arii) {
-        AriePagina arie;
-        arie.nume = a.nume;
-        arie.Denumire1 = a.Denumire1;
-        arie.Denumire2 = a.Denumire2;
-        arie.Denumire3 = a.Denumire3;
-        arie.stanga = a._Left;
-        arie.sus = a._Top;
-        arie.latime = a._Width;
-        arie.inaltime = a._Height;
-        arie.font = fontPagina(a.Font);
-        arie.aliniere = aliniereArie(a.Alignment);
-        arie.text = a.Text;
-        d.arii.push_back(std::move(arie));
-    }
+    for (const ArieMacheta& a : p.arii)
+        d.arii.push_back(a.descriere(fontPagina(a.Font)));
     return d;
 }
 

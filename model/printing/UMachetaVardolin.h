@@ -13,7 +13,7 @@ class TListaParticularizareTextArea;
 // from the sheet's top left corner. Plain data; creeazaComponente makes the preview's widgets
 // from it, descriere the page description that prints without any widget.
 
-enum class AliniereMacheta { Stanga, Dreapta, Centru };
+using AliniereMacheta = AliniereArie;
 
 struct FontMacheta {
     QString nume; // component name, also what the areas refer to
@@ -24,6 +24,9 @@ struct FontMacheta {
     int CharSet = 238;
     int CodePage = 1250;
     QString DescrierePentruEditor;
+
+    // The font as a page carries it.
+    FontPagina pagina() const { return {FontName, Size, Bold, Italic, CharSet}; }
 };
 
 struct ArieMacheta {
@@ -37,6 +40,8 @@ struct ArieMacheta {
 
     // The number after "FormularTextArea", 0 when the name carries none.
     int numar() const;
+    // The area as a page carries it, in the font given, with no adjustment.
+    AriePagina descriere(std::optional<FontPagina> font) const;
 };
 
 struct PaginaMacheta {

@@ -198,19 +198,6 @@ std::unique_ptr<TListaParticularizareTextArea>& listaProces() {
 
 } // namespace
 
-TAjustareTextArea TParticularizareTextArea::ajustare() const {
-    TAjustareTextArea a;
-    a.Aliniere = Aliniere;
-    a.DeplasareOrizontala = DeplasareOrizontala;
-    a.DeplasareVerticala = DeplasareVerticala;
-    a.Font = Font.data();
-    a.TextRedefinit = TextRedefinit;
-    a.StilItalic = StilItalic;
-    a.StilBold = StilBold;
-    a.FontSpecificat = FontSpecificat;
-    return a;
-}
-
 TListaParticularizareTextArea::TListaParticularizareTextArea(QString caleFisier)
     : cale_(std::move(caleFisier)) {}
 
@@ -352,7 +339,6 @@ std::optional<AjustarePagina> AjustareaAriei(TListaParticularizareTextArea& list
                                              const FonturiDupaNume& fonturi) {
     const TParticularizareTextArea* rec = lista.CautaParticularizare(numeFormular, numeArie, false);
     if (!rec) return std::nullopt;
-    AjustarePagina a = AjustareDinParticularizare(rec->ajustare());
-    if (!rec->NumeFont.isEmpty() && fonturi) a.Font = fonturi(rec->NumeFont);
-    return a;
+    if (rec->NumeFont.isEmpty() || !fonturi) return rec->ajustare(rec->Font.data());
+    return rec->ajustare(fonturi(rec->NumeFont));
 }

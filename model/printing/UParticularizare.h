@@ -14,24 +14,17 @@
 
 // One user adjustment of one text area of a form window, kept in "licenta.lic". Every field
 // at its zero value changes nothing.
-class TParticularizareTextArea {
+class TParticularizareTextArea : public AlegeriAjustare {
 public:
-    QString NumeFormular;        // component name of the window that owns the area
-    QString NumeTextArea;        // component name of the area
-    int Aliniere = 0;            // 0 keep, 1 left, 2 centre, 3 right
-    int DeplasareOrizontala = 0; // -1, 0, +1 half millimetres
-    int DeplasareVerticala = 0;  // -1, 0, +1 half millimetres
-    QString NumeFont;            // a TFontFormular of the same window; empty: none
-    QString TextRedefinit;       // replaces the area's text; empty: none
-    int StilItalic = 0;          // 0 keep, 1 italic, 2 upright
-    int StilBold = 0;            // 0 keep, 1 bold, 2 normal
-    QString FontSpecificat;      // installed typeface replacing the font's face; empty: none
+    QString NumeFormular; // component name of the window that owns the area
+    QString NumeTextArea; // component name of the area
+    QString NumeFont;     // a TFontFormular of the same window; empty: none
 
     // Not stored: the font named by NumeFont, resolved again on every lookup.
     QPointer<TFontFormular> Font;
 
-    // What painting and printing take from it.
-    TAjustareTextArea ajustare() const;
+    // What painting and printing take from it, with the font its name stands for.
+    AjustarePagina ajustare(FontAjustare font) const { return {*this, std::move(font)}; }
 };
 
 // The adjustments in file order, with the path of their file. Names compare exactly; when a

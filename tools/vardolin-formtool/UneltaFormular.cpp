@@ -3,11 +3,12 @@
 #include "data/UDm.h"
 #include "data/UProfilVardolin.h"
 #include "platform/Eroare.h"
+#include "platform/ImprimantaEcran.h"
 #include "platform/ImprimantaPdf.h"
-#include "printing/ComponenteMacheta.h"
-#include "printing/FormularDePrintat.h"
 #include "printing/LotDinBaza.h"
 #include "printing/LucrareTiparire.h"
+#include "printing/Milimetri.h"
+#include "printing/RandarePagina.h"
 #include "printing/SetariTiparire.h"
 #include "printing/UMachetaVardolin.h"
 #include "printing/UParticularizare.h"
@@ -15,9 +16,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QLocale>
-#include <QPixmap>
-#include <QWidget>
+#include <QPainter>
 #include <cmath>
 #include <cstdio>
 
@@ -193,33 +194,31 @@ int UneltaFormular::ruleaza() {
     const MachetaVardolin macheta = MachetaVardolin::citeste();
     const PaginaMacheta* parte = macheta.pagina(optiuni_.codPagina);
     if (!parte) throw Eroare::format("Macheta nu are pagina %s.", {optiuni_.codPagina});
+    // Neither printing nor the picture needs a window: the page description through the renderer.
+    PaginaFormular pagina = macheta.descriere(*parte);
+    if (optiuni_.numere) pagina.NumeroteazaAriile();
     if (optiuni_.comanda == OptiuniUnealta::Pdf) {
-        // Printing needs no window: the page description straight to the PDF printer.
-        PaginaFormular pagina = macheta.descriere(*parte);
-        if (optiuni_.numere) pagina.NumeroteazaAriile();
         LucrareTiparire lucrare =
             LucrareTiparire::oFoaie(std::move(pagina), 0, laturaDinCod(optiuni_.codPagina), pdf_);
         lucrare.seteazaTitlu(QStringLiteral("Vardolin ") + optiuni_.codPagina);
         tipareste(lucrare);
-        return 0;
+    } else {
+        scriePng(pagina, QImage(parte->BkImage));
     }
-    QWidget proprietar;
-    const ComponenteMacheta componente = creeazaComponente(macheta, &proprietar);
-    TFormularDePrintat* pagina = componente.pagina(optiuni_.codPagina);
-    umple(*pagina);
-    scriePng(*pagina);
     return 0;
 }
 
-void UneltaFormular::umple(TFormularDePrintat& pagina) {
-    if (optiuni_.numere) pagina.NumberTextAreas();
-}
-
-void UneltaFormular::scriePng(TFormularDePrintat& pagina) {
-    pagina.setZoom(optiuni_.zoom);
-    const QPixmap imagine = pagina.grab();
-    if (imagine.size() != pagina.size() || !imagine.save(optiuni_.iesire, "PNG"))
-        throw Eroare::format("Nu pot scrie %s.", {optiuni_.iesire});
+void UneltaFormular::scriePng(const PaginaFormular& pagina, const QImage& fundal) {
+    const double dpi = RezolutieEcran(optiuni_.zoom);
+    const QSize marime(MmToPixels(pagina.latime, dpi), MmToPixels(pagina.inaltime, dpi));
+    QImage imagine(marime, QImage::Format_RGB32);
+    imagine.fill(Qt::white);
+    QPainter pictor(&imagine);
+    DeseneazaFundal(pictor, fundal, marime);
+    ImprimantaEcran ecran(pictor, marime);
+    DeseneazaPagina(pagina, ecran, dpi);
+    pictor.end();
+    if (!imagine.save(optiuni_.iesire, "PNG")) throw Eroare::format("Nu pot scrie %s.", {optiuni_.iesire});
 }
 
 RezultatLucrare UneltaFormular::tipareste(LucrareTiparire& lucrare) {

@@ -8,7 +8,8 @@
 #include <vector>
 
 class LucrareTiparire;
-class TFormularDePrintat;
+class QImage;
+struct PaginaFormular;
 struct RezultatLucrare;
 
 // What one run of the form tool is asked to do.
@@ -43,9 +44,8 @@ private:
     // The side for the student or every student of the batch in one PDF; the students left
     // out of a batch go to stderr.
     int tiparesteElevii();
-    // Puts the texts into the areas (their numbers, or nothing).
-    void umple(TFormularDePrintat& pagina);
-    void scriePng(TFormularDePrintat& pagina);
+    // The side as the preview shows it at the zoom, over the blank form's picture.
+    void scriePng(const PaginaFormular& pagina, const QImage& fundal);
     // The job on the PDF printer with the command line's margins and turn, its file moved to
     // the output.
     RezultatLucrare tipareste(LucrareTiparire& lucrare);

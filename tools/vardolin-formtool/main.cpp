@@ -3,9 +3,8 @@
 #include "UneltaFormular.h"
 #include "platform/Eroare.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <cstdio>
-#include <memory>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
@@ -14,11 +13,8 @@ int main(int argc, char** argv) {
     QStringList argumente;
     for (int i = 1; i < argc; ++i)
         argumente << QString::fromLocal8Bit(argv[i]);
-    // A side printed to PDF needs no window, so no widget may be made for it: the plain GUI
-    // application refuses any. The picture still goes through the preview.
-    const bool cuFerestre = argumente.value(0) != u"pdf";
-    const std::unique_ptr<QGuiApplication> app = cuFerestre ? std::make_unique<QApplication>(argc, argv)
-                                                            : std::make_unique<QGuiApplication>(argc, argv);
+    // Nothing here needs a window: the plain GUI application refuses any widget.
+    QGuiApplication app(argc, argv);
     if (argumente.contains("--help") || argumente.contains("-h")) {
         std::fputs(utilizareUnealta, stdout);
         return 0;

@@ -8,45 +8,15 @@
 
 namespace {
 
-TFormularTextArea::TAlignment alinierePentruArie(AliniereMacheta a) {
-    switch (a) {
-    case AliniereMacheta::Dreapta:
-        return TFormularTextArea::taRightJustify;
-    case AliniereMacheta::Centru:
-        return TFormularTextArea::taCenter;
-    case AliniereMacheta::Stanga:
-        break;
-    }
-    return TFormularTextArea::taLeftJustify;
-}
-
 TFontFormular* creeazaFont(const FontMacheta& f, QObject* proprietar) {
     auto* font = new TFontFormular(proprietar);
-    font->setObjectName(f.nume);
-    font->setFontName(f.FontName);
-    font->setSize(f.Size);
-    font->setBold(f.Bold);
-    font->setItalic(f.Italic);
-    font->setCharSet(f.CharSet);
-    font->setCodePage(f.CodePage);
-    font->setDescrierePentruEditor(f.DescrierePentruEditor);
+    font->setValori(f);
     return font;
 }
 
 void creeazaArie(const ArieMacheta& a, TFormularDePrintat* pagina, const ComponenteMacheta& c) {
     auto* zona = new TFormularTextArea(pagina);
-    zona->setObjectName(a.nume);
-    zona->set_Left(a._Left);
-    zona->set_Top(a._Top);
-    zona->set_Width(a._Width);
-    zona->set_Height(a._Height);
-    zona->setFontFormular(c.font(a.Font));
-    zona->setAlignment(alinierePentruArie(a.Alignment));
-    zona->setDenumire1(a.Denumire1);
-    zona->setDenumire2(a.Denumire2);
-    zona->setDenumire3(a.Denumire3);
-    zona->setText(a.Text);
-    zona->setZoomLock(a.ZoomLock);
+    zona->setArie(a, c.font(a.Font));
 }
 
 TFormularDePrintat* creeazaPagina(const PaginaMacheta& p, QWidget* proprietar, const ComponenteMacheta& c) {

@@ -58,8 +58,7 @@ void TFormularDePrintat::resizeEvent(QResizeEvent* e) {
 }
 
 void TFormularDePrintat::deseneazaFundal(QPainter& p) const {
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRect(0, 0, width() - 1, height() - 1), bkImage_);
+    DeseneazaFundal(p, bkImage_, size());
 }
 
 void TFormularDePrintat::reconstruiesteCache() {

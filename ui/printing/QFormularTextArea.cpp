@@ -1,6 +1,6 @@
 #include "printing/QFormularTextArea.h"
 
-#include "platform/ImprimantaFont.h"
+#include "platform/ImprimantaEcran.h"
 #include "printing/FontFormular.h"
 #include "printing/FormularDePrintat.h"
 #include "printing/RandarePagina.h"
@@ -52,7 +52,7 @@ std::optional<TAjustareTextArea> FindCustomisation(const TFormularTextArea& zona
     if (!ParticularizariIncarcate()) return std::nullopt;
     const TParticularizareTextArea* rec = FindCustomisation(zona, false);
     if (!rec) return std::nullopt;
-    return rec->ajustare();
+    return rec->ajustare(rec->Font.data());
 }
 
 QString NumeFereastraProprietar(const TFormularTextArea& zona) {
@@ -80,24 +80,30 @@ TFormularTextArea::~TFormularTextArea() {
 }
 
 void TFormularTextArea::set_Top(double mm) {
-    if (!fisSizing_) top_ = mm;
+    if (!fisSizing_) arie_._Top = mm;
 }
 
 void TFormularTextArea::set_Left(double mm) {
-    if (!fisSizing_) left_ = mm;
+    if (!fisSizing_) arie_._Left = mm;
 }
 
 void TFormularTextArea::set_Width(double mm) {
-    if (!fisSizing_) width_ = mm;
+    if (!fisSizing_) arie_._Width = mm;
 }
 
 void TFormularTextArea::set_Height(double mm) {
-    if (!fisSizing_) height_ = mm;
+    if (!fisSizing_) arie_._Height = mm;
 }
 
 void TFormularTextArea::setText(const QString& text) {
-    text_ = text;
+    arie_.Text = text;
     update();
+}
+
+void TFormularTextArea::setArie(const ArieMacheta& arie, TFontFormular* font) {
+    arie_ = arie;
+    setObjectName(arie.nume);
+    setFontFormular(font);
 }
 
 void TFormularTextArea::setFontFormular(TFontFormular* font) {
@@ -137,8 +143,8 @@ bool TFormularTextArea::seIncarca() const {
 void TFormularTextArea::ApplyGeometry() {
     const Stegulet zooming(fisZooming_);
     const double dpi = p_dpi();
-    setGeometry(MmToPixels(left_, dpi), MmToPixels(top_, dpi), MmToPixels(width_, dpi),
-                MmToPixels(height_, dpi));
+    setGeometry(MmToPixels(arie_._Left, dpi), MmToPixels(arie_._Top, dpi), MmToPixels(arie_._Width, dpi),
+                MmToPixels(arie_._Height, dpi));
     limiteCunoscute_ = geometry();
 }
 
@@ -146,12 +152,12 @@ void TFormularTextArea::preiaMilimetriiDinPixeli() {
     {
         const Stegulet sizing(fisSizing_);
         const double dpi = p_dpi();
-        top_ = PixelsToMm(y(), dpi);
-        left_ = PixelsToMm(x(), dpi);
-        width_ = PixelsToMm(width(), dpi);
-        height_ = PixelsToMm(height(), dpi);
+        arie_._Top = PixelsToMm(y(), dpi);
+        arie_._Left = PixelsToMm(x(), dpi);
+        arie_._Width = PixelsToMm(width(), dpi);
+        arie_._Height = PixelsToMm(height(), dpi);
     }
-    zoomLock_ = p_zoom();
+    arie_.ZoomLock = p_zoom();
     limiteCunoscute_ = geometry();
 }
 
@@ -159,7 +165,7 @@ void TFormularTextArea::limiteSchimbate() {
     if (geometry() == limiteCunoscute_) return;
     if (fisZooming_ || seIncarca())
         limiteCunoscute_ = geometry();
-    else if (p_zoom() != zoomLock_ && zoomLock_ != 0.0)
+    else if (p_zoom() != arie_.ZoomLock && arie_.ZoomLock != 0.0)
         ApplyGeometry();
     else
         preiaMilimetriiDinPixeli();
@@ -172,39 +178,13 @@ bool TFormularTextArea::event(QEvent* e) {
 }
 
 QString TFormularTextArea::EffectiveText() const {
-    const auto ajustare = FindCustomisation(*this);
-    if (ajustare && !ajustare->TextRedefinit.isEmpty() && text_.size() != 1) return ajustare->TextRedefinit;
-    return text_;
+    return StilEfectiv(Descriere()).text;
 }
-
-namespace {
-AliniereArie aliniereArie(TFormularTextArea::TAlignment a) {
-    switch (a) {
-    case TFormularTextArea::taRightJustify:
-        return AliniereArie::Dreapta;
-    case TFormularTextArea::taCenter:
-        return AliniereArie::Centru;
-    case TFormularTextArea::taLeftJustify:
-        break;
-    }
-    return AliniereArie::Stanga;
-}
-} // namespace
 
 AriePagina TFormularTextArea::Descriere() const {
-    AriePagina d;
+    AriePagina d = arie_.descriere(font_ ? std::optional(font_->pagina()) : std::nullopt);
     d.nume = objectName();
-    d.Denumire1 = denumire1_;
-    d.Denumire2 = denumire2_;
-    d.Denumire3 = denumire3_;
-    d.stanga = left_;
-    d.sus = top_;
-    d.latime = width_;
-    d.inaltime = height_;
-    if (font_) d.font = FontDinFormular(*font_);
-    d.aliniere = aliniereArie(alignment_);
-    d.text = text_;
-    if (const auto ajustare = FindCustomisation(*this)) d.ajustare = AjustareDinParticularizare(*ajustare);
+    if (const auto ajustare = FindCustomisation(*this)) d.ajustare = *ajustare;
     d.vizibila = !isHidden();
     if (topInitialInregistrat_) d.topInitial = topInitial_;
     return d;
@@ -231,9 +211,9 @@ void TFormularTextArea::setMouseOver(bool valoare) {
 
 void TFormularTextArea::InregistreazaTopInitial() {
     if (topInitialInregistrat_) return;
-    topInitial_ = top_;
-    leftInitial_ = left_;
-    widthInitial_ = width_;
+    topInitial_ = arie_._Top;
+    leftInitial_ = arie_._Left;
+    widthInitial_ = arie_._Width;
     topInitialInregistrat_ = true;
 }
 
@@ -260,27 +240,12 @@ void TFormularTextArea::paintEvent(QPaintEvent*) {
     if (pag && !pag->TextAreaTransparent()) p.fillRect(client, Qt::white);
     if (mouseOver_) p.fillRect(client, palette().color(QPalette::Highlight));
 
-    QFontMetrics metrici(QWidget::font());
-    bool cuFont = false;
-    if (stil.font) {
-        // The same fitting as on paper, at the page's resolution on screen.
-        QFont font;
-        const int pornire = InaltimeDePornire(stil.font->inaltimeMm, p_dpi());
-        inaltimeFontEcran_ = PotrivesteInaltimea(pornire, width(), [&](int h) {
-            font = fontDupaCelula(stil.cerere(h), this);
-            metrici = QFontMetrics(font, this);
-            return metrici.horizontalAdvance(stil.text);
-        });
-        cuFont = true;
-        const int latimeText = metrici.horizontalAdvance(stil.text);
-        const int y = height() - (metrici.ascent() + metrici.descent());
-        const int x = PozitieOrizontala(stil.aliniere, 0, width(), latimeText);
-        p.setFont(font);
-        p.setPen(mouseOver_ ? palette().color(QPalette::HighlightedText) : QColor(Qt::black));
-        p.setClipRect(client);
-        p.drawText(QPoint(x, y + metrici.ascent()), stil.text);
-        p.setClipping(false);
-    }
+    // Drawn as paper draws it, at the page's resolution on screen.
+    ImprimantaEcran ecran(p, size(), this);
+    ecran.setCuloare(mouseOver_ ? palette().color(QPalette::HighlightedText) : QColor(Qt::black));
+    const std::optional<TextAsezat> scris = DeseneazaArie(stil, ecran, client, p_dpi());
+    const bool cuFont = scris.has_value();
+    if (cuFont) inaltimeFontEcran_ = scris->inaltime;
     p.setPen(Qt::black);
     if (pag && pag->TextAreaWithBorder())
         p.drawPolyline(
@@ -289,8 +254,8 @@ void TFormularTextArea::paintEvent(QPaintEvent*) {
 
     // Guide lines: the base line and a second one a delta below it; the cell's top and a
     // second one a delta below that.
-    const int descent = cuFont ? metrici.descent() : 0;
-    const int celula = cuFont ? metrici.ascent() + metrici.descent() : 0;
+    const int descent = cuFont ? ecran.descent() : 0;
+    const int celula = cuFont ? ecran.ascent() + ecran.descent() : 0;
     const int bazaY = height() - descent;
     const int susY = height() - celula;
     const auto linie = [&](bool arata, int y, const QColor& culoare) {

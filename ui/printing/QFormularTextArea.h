@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Imprimanta.h"
-#include "printing/PaginaFormular.h"
+#include "printing/UMachetaVardolin.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -32,35 +32,41 @@ class TFormularTextArea : public QWidget {
     Q_PROPERTY(QStringList Log READ Log STORED false)
 
 public:
-    enum TAlignment { taLeftJustify, taRightJustify, taCenter };
-    Q_ENUM(TAlignment)
+    // The page's alignment under the names the form windows use.
+    using TAlignment = AliniereArie;
+    static constexpr TAlignment taLeftJustify = AliniereArie::Stanga;
+    static constexpr TAlignment taRightJustify = AliniereArie::Dreapta;
+    static constexpr TAlignment taCenter = AliniereArie::Centru;
 
     explicit TFormularTextArea(QWidget* parent = nullptr);
     ~TFormularTextArea() override;
 
-    double _Top() const { return top_; }
-    double _Left() const { return left_; }
-    double _Width() const { return width_; }
-    double _Height() const { return height_; }
+    double _Top() const { return arie_._Top; }
+    double _Left() const { return arie_._Left; }
+    double _Width() const { return arie_._Width; }
+    double _Height() const { return arie_._Height; }
     void set_Top(double mm);
     void set_Left(double mm);
     void set_Width(double mm);
     void set_Height(double mm);
 
-    QString Text() const { return text_; }
+    // Every value of the layout's area at once, with the font its name stands for.
+    void setArie(const ArieMacheta& arie, TFontFormular* font);
+
+    QString Text() const { return arie_.Text; }
     void setText(const QString& text);
     TFontFormular* Font() const { return font_; }
     void setFontFormular(TFontFormular* font);
-    double ZoomLock() const { return zoomLock_; }
-    void setZoomLock(double zoom) { zoomLock_ = zoom; }
-    TAlignment Alignment() const { return alignment_; }
-    void setAlignment(TAlignment alignment) { alignment_ = alignment; }
-    QString Denumire1() const { return denumire1_; }
-    QString Denumire2() const { return denumire2_; }
-    QString Denumire3() const { return denumire3_; }
-    void setDenumire1(const QString& valoare) { denumire1_ = valoare; }
-    void setDenumire2(const QString& valoare) { denumire2_ = valoare; }
-    void setDenumire3(const QString& valoare) { denumire3_ = valoare; }
+    double ZoomLock() const { return arie_.ZoomLock; }
+    void setZoomLock(double zoom) { arie_.ZoomLock = zoom; }
+    TAlignment Alignment() const { return arie_.Alignment; }
+    void setAlignment(TAlignment alignment) { arie_.Alignment = alignment; }
+    QString Denumire1() const { return arie_.Denumire1; }
+    QString Denumire2() const { return arie_.Denumire2; }
+    QString Denumire3() const { return arie_.Denumire3; }
+    void setDenumire1(const QString& valoare) { arie_.Denumire1 = valoare; }
+    void setDenumire2(const QString& valoare) { arie_.Denumire2 = valoare; }
+    void setDenumire3(const QString& valoare) { arie_.Denumire3 = valoare; }
     QStringList SursaText() const { return sursaText_; }
     void setSursaText(const QStringList& linii) { sursaText_ = linii; }
     QStringList Log() const { return log_; }
@@ -117,12 +123,9 @@ private:
     void preiaMilimetriiDinPixeli();
     bool seIncarca() const;
 
-    double top_ = 0.0, left_ = 0.0, width_ = 0.0, height_ = 0.0;
-    QString text_;
+    // The layout's values (its font by the object below, not by name).
+    ArieMacheta arie_;
     TFontFormular* font_ = nullptr;
-    double zoomLock_ = 0.0;
-    TAlignment alignment_ = taLeftJustify;
-    QString denumire1_, denumire2_, denumire3_;
     QStringList sursaText_;
     QStringList log_;
     bool fisZooming_ = false;
