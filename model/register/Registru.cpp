@@ -6,7 +6,9 @@
 
 #include <QSysInfo>
 #include <QThread>
+#include <algorithm>
 #include <array>
+#include <type_traits>
 #include <utility>
 
 namespace {
@@ -647,6 +649,25 @@ std::vector<LinieJurnal> jurnal() {
 }
 
 } // namespace Registru
+
+AlegereTeanc propunereTeanc(bool imprimantaPdf) {
+    AlegereTeanc a;
+    a.proba = imprimantaPdf;
+    const auto toate = Registru::intrari();
+    QStringList serii = Registru::serii();
+    if (!toate.empty()) {
+        serii.removeAll(toate.back().seria);
+        serii.prepend(toate.back().seria);
+    }
+    for (const QString& seria : serii)
+        if (const auto numar = Registru::numarPropus(seria)) {
+            a.seria = seria;
+            a.primul = *numar;
+            break;
+        }
+    if (a.seria.isEmpty()) a.proba = true;
+    return a;
+}
 
 InregistrareTeanc::InregistrareTeanc(QString seria, int primul, bool crescator,
                                      std::optional<CerereDuplicat> duplicat)

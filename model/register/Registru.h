@@ -138,6 +138,19 @@ std::vector<LinieJurnal> jurnal();
 
 } // namespace Registru
 
+// What the paper dialog asks before fronts print: a proof on plain paper records nothing; on
+// forms, the series, the number of the form on top of the pile and whether the pile's numbers
+// go up or down.
+struct AlegereTeanc {
+    bool proba = true;
+    QString seria;
+    int primul = 0;
+    bool crescator = true;
+};
+// The proposal: a proof on the PDF printer, forms on a real one, with the next unused number
+// of the series used last (else the first series with forms left).
+AlegereTeanc propunereTeanc(bool imprimantaPdf);
+
 // Records one job's printed fronts in its order, each on the next form of the pile.
 class InregistrareTeanc {
 public:

@@ -3,10 +3,12 @@
 #include "data/UDm.h"
 #include "data/UProfilVardolin.h"
 #include "platform/Eroare.h"
+#include "platform/ImprimantaSistem.h"
 #include "register/Registru.h"
 #include "register/SituatiaFormularelor.h"
 #include "register/TabeleRegistru.h"
 
+#include <QFile>
 #include <QHash>
 
 const char* const utilizareUneltaRegistru =
@@ -17,6 +19,7 @@ const char* const utilizareUneltaRegistru =
     "  elibereaza --serie S --numar N [--catre TEXT [--act TEXT] [--procura TEXT]]\n"
     "  stoc\n"
     "  export FISIER\n"
+    "  tipareste registru|stoc --out FISIER.pdf [--an AN]\n"
     "  Lucreaza pe baza de date din dosarul de date (VARDOLIN_DATA_DIR).\n";
 
 namespace {
@@ -77,11 +80,29 @@ QString linieLista(const IntrareRegistru& i) {
            u'\n';
 }
 
+// The printed register or forms' report through the PDF printer, moved where asked.
+QString tiparestePdf(const Comanda& c) {
+    if (c.libere.size() != 1 || !QStringList{"registru", "stoc"}.contains(c.libere.front()))
+        throw Eroare(QStringLiteral("Comanda nu este recunoscuta"));
+    const QString iesire = c.text("--out");
+    ImprimantaSistem& imprimanta = ImprimantaSistem::instanta();
+    imprimanta.selecteaza(imprimanta.indexImprimantaPdf());
+    const int pagini = c.libere.front() == u"registru"
+                           ? tiparesteRegistrul(imprimanta, c.optiuni.value(QStringLiteral("--an")).toInt())
+                           : tiparesteSituatia(imprimanta);
+    QFile::remove(iesire);
+    if (!QFile::rename(imprimanta.ultimulFisierPdf(), iesire) &&
+        !QFile::copy(imprimanta.ultimulFisierPdf(), iesire))
+        throw Eroare(QStringLiteral("Nu pot scrie %1.").arg(iesire));
+    return QStringLiteral("Am tiparit %1 pagini in %2.\n").arg(pagini).arg(iesire);
+}
+
 } // namespace
 
 void ruleazaUneltaRegistru(const QStringList& argumente, QString& iesire) {
     const Comanda c = citesteComanda(argumente);
-    static const QStringList verbe{"primeste", "list", "anuleaza", "elibereaza", "stoc", "export"};
+    static const QStringList verbe{"primeste", "list",   "anuleaza", "elibereaza",
+                                   "stoc",     "export", "tipareste"};
     if (!verbe.contains(c.verb)) throw Eroare(QStringLiteral("Comanda nu este recunoscuta"));
 
     InregistreazaProfilVardolin();
@@ -118,5 +139,7 @@ void ruleazaUneltaRegistru(const QStringList& argumente, QString& iesire) {
         exportaTabele({tabelRegistru(Registru::intrari()), tabelSituatie(situatiaFormularelor())},
                       c.libere.front());
         iesire += QStringLiteral("Am scris %1.\n").arg(c.libere.front());
+    } else if (c.verb == u"tipareste") {
+        iesire += tiparestePdf(c);
     }
 }

@@ -2,11 +2,15 @@
 #include "UneltaRegistru.h"
 #include "platform/Eroare.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Printing to PDF needs fonts, not a screen.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QStringList argumente = app.arguments();
     argumente.removeFirst();
     if (argumente.contains("--help") || argumente.contains("-h")) {

@@ -1,8 +1,10 @@
 #include "BazaTest.h"
+#include "CutiiPdf.h"
 #include "ServerFirebird.h"
 #include "data/UDm.h"
 #include "platform/Eroare.h"
 #include "platform/FoaieDeCalcul.h"
+#include "platform/ImprimantaSistem.h"
 #include "register/Registru.h"
 #include "register/SituatiaFormularelor.h"
 #include "register/TabeleRegistru.h"
@@ -12,7 +14,9 @@
 #include <QSet>
 #include <QtTest>
 
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 
 // The register and the stock of forms on the real embedded engine; two programs recording at
 // once on a private server; the command line tool as an administrator runs it.
@@ -211,6 +215,41 @@ private slots:
             QVERIFY(refuzul([&] { b->executa(sql); }).contains("nu se sterg"));
     }
 
+    // The printed register: A4 landscape, every entry on its row under its column, page i of n;
+    // the report's counts on its page.
+    void registrulTiparit() {
+        InregistrareTeanc teanc(QStringLiteral("A"), 1, true);
+        for (int i = 1; i <= 20; ++i)
+            teanc.foaieTiparita(elev(i));
+        teanc.confirmaToate();
+        Registru::anuleaza(teanc.intrari()[19].id, QStringLiteral("patat"));
+        ImprimantaSistem& imprimanta = ImprimantaSistem::instanta();
+        imprimanta.selecteaza(imprimanta.indexImprimantaPdf());
+
+        QCOMPARE(tiparesteRegistrul(imprimanta, QDate::currentDate().year()), 2);
+        const QString registru = imprimanta.ultimulFisierPdf();
+        QCOMPARE(numarPaginiPdf(registru), 2);
+        const PaginaPdf prima = citestePdf(registru, 1);
+        QVERIFY(prima.latime > prima.inaltime);
+        QVERIFY(prima.cauta("Semnatura"));
+        const CuvantPdf* coloana = prima.cauta("Numele");
+        const CuvantPdf* nume = prima.cauta("Elev");
+        QVERIFY(coloana && nume);
+        QVERIFY(std::abs(nume->xMin - coloana->xMin) < 1.0);
+        QVERIFY(prima.cauta("1") && prima.cauta("din") && prima.cauta("2"));
+        const PaginaPdf ultima = citestePdf(registru, 2);
+        QVERIFY(ultima.cauta("patat"));
+
+        QCOMPARE(tiparesteSituatia(imprimanta), 1);
+        const PaginaPdf situatie = citestePdf(imprimanta.ultimulFisierPdf());
+        const CuvantPdf* seria = situatie.cauta("A");
+        QVERIFY(seria);
+        QStringList randul;
+        for (const CuvantPdf& c : situatie.cuvinte)
+            if (std::abs(c.yMin - seria->yMin) < 1.0) randul << c.text;
+        QCOMPARE(randul, QStringList({"A", "20", "0", "19", "1", "20", "0"}));
+    }
+
     // Two computers recording piles from the same first number on one server: every number
     // once, every sheet recorded, entry numbers distinct.
     void douaCalculatoareLaUnServer() {
@@ -291,9 +330,10 @@ private slots:
 };
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     if (qEnvironmentVariableIsSet(modCopil)) return ruleazaCopil();
     TestRegistru test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
 }
+#include "tst_Registru.moc"
