@@ -5,6 +5,7 @@
 #include "platform/Eroare.h"
 #include "platform/Firebird.h"
 #include "platform/SirConexiune.h"
+#include "register/SchemaRegistru.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,7 +69,7 @@ int verifica(const FbServicii::Acces& acces, const QString& bazaNoua) {
     tr.start();
     try {
         const qint64 versiune = numar(QStringLiteral("SELECT MAX(VERSIUNE) AS N FROM CONFID_DB"));
-        if (versiune < 1 || versiune > 3)
+        if (versiune < 1 || versiune > VersiuneSchemaRegistru)
             throw Eroare(QStringLiteral("Salvarea are versiunea de structura %1, pe care programul nu o "
                                         "cunoaste.")
                              .arg(versiune));

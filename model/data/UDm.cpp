@@ -7,6 +7,7 @@
 #include "platform/Dialoguri.h"
 #include "platform/Eroare.h"
 #include "platform/SirConexiune.h"
+#include "register/SchemaRegistru.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,6 +49,23 @@ template <class F> void repetaDacaEsueaza(F&& pasi) {
             QThread::msleep(50 + QRandomGenerator::global()->bounded(50 * i));
         }
     }
+}
+
+// The statements of one upgrade step run in one transaction with the version row locked.
+void treceLaVersiuneaCu(FbInterogare& q, int versiune, const QStringList& instructiuni) {
+    GardaTranzactie garda;
+    q.seteazaSql(QStringLiteral("SELECT VERSIUNE FROM CONFID_DB WITH LOCK"));
+    q.deschide();
+    const int acum = int(q.intreg(QStringLiteral("VERSIUNE")));
+    q.inchide();
+    if (acum >= versiune) return;
+    for (const QString& instructiune : instructiuni) {
+        q.seteazaSql(instructiune);
+        q.executa();
+    }
+    q.seteazaSql(QStringLiteral("UPDATE CONFID_DB SET VERSIUNE=%1").arg(versiune));
+    q.executa();
+    garda.Commit();
 }
 
 } // namespace
@@ -146,22 +164,14 @@ void TDM::ActualizeazaStructura() {
             2, QStringLiteral(
                    "ALTER TABLE PROFIL_DIPLOMA ADD LATIME_SUGERATA INTEGER, ADD COD_LINIE VARCHAR(32)"));
     if (versiune < 3) treceLaVersiunea(3, QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD ORDINE INTEGER"));
+    if (versiune < VersiuneSchemaRegistru)
+        treceLaVersiuneaCu(Q1, VersiuneSchemaRegistru, instructiuniSchemaRegistru());
 }
 
 // One upgrade step with the version row locked: a second program upgrading at the same moment
 // waits for this one and then finds the step done (or fails and is run again).
 void TDM::treceLaVersiunea(int versiune, const QString& alter) {
-    GardaTranzactie garda;
-    Q1.seteazaSql(QStringLiteral("SELECT VERSIUNE FROM CONFID_DB WITH LOCK"));
-    Q1.deschide();
-    const int acum = int(Q1.intreg(QStringLiteral("VERSIUNE")));
-    Q1.inchide();
-    if (acum >= versiune) return;
-    Q1.seteazaSql(alter);
-    Q1.executa();
-    Q1.seteazaSql(QStringLiteral("UPDATE CONFID_DB SET VERSIUNE=%1").arg(versiune));
-    Q1.executa();
-    garda.Commit();
+    treceLaVersiuneaCu(Q1, versiune, {alter});
 }
 
 void TDM::AsiguraStructuraTabele() {

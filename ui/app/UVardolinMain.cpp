@@ -15,6 +15,8 @@
 #include "platform/Protejat.h"
 #include "platform/SirConexiune.h"
 #include "printing/PrintWizUnit.h"
+#include "register/UFormularePrimite.h"
+#include "register/URegistruActe.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -25,6 +27,15 @@ QAction* element(QMenu* meniu, const QString& text, const QString& nume) {
     QAction* a = meniu->addAction(text);
     a->setObjectName(nume);
     return a;
+}
+
+// A window of the register's, read and shown modally.
+template <class Fereastra> void deschide(QWidget* parinte) {
+    protejat(parinte, [&] {
+        Fereastra f(parinte);
+        f.Incarca();
+        dialoguri().arataModal(f);
+    });
 }
 } // namespace
 
@@ -84,6 +95,14 @@ void TVardolineMain::creeazaMeniul() {
     Configurareimprimanta1->setObjectName(QStringLiteral("Configurareimprimanta1"));
     Configurareimprimanta2 = element(Configurareimprimanta1, QStringLiteral("Configurare imprimanta"),
                                      QStringLiteral("Configurareimprimanta2"));
+
+    QMenu* registru = MainMenu1->addMenu(QStringLiteral("Registru"));
+    registru->setObjectName(QStringLiteral("Registru1"));
+    connect(element(registru, QStringLiteral("Registrul actelor de studii..."),
+                    QStringLiteral("RegistrulActelor1")),
+            &QAction::triggered, this, [this] { deschide<TRegistruActe>(this); });
+    connect(element(registru, QStringLiteral("Formulare primite..."), QStringLiteral("FormularePrimite1")),
+            &QAction::triggered, this, [this] { deschide<TFormularePrimite>(this); });
 
     Help1 = MainMenu1->addMenu(QStringLiteral("Ajutor"));
     Help1->setObjectName(QStringLiteral("Help1"));

@@ -61,6 +61,8 @@ QString sablonLaVersiunea(const QString& dosar, int versiune) {
         ruleaza("ALTER TABLE PROFIL_DIPLOMA ADD LATIME_SUGERATA INTEGER, ADD COD_LINIE VARCHAR(32)");
     if (versiune >= 3) ruleaza("ALTER TABLE PROFIL_DIPLOMA ADD ORDINE INTEGER");
     ruleaza(QString("UPDATE CONFID_DB SET VERSIUNE=%1").arg(versiune));
+    ruleaza("insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM) values "
+            "('Vardolin', 'FATA', 'C_NUME_L1', 'Pastrat', 0)");
     return cale;
 }
 
@@ -77,7 +79,7 @@ private slots:
         const QString cale = b.mediu().cale("DB/Vardolin2006.FDB");
         QVERIFY(QFile::exists(cale));
         QCOMPARE(b.dm().caleBazaDeDate(), cale);
-        QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 3);
+        QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 4);
 
         QCOMPARE(b.valoare("select count(*) from RDB$RELATIONS where RDB$RELATION_NAME in ('ELEVI','SCOALA')")
                      .toInt(),
@@ -155,8 +157,16 @@ private slots:
             "'PROFIL_DIPLOMA' and RDB$FIELD_NAME in ('LATIME_SUGERATA','COD_LINIE','ORDINE')) as N "
             "from CONFID_DB");
         Q1().deschide();
-        QCOMPARE(Q1().intreg("VERSIUNE"), 3);
+        QCOMPARE(Q1().intreg("VERSIUNE"), 4);
         QCOMPARE(Q1().intreg("N"), 3);
+        Q1().inchide();
+        Q1().seteazaSql(
+            "select (select count(*) from \"DATE\" where VALOARE_TEXT = 'Pastrat') as PASTRAT, "
+            "(select count(*) from RDB$RELATIONS where RDB$RELATION_NAME in ('FORMULARE_PRIMITE', "
+            "'FORMULARE', 'REGISTRU', 'JURNAL_REGISTRU')) as TABELE from RDB$DATABASE");
+        Q1().deschide();
+        QCOMPARE(Q1().intreg("PASTRAT"), 1);
+        QCOMPARE(Q1().intreg("TABELE"), 4);
     }
 
     void sablonulLipsaOpresteProgramul() {
@@ -182,7 +192,7 @@ private slots:
         b.Opreste();
         Cai::seteazaDosarExecutabil(b.mediu().cale("gol"));
         b.Porneste();
-        QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 3);
+        QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 4);
         QVERIFY(b.mediu().dialoguri().mesaje.empty());
     }
 
@@ -285,7 +295,7 @@ private slots:
         isql.closeWriteChannel();
         isql.waitForFinished();
         b.Porneste();
-        QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 3);
+        QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 4);
     }
 
     void manerelePublicateCerBazaDeschisa() {

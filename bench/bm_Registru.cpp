@@ -1,0 +1,125 @@
+#include "BazaTest.h"
+#include "controls/KivVirtualGrid.h"
+#include "data/UDm.h"
+#include "register/Registru.h"
+#include "register/SituatiaFormularelor.h"
+#include "register/URegistruActe.h"
+
+#include <benchmark/benchmark.h>
+
+// The register of 10,000 entries: opening its window and scrolling it, the forms' report, and
+// what recording costs a printed sheet. Each is set beside a floor measured in the same run.
+
+namespace {
+
+constexpr int intrari = 10000;
+
+// 10,000 entries of one year on series A (received 1-20000), one in ten cancelled and one in
+// five issued, written as one statement each.
+class BazaCuRegistru {
+public:
+    BazaCuRegistru() {
+        Registru::primesteFormulare(
+            {0, QStringLiteral("A"), 1, 20000, QDate(2026, 9, 1), QStringLiteral("ISJ")});
+        Registru::primesteFormulare(
+            {0, QStringLiteral("B"), 1, 99999, QDate(2026, 9, 1), QStringLiteral("ISJ")});
+        const QString numere = QStringLiteral(
+            "with c(x) as (select 0 from rdb$database union all select 1 from rdb$database union all select "
+            "2 from "
+            "rdb$database union all select 3 from rdb$database union all select 4 from rdb$database union "
+            "all "
+            "select 5 from rdb$database union all select 6 from rdb$database union all select 7 from "
+            "rdb$database "
+            "union all select 8 from rdb$database union all select 9 from rdb$database), "
+            "n(i) as (select a.x + 10 * b.x + 100 * c.x + 1000 * d.x + 1 from c a, c b, c c, c d) ");
+        baza_.executa(
+            QStringLiteral("insert into REGISTRU (ID_REGISTRU, AN, NR_INREGISTRARE, DATA_TIPARIRII, ID_ELEV, "
+                           "NUME, CNP, CALIFICAREA, SERIA, NUMARUL, STAREA, MOTIV_ANULARE) ") +
+            numere +
+            QStringLiteral("select i, 2026, i, date '2026-06-30', i, 'Popescu Ion ' || i, '1800101220011', "
+                           "'Tehnician in informatica', 'A', i, case when mod(i, 10) = 0 then 'anulat' when "
+                           "mod(i, 5) = 0 then 'eliberat' else 'tiparit' end, case when mod(i, 10) = 0 then "
+                           "'patat' end from n where i <= %1")
+                .arg(intrari));
+        baza_.executa(QStringLiteral("set generator G_ID_REGISTRU to %1").arg(intrari));
+    }
+
+private:
+    BazaTest baza_;
+};
+
+BazaCuRegistru& baza() {
+    static BazaCuRegistru b;
+    return b;
+}
+
+// Floor: the same rows read by one bare statement.
+void BM_CitireBruta(benchmark::State& state) {
+    baza();
+    for (auto _ : state) {
+        GardaTranzactie garda;
+        Q4().seteazaSql(QStringLiteral("SELECT * FROM REGISTRU"));
+        Q4().deschide();
+        int n = 0;
+        for (; !Q4().eof(); Q4().urmator())
+            n += Q4().camp(QStringLiteral("NUME")).toString().size();
+        Q4().inchide();
+        benchmark::DoNotOptimize(n);
+    }
+}
+BENCHMARK(BM_CitireBruta)->Unit(benchmark::kMillisecond);
+
+// The window opened on every year, painted, then scrolled to the end a page at a time
+// (a hundred pages, painted each).
+void BM_DeschideSiDeruleazaRegistrul(benchmark::State& state) {
+    baza();
+    for (auto _ : state) {
+        TRegistruActe f;
+        f.An->setValue(0);
+        f.resize(1100, 620);
+        f.Incarca();
+        f.Grila->grab();
+        const int pas = std::max(1, f.Grila->RowCount() / 100);
+        for (int r = 0; r < f.Grila->RowCount(); r += pas) {
+            f.Grila->SetTopRow(r);
+            f.Grila->grab();
+        }
+        benchmark::DoNotOptimize(f.Intrari().size());
+    }
+}
+BENCHMARK(BM_DeschideSiDeruleazaRegistrul)->Unit(benchmark::kMillisecond);
+
+void BM_SituatiaFormularelor(benchmark::State& state) {
+    baza();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(situatiaFormularelor());
+}
+BENCHMARK(BM_SituatiaFormularelor)->Unit(benchmark::kMillisecond);
+
+// Floor: one committed transaction that writes one row, as the printed sheet's own commit.
+void BM_TranzactieGoala(benchmark::State& state) {
+    baza();
+    for (auto _ : state) {
+        GardaTranzactie garda;
+        Q4().seteazaSql(QStringLiteral("SELECT GEN_ID(G_ID_JURNAL, 0) AS N FROM RDB$DATABASE"));
+        Q4().deschide();
+        Q4().inchide();
+        garda.Commit();
+    }
+}
+BENCHMARK(BM_TranzactieGoala)->Unit(benchmark::kMicrosecond);
+
+// One printed front recorded: its entry and its journal line, committed.
+void BM_InregistrareFoaie(benchmark::State& state) {
+    baza();
+    static int primul = 1;
+    InregistrareTeanc teanc(QStringLiteral("B"), primul, true);
+    const ElevDeInregistrat elev{1, QStringLiteral("Popescu Ion"), QStringLiteral("1800101220011"),
+                                 QStringLiteral("Tehnician")};
+    for (auto _ : state)
+        teanc.foaieTiparita(elev);
+    primul += int(state.iterations());
+}
+BENCHMARK(BM_InregistrareFoaie)->Unit(benchmark::kMicrosecond)->Iterations(1000);
+
+} // namespace

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class Imprimanta;
+
+// A table printed on A4 landscape pages through the printer layer: a heading (the school, the
+// title, a line under it) and "Pagina i din n" on every page, the column titles repeated, each
+// cell's text wrapped to its width (two lines at most) and the grid drawn around the cells.
+struct TabelTiparit {
+    QString scoala;
+    QString titlu;
+    QString subtitlu;
+    QStringList coloane;
+    std::vector<double> latimi; // relative widths, scaled to the page
+    QList<QStringList> linii;
+    double inaltimeRandMm = 10.0;
+};
+
+// Prints the table as one job and returns the number of pages; the job is dropped when it fails.
+int tiparesteTabel(Imprimanta& imprimanta, const TabelTiparit& tabel);

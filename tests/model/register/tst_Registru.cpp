@@ -1,0 +1,341 @@
+#include "BazaTest.h"
+#include "CutiiPdf.h"
+#include "ServerFirebird.h"
+#include "data/UDm.h"
+#include "platform/Eroare.h"
+#include "platform/FoaieDeCalcul.h"
+#include "platform/ImprimantaSistem.h"
+#include "register/Registru.h"
+#include "register/SituatiaFormularelor.h"
+#include "register/TabeleRegistru.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QSet>
+#include <QtTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+// The register and the stock of forms on the real embedded engine; two programs recording at
+// once on a private server; the command line tool as an administrator runs it.
+
+namespace {
+
+const char* const modCopil = "VARDOLIN_TEST_COPIL_REGISTRU";
+
+ElevDeInregistrat elev(int i) {
+    return {i, QStringLiteral("Elev %1").arg(i), QStringLiteral("50%1").arg(i, 11, 10, QChar(u'0')),
+            QStringLiteral("Tehnician")};
+}
+
+QList<int> numere(const std::vector<IntrareRegistru>& intrari) {
+    QList<int> r;
+    for (const auto& i : intrari)
+        r << i.numarul;
+    return r;
+}
+
+QString refuzul(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const Eroare& e) {
+        return e.text();
+    }
+    return {};
+}
+
+// A child program: records its pile of sheets, all starting from the same first number.
+int ruleazaCopil() {
+    MediuTest mediu;
+    AsiguraProfilulInregistrat();
+    TDM::seteazaEcranePornire(nullptr);
+    TDM dm;
+    try {
+        dm.DataModuleCreate();
+        const int baza = qEnvironmentVariableIntValue("VARDOLIN_TEST_ELEV");
+        InregistrareTeanc teanc(QStringLiteral("A"), 1, true);
+        for (int i = 0; i < 25; ++i)
+            teanc.foaieTiparita(elev(baza + i));
+        teanc.confirmaToate();
+    } catch (const Eroare& e) {
+        std::fprintf(stderr, "%s\n", qPrintable(e.text()));
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+class TestRegistru : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<BazaTest> b;
+
+private slots:
+    void init() {
+        b = std::make_unique<BazaTest>();
+        Registru::primesteFormulare(
+            {0, QStringLiteral("a"), 1, 20, QDate(2026, 9, 1), QStringLiteral("ISJ 12")});
+        Registru::primesteFormulare({0, QStringLiteral("B"), 101, 110, QDate(2026, 9, 2), {}});
+    }
+    void cleanup() { b.reset(); }
+
+    void numerotareaInOrdineaTiparirii_data() {
+        QTest::addColumn<int>("primul");
+        QTest::addColumn<bool>("crescator");
+        QTest::addColumn<QList<int>>("asteptate");
+        QTest::newRow("in sus") << 5 << true << QList<int>{5, 6, 7};
+        QTest::newRow("in jos") << 10 << false << QList<int>{10, 9, 8};
+    }
+    void numerotareaInOrdineaTiparirii() {
+        QFETCH(int, primul);
+        QFETCH(bool, crescator);
+        QFETCH(QList<int>, asteptate);
+        Registru::verificaTeancul(QStringLiteral("A"), primul, crescator, 3);
+        InregistrareTeanc teanc(QStringLiteral("A"), primul, crescator);
+        for (int i = 1; i <= 3; ++i)
+            teanc.foaieTiparita(elev(i));
+        QCOMPARE(numere(teanc.intrari()), asteptate);
+        auto scrise = Registru::intrari();
+        QCOMPARE(numere(scrise), asteptate);
+        QCOMPARE(scrise[2].nr, 3);
+        QCOMPARE(scrise[1].nume, QStringLiteral("Elev 2"));
+        QCOMPARE(scrise[0].stare, StareAct::Neconfirmat);
+        teanc.confirmaToate();
+        QCOMPARE(Registru::intrari().back().stare, StareAct::Tiparit);
+        QVERIFY(Registru::motivDejaTiparit(2).contains(QStringLiteral("seria A nr. %1").arg(asteptate[1])));
+        QCOMPARE(*Registru::numarPropus(QStringLiteral("A")), crescator ? 8 : 11);
+        const auto jurnal = Registru::jurnal();
+        QCOMPARE(jurnal.size(), size_t(2 + 3 + 3));
+        QVERIFY(!jurnal.back().utilizator.isEmpty() && !jurnal.back().calculator.isEmpty());
+    }
+
+    // A number from no receipt, one used before, a receipt over received numbers, a pile
+    // that reaches an unusable number: refused with a clear message, nothing written.
+    void numereRefuzate_data() {
+        QTest::addColumn<int>("caz");
+        QTest::addColumn<QString>("mesaj");
+        QTest::newRow("neprimit") << 0 << "nu face parte din formularele primite";
+        QTest::newRow("folosit") << 1 << "este deja folosit";
+        QTest::newRow("primit de doua ori") << 2 << "a fost deja primit";
+        QTest::newRow("teanc peste folosit") << 3 << "Urmatorul numar liber din seria A este 3";
+        QTest::newRow("corectat pe folosit") << 4 << "este deja folosit";
+    }
+    void numereRefuzate() {
+        QFETCH(int, caz);
+        QFETCH(QString, mesaj);
+        const qint64 primul = Registru::inregistreaza(elev(1), QStringLiteral("A"), 1).id;
+        Registru::inregistreaza(elev(2), QStringLiteral("A"), 2);
+        const int inainte = b->valoare("SELECT COUNT(*) FROM REGISTRU").toInt() +
+                            b->valoare("SELECT COUNT(*) FROM FORMULARE").toInt();
+        const std::function<void()> actiuni[] = {
+            [] { Registru::inregistreaza(elev(3), QStringLiteral("A"), 21); },
+            [] { Registru::inregistreaza(elev(3), QStringLiteral("a"), 2); },
+            [] {
+                Registru::primesteFormulare({0, QStringLiteral("A"), 15, 30, {}, {}});
+            },
+            [] { Registru::verificaTeancul(QStringLiteral("A"), 3, false, 2); },
+            [&] { Registru::corecteazaNumarul(primul, 2); },
+        };
+        QVERIFY2(refuzul(actiuni[caz]).contains(mesaj), qPrintable(refuzul(actiuni[caz])));
+        QCOMPARE(b->valoare("SELECT COUNT(*) FROM REGISTRU").toInt() +
+                     b->valoare("SELECT COUNT(*) FROM FORMULARE").toInt(),
+                 inainte);
+    }
+
+    // A spoiled sheet is cancelled and the student printed again on a new form; a lost one
+    // gets a duplicate linked to its original; a jam's shift is corrected before the check.
+    void anulareRetiparireDuplicatCorectare() {
+        InregistrareTeanc teanc(QStringLiteral("A"), 1, true);
+        const qint64 stricat = teanc.foaieTiparita(elev(1)).id;
+        const qint64 decalat = teanc.foaieTiparita(elev(2)).id;
+        Registru::corecteazaNumarul(decalat, 3);
+        Registru::anuleaza(stricat, QStringLiteral("hartie blocata"));
+        QVERIFY(Registru::motivDejaTiparit(1).isEmpty());
+        teanc.confirmaToate();
+        QVERIFY(refuzul([&] { Registru::corecteazaNumarul(decalat, 4); }).contains("deja confirmat"));
+        const IntrareRegistru nou = Registru::inregistreaza(elev(1), QStringLiteral("A"), 4);
+        Registru::confirma(nou.id);
+        Registru::elibereaza(nou.id, {QDate(2026, 10, 1),
+                                      QStringLiteral("Ion Popa"),
+                                      QStringLiteral("CI XB 123"),
+                                      QStringLiteral("procura 5/2026"),
+                                      {}});
+        const IntrareRegistru dup = Registru::inregistreaza(
+            elev(1), QStringLiteral("B"), 101,
+            CerereDuplicat{nou.id, QStringLiteral("pierdut"), QStringLiteral("77"), QDate(2026, 11, 2)});
+        Registru::confirma(dup.id);
+
+        const IntrareRegistru d = *Registru::intrare(dup.id);
+        QCOMPARE(d.stare, StareAct::Duplicat);
+        QCOMPARE(d.idOriginal, nou.id);
+        QCOMPARE(mentiuniIntrare(d),
+                 QStringLiteral(
+                     "duplicat al formularului seria A nr. 4 (pierdut), aprobare nr. 77 din 02.11.2026"));
+        QCOMPARE(
+            mentiuniIntrare(*Registru::intrare(nou.id)),
+            QStringLiteral("ridicat prin Ion Popa, act de identitate CI XB 123, procura procura 5/2026"));
+        QCOMPARE(mentiuniIntrare(*Registru::intrare(stricat)), QStringLiteral("anulat: hartie blocata"));
+        QCOMPARE(Registru::intrare(decalat)->numarul, 3);
+        QVERIFY(
+            refuzul([&] { Registru::anuleaza(stricat, QStringLiteral("din nou")); }).contains("deja anulat"));
+        Registru::anuleazaFormularul(QStringLiteral("B"), 110, QStringLiteral("rupt la primire"));
+
+        // The forms' report against the entries, and the export read back by the program's readers.
+        const auto situatie = situatiaFormularelor();
+        QCOMPARE(situatie.size(), size_t(2));
+        QCOMPARE(situatie[0].seria, QStringLiteral("A"));
+        QCOMPARE(situatie[0].primite, 20);
+        QCOMPARE(situatie[0].eliberate, 1);
+        QCOMPARE(situatie[0].tipariteNeeliberate, 1);
+        QCOMPARE(situatie[0].numereAnulate, QStringLiteral("1"));
+        QCOMPARE(situatie[0].ramase, 17);
+        QCOMPARE(situatie[1].tipariteNeeliberate, 1);
+        QCOMPARE(situatie[1].numereAnulate, QStringLiteral("110"));
+        QCOMPARE(situatie[1].ramase, 8);
+        QCOMPARE(*Registru::numarPropus(QStringLiteral("A")), 5);
+
+        const QString csv = b->mediu().cale("registru.csv");
+        exportaTabele({tabelRegistru(Registru::intrari()), tabelSituatie(situatie)}, csv);
+        const RegistruDeCalcul citit = RegistruDeCalcul::deschide(csv);
+        const FoaieDeCalcul& foaie = citit.foi.front();
+        QCOMPARE(foaie.text("A1"), QStringLiteral("Registrul actelor de studii"));
+        QCOMPARE(foaie.text("C3"), QStringLiteral("Elev 1"));
+        QCOMPARE(foaie.text("J3"), QStringLiteral("anulat: hartie blocata"));
+        QCOMPARE(foaie.text("F7"), QStringLiteral("B"));
+        QCOMPARE(foaie.text("A9"), QStringLiteral("Situatia formularelor"));
+        QCOMPARE(foaie.text("F11"), QStringLiteral("1"));
+
+        // Nothing is deleted or rewritten, whoever writes.
+        for (const char* sql :
+             {"DELETE FROM REGISTRU", "UPDATE REGISTRU SET NUME = 'Altul'", "DELETE FROM FORMULARE",
+              "UPDATE JURNAL_REGISTRU SET CE = 'x'", "DELETE FROM FORMULARE_PRIMITE"})
+            QVERIFY(refuzul([&] { b->executa(sql); }).contains("nu se sterg"));
+    }
+
+    // The printed register: A4 landscape, every entry on its row under its column, page i of n;
+    // the report's counts on its page.
+    void registrulTiparit() {
+        InregistrareTeanc teanc(QStringLiteral("A"), 1, true);
+        for (int i = 1; i <= 20; ++i)
+            teanc.foaieTiparita(elev(i));
+        teanc.confirmaToate();
+        Registru::anuleaza(teanc.intrari()[19].id, QStringLiteral("patat"));
+        ImprimantaSistem& imprimanta = ImprimantaSistem::instanta();
+        imprimanta.selecteaza(imprimanta.indexImprimantaPdf());
+
+        QCOMPARE(tiparesteRegistrul(imprimanta, QDate::currentDate().year()), 2);
+        const QString registru = imprimanta.ultimulFisierPdf();
+        QCOMPARE(numarPaginiPdf(registru), 2);
+        const PaginaPdf prima = citestePdf(registru, 1);
+        QVERIFY(prima.latime > prima.inaltime);
+        QVERIFY(prima.cauta("Semnatura"));
+        const CuvantPdf* coloana = prima.cauta("Numele");
+        const CuvantPdf* nume = prima.cauta("Elev");
+        QVERIFY(coloana && nume);
+        QVERIFY(std::abs(nume->xMin - coloana->xMin) < 1.0);
+        QVERIFY(prima.cauta("1") && prima.cauta("din") && prima.cauta("2"));
+        const PaginaPdf ultima = citestePdf(registru, 2);
+        QVERIFY(ultima.cauta("patat"));
+
+        QCOMPARE(tiparesteSituatia(imprimanta), 1);
+        const PaginaPdf situatie = citestePdf(imprimanta.ultimulFisierPdf());
+        const CuvantPdf* seria = situatie.cauta("A");
+        QVERIFY(seria);
+        QStringList randul;
+        for (const CuvantPdf& c : situatie.cuvinte)
+            if (std::abs(c.yMin - seria->yMin) < 1.0) randul << c.text;
+        QCOMPARE(randul, QStringList({"A", "20", "0", "19", "1", "20", "0"}));
+    }
+
+    // Two computers recording piles from the same first number on one server: every number
+    // once, every sheet recorded, entry numbers distinct.
+    void douaCalculatoareLaUnServer() {
+        cleanup();
+        ServerFirebird server;
+        QVERIFY2(server.pornit(), qPrintable(server.eroare()));
+        qputenv("VARDOLIN_DATABASE", server.nume("comuna.fdb").toUtf8());
+        server.copieSablon("comuna.fdb");
+        qputenv("VARDOLIN_DB_USER", ServerFirebird::utilizator);
+        qputenv("VARDOLIN_DB_PASSWORD", ServerFirebird::parola);
+        {
+            BazaTest pregatire;
+            Registru::primesteFormulare({0, QStringLiteral("A"), 1, 100, {}, {}});
+        }
+        std::vector<std::unique_ptr<QProcess>> copii;
+        for (int baza : {1000, 2000}) {
+            auto p = std::make_unique<QProcess>();
+            QProcessEnvironment mediu = QProcessEnvironment::systemEnvironment();
+            mediu.insert(modCopil, "1");
+            mediu.insert("VARDOLIN_TEST_ELEV", QString::number(baza));
+            p->setProcessEnvironment(mediu);
+            p->start(QCoreApplication::applicationFilePath(), {});
+            copii.push_back(std::move(p));
+        }
+        for (auto& c : copii) {
+            QVERIFY(c->waitForFinished(120000));
+            QVERIFY2(c->exitCode() == 0, c->readAllStandardError().constData());
+        }
+        {
+            BazaTest dupa;
+            const auto toate = Registru::intrari();
+            QCOMPARE(toate.size(), size_t(50));
+            QSet<int> formulare, nr;
+            for (const auto& i : toate) {
+                formulare.insert(i.numarul);
+                nr.insert(i.nr);
+                QCOMPARE(i.stare, StareAct::Tiparit);
+            }
+            QCOMPARE(formulare.size(), 50);
+            QCOMPARE(nr.size(), 50);
+            QCOMPARE(*std::max_element(formulare.begin(), formulare.end()), 50);
+        }
+        qunsetenv("VARDOLIN_DATABASE");
+        qunsetenv("VARDOLIN_DB_USER");
+        qunsetenv("VARDOLIN_DB_PASSWORD");
+    }
+
+    // The administrator's tool: every verb, and a refusal's message and exit code.
+    void uneltaDeLaLiniaDeComanda() {
+        b->Opreste();
+        const QString unealta = QDir(MediuTest::dosarProgram()).filePath("vardolin-registru");
+        const auto ruleaza = [&](const QStringList& argumente, int cod = 0) {
+            QProcess p;
+            p.start(unealta, argumente);
+            p.waitForFinished(60000);
+            const QByteArray iesireStandard = p.readAllStandardOutput();
+            const QString iesire =
+                QString::fromUtf8(cod == 0 ? iesireStandard : iesireStandard + p.readAllStandardError());
+            [&] { QVERIFY2(p.exitCode() == cod, qPrintable(argumente.join(' ') + ": " + iesire)); }();
+            return iesire;
+        };
+        ruleaza({"primeste", "--serie", "C", "--de-la", "1", "--pana-la", "5", "--document", "ISJ 1"});
+        QVERIFY(ruleaza({"primeste", "--serie", "C", "--de-la", "5", "--pana-la", "6"}, 1)
+                    .contains("a fost deja primit"));
+        QVERIFY(
+            ruleaza({"anuleaza", "--serie", "C", "--numar", "2", "--motiv", "rupt"}).contains("Am anulat"));
+        QVERIFY(ruleaza({"elibereaza", "--serie", "C", "--numar", "3"}, 1).contains("nu are inregistrare"));
+        QVERIFY(ruleaza({"anuleaza", "--serie", "C", "--numar", "9", "--motiv", "x"}, 1)
+                    .contains("nu face parte"));
+        const QStringList linii = ruleaza({"list"}).split('\n', Qt::SkipEmptyParts);
+        QVERIFY2(linii.size() == 1, qPrintable(linii.join("|")));
+        QVERIFY(linii[0].endsWith("\tC\t2\tanulat\t\t"));
+        QVERIFY(ruleaza({"stoc"}).contains("C\t5\t0\t0\t1\t2\t4"));
+        const QString csv = b->mediu().cale("unealta.csv");
+        ruleaza({"export", csv});
+        QCOMPARE(RegistruDeCalcul::deschide(csv).foi.front().text("F3"), QStringLiteral("C"));
+        QVERIFY(ruleaza({"sterge"}, 1).contains("Comanda nu este recunoscuta"));
+        b->Porneste();
+    }
+};
+
+int main(int argc, char* argv[]) {
+    QGuiApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet(modCopil)) return ruleazaCopil();
+    TestRegistru test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_Registru.moc"

@@ -1,0 +1,157 @@
+#include "register/UVerificareTiparire.h"
+
+#include "platform/Dialoguri.h"
+#include "platform/Protejat.h"
+#include "register/URegistruActe.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+TVerificareTiparire::TVerificareTiparire(const std::vector<IntrareRegistru>& intrari,
+                                         const QStringList& observatii, QWidget* parinte)
+    : QDialog(parinte), intrari_(intrari) {
+    setObjectName(QStringLiteral("VerificareTiparire"));
+    setWindowTitle(QStringLiteral("Verificarea foilor tiparite"));
+    resize(720, 480);
+    Observatii = new QLabel(
+        (QStringList{QStringLiteral("Comparati numarul de pe fiecare foaie cu cel de mai jos.")} + observatii)
+            .join(u'\n'));
+    Observatii->setObjectName(QStringLiteral("Observatii"));
+    Observatii->setWordWrap(true);
+    Lista = new QTableWidget(0, 4);
+    Lista->setObjectName(QStringLiteral("Lista"));
+    Lista->setHorizontalHeaderLabels({QStringLiteral("Nr."), QStringLiteral("Elevul"),
+                                      QStringLiteral("Formularul"), QStringLiteral("Starea")});
+    Lista->horizontalHeader()->setStretchLastSection(true);
+    Lista->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Lista->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    const auto buton = [](const QString& text, const QString& nume) {
+        auto* b = new QPushButton(text);
+        b->setObjectName(nume);
+        return b;
+    };
+    Stricata = buton(QStringLiteral("Foaie stricata..."), QStringLiteral("Stricata"));
+    Corecteaza = buton(QStringLiteral("Alt numar pe foaie..."), QStringLiteral("Corecteaza"));
+    Confirma = buton(QStringLiteral("Confirma foile"), QStringLiteral("Confirma"));
+    MaiTarziu = buton(QStringLiteral("Verific mai tarziu"), QStringLiteral("MaiTarziu"));
+    auto* butoane = new QHBoxLayout;
+    for (QPushButton* b : {Stricata, Corecteaza})
+        butoane->addWidget(b);
+    butoane->addStretch();
+    for (QPushButton* b : {Confirma, MaiTarziu})
+        butoane->addWidget(b);
+    auto* tot = new QVBoxLayout(this);
+    tot->addWidget(Observatii);
+    tot->addWidget(Lista, 1);
+    tot->addLayout(butoane);
+    connect(Stricata, &QPushButton::clicked, this, [this] { stricataClick(); });
+    connect(Corecteaza, &QPushButton::clicked, this, [this] { corecteazaClick(); });
+    connect(Confirma, &QPushButton::clicked, this, [this] { confirmaClick(); });
+    connect(MaiTarziu, &QPushButton::clicked, this, &QDialog::reject);
+    arata();
+}
+
+void TVerificareTiparire::arata() {
+    Lista->setRowCount(int(intrari_.size()));
+    for (int r = 0; r < int(intrari_.size()); ++r) {
+        const IntrareRegistru& i = intrari_[size_t(r)];
+        const QString texte[] = {QString::number(r + 1), i.nume, formularIntrare(i), textStare(i.stare)};
+        for (int c = 0; c < 4; ++c)
+            Lista->setItem(r, c, new QTableWidgetItem(texte[c]));
+    }
+}
+
+IntrareRegistru* TVerificareTiparire::selectata() {
+    const int r = Lista->currentRow();
+    if (r < 0 || r >= int(intrari_.size())) {
+        dialoguri().avertisment(this, QStringLiteral("Alegeti intai foaia din lista."));
+        return nullptr;
+    }
+    return &intrari_[size_t(r)];
+}
+
+void TVerificareTiparire::stricataClick() {
+    protejat(this, [this] {
+        IntrareRegistru* i = selectata();
+        QString motiv;
+        if (!i || !CereText(this, QStringLiteral("Foaie stricata: %1").arg(formularIntrare(*i)),
+                            QStringLiteral("Ce s-a intamplat cu foaia (formularul se anuleaza):"), motiv))
+            return;
+        Registru::anuleaza(i->id, motiv);
+        *i = *Registru::intrare(i->id);
+        if (i->idElev) deRetiparit_.push_back(i->idElev);
+        arata();
+    });
+}
+
+void TVerificareTiparire::corecteazaClick() {
+    protejat(this, [this] {
+        IntrareRegistru* i = selectata();
+        if (!i) return;
+        QDialog d(this);
+        d.setObjectName(QStringLiteral("AltNumar"));
+        d.setWindowTitle(QStringLiteral("Numarul gasit pe foaia lui %1").arg(i->nume));
+        auto* numar = new QSpinBox;
+        numar->setObjectName(QStringLiteral("Numar"));
+        numar->setRange(1, 99999999);
+        numar->setValue(i->numarul);
+        auto* butoane = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        auto* l = new QVBoxLayout(&d);
+        l->addWidget(new QLabel(QStringLiteral("Numarul tiparit pe formular (seria %1):").arg(i->seria)));
+        l->addWidget(numar);
+        l->addWidget(butoane);
+        connect(butoane, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+        connect(butoane, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+        if (dialoguri().arataModal(d) != QDialog::Accepted || numar->value() == i->numarul) return;
+        Registru::corecteazaNumarul(i->id, numar->value());
+        *i = *Registru::intrare(i->id);
+        arata();
+    });
+}
+
+void TVerificareTiparire::confirmaClick() {
+    protejat(this, [this] {
+        for (const IntrareRegistru& i : intrari_)
+            if (i.stare == StareAct::Neconfirmat) Registru::confirma(i.id);
+        accept();
+    });
+}
+
+RaspunsDejaTiparit IntreabaDejaTiparit(QWidget* parinte, const IntrareRegistru& e) {
+    QDialog d(parinte);
+    d.setObjectName(QStringLiteral("DejaTiparit"));
+    d.setWindowTitle(QStringLiteral("Certificat existent"));
+    auto* l = new QVBoxLayout(&d);
+    auto* text =
+        new QLabel(QStringLiteral("%1 are deja certificatul seria %2 nr. %3 (%4, registrul nr. %5/%6).\n"
+                                  "Ce doriti sa faceti?")
+                       .arg(e.nume, e.seria)
+                       .arg(e.numarul)
+                       .arg(textStare(e.stare))
+                       .arg(e.nr)
+                       .arg(e.an));
+    text->setWordWrap(true);
+    l->addWidget(text);
+    RaspunsDejaTiparit raspuns = RaspunsDejaTiparit::Renunt;
+    const auto buton = [&](const QString& eticheta, const QString& nume, RaspunsDejaTiparit r) {
+        auto* b = new QPushButton(eticheta);
+        b->setObjectName(nume);
+        l->addWidget(b);
+        QObject::connect(b, &QPushButton::clicked, &d, [&, r] {
+            raspuns = r;
+            d.accept();
+        });
+    };
+    buton(QStringLiteral("Retiparesc, anuland formularul vechi"), QStringLiteral("Retiparesc"),
+          RaspunsDejaTiparit::Retiparesc);
+    buton(QStringLiteral("Tiparesc un duplicat"), QStringLiteral("Duplicat"), RaspunsDejaTiparit::Duplicat);
+    buton(QStringLiteral("Renunt"), QStringLiteral("Renunt"), RaspunsDejaTiparit::Renunt);
+    if (dialoguri().arataModal(d) != QDialog::Accepted) return RaspunsDejaTiparit::Renunt;
+    return raspuns;
+}

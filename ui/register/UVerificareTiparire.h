@@ -1,0 +1,45 @@
+#pragma once
+
+#include "register/Registru.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+// The check after printing: the job's students with the form each one got. A sheet can be
+// marked spoiled (its form cancelled with the reason; the student is to be printed again) or
+// get the number really found on it; "Confirma" confirms the rest. Closed without confirming,
+// the entries stay "neconfirmat" and the register says so.
+class TVerificareTiparire : public QDialog {
+    Q_OBJECT
+public:
+    TVerificareTiparire(const std::vector<IntrareRegistru>& intrari, const QStringList& observatii,
+                        QWidget* parinte = nullptr);
+
+    // The students whose sheet was marked spoiled, to print again.
+    const std::vector<qint64>& DeRetiparit() const { return deRetiparit_; }
+
+    QLabel* Observatii;
+    QTableWidget* Lista;
+    QPushButton* Stricata;
+    QPushButton* Corecteaza;
+    QPushButton* Confirma;
+    QPushButton* MaiTarziu;
+
+private:
+    void arata();
+    void stricataClick();
+    void corecteazaClick();
+    void confirmaClick();
+    IntrareRegistru* selectata();
+
+    std::vector<IntrareRegistru> intrari_;
+    std::vector<qint64> deRetiparit_;
+};
+
+// The single print's question for a student who already has a certificate: print again
+// cancelling the old form, print a duplicate linked to it, or give up.
+enum class RaspunsDejaTiparit { Renunt, Retiparesc, Duplicat };
+RaspunsDejaTiparit IntreabaDejaTiparit(QWidget* parinte, const IntrareRegistru& existent);
