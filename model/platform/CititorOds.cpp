@@ -97,9 +97,12 @@ private:
         return atribut(xml, nsNumber, "style") == u"long" ? lung : scurt;
     }
 
+    // Every character escaped: a quoted text beside a month would read as minutes.
     static QString literal(const QString& text) {
-        QString t = text;
-        return u'"' + t.replace(u'"', QStringLiteral("\\\"")) + u'"';
+        QString cod;
+        for (const QChar c : text)
+            cod += u'\\' + QString(c);
+        return cod;
     }
 
     // A condition LibreOffice writes for a style's other sections.
@@ -117,6 +120,8 @@ private:
         const bool durata = timp && atribut(xml, nsNumber, "truncate-on-overflow") == u"false";
         Numar n;
         const QString nume = atribut(xml, nsStyle, "name").toString();
+        const bool limbaImplicita =
+            xml.name() == u"date-style" && atribut(xml, nsNumber, "format-source") == u"language";
         bool ore = false;
         while (xml.readNextStartElement()) {
             const QStringView e = xml.name();
@@ -139,6 +144,10 @@ private:
                     n.cunoscut = false;
                 n.cod += intreg(xml) + zecimale(xml);
             } else if (e == u"scientific-number") {
+                // engineering notation (exponents in steps of three) has no format code
+                if (!atribut(xml, nsNumber, "exponent-interval").isEmpty() &&
+                    atribut(xml, nsNumber, "exponent-interval") != u"1")
+                    n.cunoscut = false;
                 const int exponent = std::clamp(atribut(xml, nsNumber, "min-exponent-digits").toInt(), 1, 5);
                 n.cod += intreg(xml) + zecimale(xml) + QStringLiteral("E+") + QString(exponent, u'0');
             } else if (e == u"fraction") {
@@ -147,8 +156,8 @@ private:
                 const QStringView valoare = atribut(xml, nsNumber, "denominator-value");
                 const int numitor =
                     std::clamp(atribut(xml, nsNumber, "min-denominator-digits").toInt(), 1, 9);
-                const int intregi = atribut(xml, nsNumber, "min-integer-digits").toInt();
-                n.cod += (intregi > 0 ? QStringLiteral("# ") : QString()) + QString(numarator, u'?') + u'/' +
+                const bool intregi = !atribut(xml, nsNumber, "min-integer-digits").isEmpty();
+                n.cod += (intregi ? QStringLiteral("# ") : QString()) + QString(numarator, u'?') + u'/' +
                          (valoare.isEmpty() ? QString(numitor, u'?') : valoare.toString());
             } else if (e == u"text") {
                 // the percent sign of a percentage style is the one that multiplies by 100
@@ -167,8 +176,10 @@ private:
                 n.cod += lung(xml, QStringLiteral("DDD"), QStringLiteral("DDDD"));
             } else if (e == u"month") {
                 const bool text = atribut(xml, nsNumber, "textual") == u"true";
-                n.cod += text ? lung(xml, QStringLiteral("MMM"), QStringLiteral("MMMM"))
-                              : lung(xml, QStringLiteral("M"), QStringLiteral("MM"));
+                n.cod +=
+                    text ? lung(xml, QStringLiteral("MMM"), QStringLiteral("MMMM")) : QStringLiteral("MM");
+                // a short numeric month would read as minutes in places: such dates keep the cached text
+                if (!text && atribut(xml, nsNumber, "style") != u"long") n.cunoscut = false;
             } else if (e == u"year") {
                 n.cod += lung(xml, QStringLiteral("YY"), QStringLiteral("YYYY"));
             } else if (e == u"hours") {
@@ -193,6 +204,8 @@ private:
             }
             xml.skipCurrentElement();
         }
+        // the saving locale's own date: shown as Romanian settings show theirs
+        if (limbaImplicita) n.cod = QStringLiteral("DD.MM.YYYY");
         numere_[nume] = n;
     }
 

@@ -169,13 +169,13 @@ private slots:
         QCOMPARE(r.Sarite.size(), size_t(2));
         QCOMPARE(r.Sarite[0].RandFoaie, 2);
         QCOMPARE(r.Sarite[1].RandFoaie, 3);
-        QVERIFY(r.Text().contains("randul 3: coloana CNP nu contine un cod de 13 cifre"));
+        QVERIFY(r.Text().contains("randurile 2-3: coloana CNP nu contine un cod de 13 cifre"));
         QVERIFY(r.Text().contains(
             "Randuri fara niciun cod de 13 cifre, neluate in seama (titluri, antete, note): 1"));
     }
 
     void cnpEronatEstePreluatSiSemnalat() {
-        const auto r = importa({{"Pop Ion", Eronat, ""}});
+        const auto r = importa({{"Pop Ion", Eronat, "x"}});
         QCOMPARE(r.Adaugati, 1);
         QVERIFY(r.Text().contains("randul 2: CNP-ul " + Eronat + " nu trece verificarea"));
     }
@@ -245,7 +245,7 @@ private slots:
     void opritaDupaPrimulRand() {
         TPreluareExcel p;
         p.Progres = [](int i, int) { return i < 1; };
-        const auto r = p.Executa(lista({{"A B", Baiat}, {"C D", Fata}}), "B", campuri());
+        const auto r = p.Executa(lista({{"A B", Baiat, "x"}, {"C D", Fata, "y"}}), "B", campuri());
         QCOMPARE(elevi(), 1);
         QVERIFY(r.Oprita);
         QCOMPARE(r.OpritLa, std::optional<int>(3));
@@ -257,7 +257,7 @@ private slots:
         QTest::addColumn<QString>("mesaj");
         QTest::newRow("coloana CNP necunoscuta")
             << "Q" << false
-            << "Coloana Q aleasa pentru CNP nu exista in aceasta foaie (foaia are coloanele A-C). Alegeti "
+            << "Coloana Q aleasa pentru CNP nu exista in aceasta foaie (foaia are coloanele A-B). Alegeti "
                "alta coloana.";
         QTest::newRow("coloana unui camp necunoscuta")
             << "B" << false << "Coloana Z aleasa pentru campul \"\" nu exista in aceasta foaie";

@@ -416,8 +416,8 @@ private slots:
         QTest::addColumn<QStringList>("exporturi");
         QTest::newRow("texte in CONTINUE")
             << "StringContinueRecords.xls"
-            << QStringList{"StringContinueRecords-Param.csv", "StringContinueRecords-SQL init.csv",
-                           "StringContinueRecords-file load sequence.csv"};
+            << QStringList{"StringContinueRecords-file load sequence.csv", "StringContinueRecords-Param.csv",
+                           "StringContinueRecords-SQL init.csv"};
         QTest::newRow("inregistrare deteriorata")
             << "61045_govdocs1_626534.xls" << QStringList{"61045_govdocs1_626534-Sheet1.csv"};
         QTest::newRow("texte partajate lipsa 1") << "64508.xlsx" << QStringList{"64508-sheet1 -1.csv"};
