@@ -26,9 +26,9 @@ CheieCamp DesparteCheie(const QString& cheie) {
 QString SeparaCuvinte(const QString& text) {
     QString rezultat;
     rezultat.reserve(text.size() * 2);
-    for (const QChar c : text) {
-        if (c >= u'A' && c <= u'Z') rezultat += u' ';
-        rezultat += c;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (i > 0 && text[i - 1].isLower() && text[i].isUpper()) rezultat += u' ';
+        rezultat += text[i];
     }
     return rezultat;
 }

@@ -17,7 +17,7 @@ struct CheieCamp {
 
 // Splits a key at its dots; codes past the third are dropped, missing ones stay empty.
 CheieCamp DesparteCheie(const QString& cheie);
-// Puts a blank before every capital letter A to Z.
+// Puts a blank where a lower-case letter meets a capital: "ElevScoala" reads "Elev Scoala".
 QString SeparaCuvinte(const QString& text);
 
 // The data type names, in their order.

@@ -1,5 +1,6 @@
 #include "import/CitireFoaie.h"
 
+#include "platform/Eroare.h"
 #include "platform/FoaieDeCalcul.h"
 
 namespace {
@@ -32,6 +33,39 @@ void TListaColoaneExcel::Clear() {
     coloane_.clear();
     RanduriFoaie.clear();
     RanduriFaraCod.clear();
+    RanduriDeVerificat.clear();
+    Antet.clear();
+}
+
+namespace {
+
+// "Media de absolvire (cotor)" -> "media de absolvire": what two spellings of a name share.
+QString numeSimplu(const QString& text) {
+    QString simplu;
+    int paranteze = 0;
+    for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
+        if (c == u'(' || c == u'[' || c == u'{') ++paranteze;
+        if (paranteze == 0) {
+            if (c.isLetterOrNumber() && c.category() != QChar::Mark_NonSpacing)
+                simplu += c.toLower();
+            else if (c.isSpace() || c.isPunct())
+                simplu += u' ';
+        }
+        if ((c == u')' || c == u']' || c == u'}') && paranteze > 0) --paranteze;
+    }
+    return simplu.simplified();
+}
+
+} // namespace
+
+QString TListaColoaneExcel::ColoanaCuAntetul(const QString& eticheta) const {
+    const QString camp = numeSimplu(eticheta);
+    if (camp.isEmpty()) return {};
+    for (int c = 0; c < Antet.size() && c < Count(); ++c) {
+        const QString antet = numeSimplu(Antet[c]);
+        if (!antet.isEmpty() && (antet == camp || camp.startsWith(antet + u' '))) return Items(c).Litere;
+    }
+    return {};
 }
 
 const TColoanaExcel* TListaColoaneExcel::Coloana(const QString& litere) const {
@@ -76,21 +110,32 @@ void CitesteFoaia(const FoaieDeCalcul& foaie, TListaColoaneExcel& lista) {
     lista.Clear();
     const int ultimaColoana = UltimaColoana(foaie);
     const int ultimulRand = UltimulRand(foaie);
+    // the columns grow with the kept rows only: the filter may drop most of the sheet
     for (int c = 0; c <= ultimaColoana; ++c)
-        lista.Adauga(FoaieDeCalcul::numeColoana(c)).Texte.reserve(ultimulRand);
+        lista.Adauga(FoaieDeCalcul::numeColoana(c));
 
-    QStringList randul(ultimaColoana + 1);
+    QStringList randul(ultimaColoana + 1), precedent;
     for (int rand = 1; rand <= ultimulRand; ++rand) {
-        bool areCod = false, areText = false;
+        if (rand > 1) precedent.swap(randul);
+        randul = QStringList(ultimaColoana + 1);
+        bool areCod = false;
+        int cuText = 0;
         for (int c = 0; c <= ultimaColoana; ++c) {
             randul[c] = TextCelula(foaie, rand, c);
             areCod = areCod || EsteCodDe13Cifre(randul[c]);
-            areText = areText || !randul[c].isEmpty();
+            cuText += randul[c].isEmpty() ? 0 : 1;
         }
         if (!areCod) {
-            if (areText) lista.RanduriFaraCod.push_back(rand);
+            if (cuText > 0) lista.RanduriFaraCod.push_back(rand);
+            if (cuText > 1 && lista.RanduriDeVerificat.size() < size_t(RanduriDeVerificatMaxim))
+                lista.RanduriDeVerificat.push_back({rand, randul});
             continue;
         }
+        if (lista.NrRanduri() >= RanduriMaxime)
+            throw Eroare(QStringLiteral("Foaia are mai mult de %1 de randuri cu CNP; nu o pot prelua "
+                                        "dintr-o data. Impartiti-o in mai multe foi si preluati-le pe rand.")
+                             .arg(RanduriMaxime));
+        if (lista.NrRanduri() == 0 && rand > 1) lista.Antet = precedent;
         for (int c = 0; c <= ultimaColoana; ++c)
             lista.Items(c).Texte.append(randul[c]);
         lista.RanduriFoaie.push_back(rand);

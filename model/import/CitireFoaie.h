@@ -24,11 +24,25 @@ public:
     const TColoanaExcel* Coloana(const QString& litere) const;
     // Kept rows (every column holds as many texts).
     int NrRanduri() const { return int(RanduriFoaie.size()); }
+    // The header: the texts of the row just above the first kept row, one per column (empty when
+    // that row is blank or there is none).
+    QStringList Antet;
 
     // The worksheet row number (from 1) of each kept row.
     std::vector<int> RanduriFoaie;
     // Rows with text that the filter left out because none of their cells holds 13 digits.
     std::vector<int> RanduriFaraCod;
+    // Those of them with text in several cells, with all their texts (a student whose code was
+    // mistyped must not vanish among the titles); the first RanduriDeVerificatMaxim only.
+    struct TRandFaraCod {
+        int RandFoaie;
+        QStringList Texte;
+    };
+    std::vector<TRandFaraCod> RanduriDeVerificat;
+
+    // The column whose header names the field: its label ("Media de absolvire") or the start of
+    // it ("Media"), without case, diacritics, brackets or punctuation; empty when none does.
+    QString ColoanaCuAntetul(const QString& eticheta) const;
 
 private:
     std::vector<std::unique_ptr<TColoanaExcel>> coloane_;
@@ -36,6 +50,10 @@ private:
 
 // The last column the import reads: never past "ZZ".
 constexpr int UltimaColoanaPosibila = 701;
+// More kept rows than this are refused: no school has them, and a sheet filled down to its last
+// row would take the memory of the machine.
+constexpr int RanduriMaxime = 100000;
+constexpr int RanduriDeVerificatMaxim = 10000;
 // A gap of this many rows without text in columns A to H ends the data.
 constexpr int GolDeRanduri = 20;
 
@@ -48,5 +66,5 @@ int UltimaColoana(const FoaieDeCalcul& foaie);
 int UltimulRand(const FoaieDeCalcul& foaie);
 
 // Reads the sheet into the list: columns A to the last one, rows 1 to the last one, keeping only
-// the rows in which some cell holds 13 digits.
+// the rows in which some cell holds 13 digits. Fails past RanduriMaxime kept rows.
 void CitesteFoaia(const FoaieDeCalcul& foaie, TListaColoaneExcel& lista);

@@ -8,8 +8,10 @@
 #include "import/CitireFoaie.h"
 #include "platform/Eroare.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QSet>
+#include <algorithm>
 
 namespace {
 
@@ -126,6 +128,133 @@ void AdaugaRandul(const CheieCamp& cheie, int id) {
     Q1().executa();
 }
 
+// A code typed with a digit too many or too few; a count or a total has fewer digits.
+bool pareCod(const QString& text) {
+    return std::count_if(text.begin(), text.end(), [](QChar c) { return c.isDigit(); }) >= 7;
+}
+
+// The columns whose cells name the student: the fields labelled "Nume", else the first two read
+// from a column.
+QStringList coloaneDeNume(const std::vector<TCampPreluat>& campuri) {
+    QStringList nume, toate;
+    for (const TCampPreluat& c : campuri) {
+        if (c.NuImport || !c.FolosesteColoana() || toate.contains(c.Coloana)) continue;
+        toate << c.Coloana;
+        if (c.Eticheta.contains(QStringLiteral("nume"), Qt::CaseInsensitive)) nume << c.Coloana;
+    }
+    return nume.isEmpty() ? toate.mid(0, 2) : nume;
+}
+
+// A row the filter dropped is a student's when its code cell holds a code's digits, or is empty while the
+// name cells are filled (a title or a header has neither).
+std::vector<TRandSemnalat> CnpuriGresite(const TListaColoaneExcel& lista, const QString& coloanaCnp,
+                                         const std::vector<TCampPreluat>& campuri,
+                                         std::vector<int>& faraCod) {
+    int indiceCnp = -1;
+    std::vector<int> indiciNume;
+    const QStringList nume = coloaneDeNume(campuri);
+    for (int c = 0; c < lista.Count(); ++c) {
+        if (lista.Items(c).Litere == coloanaCnp) indiceCnp = c;
+        if (nume.contains(lista.Items(c).Litere)) indiciNume.push_back(c);
+    }
+    std::vector<TRandSemnalat> gresite;
+    QSet<int> scoase;
+    for (const auto& rand : lista.RanduriDeVerificat) {
+        const QString cod = rand.Texte.value(indiceCnp);
+        QStringList numele;
+        for (int c : indiciNume)
+            if (!rand.Texte.value(c).isEmpty()) numele << rand.Texte.value(c);
+        const bool alElevului = pareCod(cod) || (cod.isEmpty() && !indiciNume.empty() &&
+                                                 numele.size() == qsizetype(indiciNume.size()));
+        if (!alElevului) continue;
+        gresite.push_back(
+            {rand.RandFoaie,
+             QStringLiteral("in coloana %1 scrie \"%2\"; %3").arg(coloanaCnp, cod, numele.join(u' '))});
+        scoase.insert(rand.RandFoaie);
+    }
+    std::erase_if(faraCod, [&](int r) { return scoase.contains(r); });
+    return gresite;
+}
+
+// The rows go in groups, each one transaction: a commit with forced writes costs the engine
+// tens of page writes, once per group instead of once per row. A savepoint per row keeps a
+// failing row from taking the group with it. A crash loses at most the uncommitted group, which
+// running the import again writes anew (students are found by their CNP).
+class GrupDeRanduri {
+public:
+    static constexpr qint64 MilisecundePeGrup = 1000;
+
+    // A caller that already holds the transaction keeps it: nothing is committed here.
+    explicit GrupDeRanduri(int marime) : marime_(marime), proprie_(!Tr().activa()) {}
+    ~GrupDeRanduri() {
+        if (!proprie_ || !Tr().activa()) return;
+        try {
+            Tr().rollback();
+        } catch (...) {
+            // unwinding: the engine drops it with the connection
+        }
+    }
+    GrupDeRanduri(const GrupDeRanduri&) = delete;
+    GrupDeRanduri& operator=(const GrupDeRanduri&) = delete;
+
+    void incepeRand() {
+        if (!Tr().activa()) {
+            Tr().start();
+            ceas_.start();
+            randuri_ = 0;
+        }
+        executa(QStringLiteral("SAVEPOINT RAND_PRELUAT"));
+    }
+    // True when the row's group was committed with it.
+    bool randScris() {
+        executa(QStringLiteral("RELEASE SAVEPOINT RAND_PRELUAT ONLY"));
+        ++randuri_;
+        if (!proprie_ || (randuri_ < marime_ && ceas_.elapsed() < MilisecundePeGrup)) return false;
+        Tr().commit();
+        return true;
+    }
+    void randRefuzat() {
+        if (Tr().activa()) executa(QStringLiteral("ROLLBACK TO SAVEPOINT RAND_PRELUAT"));
+    }
+    // Commits what is left; false when nothing was pending.
+    bool termina() {
+        if (!proprie_ || !Tr().activa()) return false;
+        Tr().commit();
+        return true;
+    }
+
+private:
+    static void executa(const QString& sql) {
+        Q4().seteazaSql(sql);
+        Q4().executa();
+    }
+
+    int marime_;
+    bool proprie_;
+    QElapsedTimer ceas_;
+    int randuri_ = 0;
+};
+
+// Students written in the group not yet committed: counted once the group is.
+struct InAsteptare {
+    int adaugati = 0, actualizati = 0;
+    std::optional<int> primulRand;
+    void scris(bool nou, int randFoaie) {
+        (nou ? adaugati : actualizati) += 1;
+        if (!primulRand) primulRand = randFoaie;
+    }
+    void salvat(TRezumatPreluare& r) {
+        r.Adaugati += adaugati;
+        r.Actualizati += actualizati;
+        *this = {};
+    }
+};
+
+QString textEroare(const std::exception& e) {
+    const auto* eroare = dynamic_cast<const Eroare*>(&e);
+    return eroare ? eroare->text() : QString::fromLocal8Bit(e.what());
+}
+
 QString listaRanduri(const std::vector<int>& randuri) {
     QStringList parti;
     for (size_t i = 0; i < randuri.size();) {
@@ -157,6 +286,32 @@ QString EtichetaCurata(const QString& eticheta) {
             rezultat += c;
     }
     return rezultat;
+}
+
+TPrevizualizare Previzualizeaza(const TListaColoaneExcel& lista, const QString& coloanaCnp) {
+    TPrevizualizare p;
+    const TColoanaExcel* coloana = lista.Coloana(coloanaCnp);
+    p.Randuri = lista.NrRanduri();
+    if (!coloana) return p;
+    const QHash<QString, int> stocate = CnpuriStocate(CheiaCnp());
+    QSet<QString> vazute;
+    for (const QString& cnp : coloana->Texte) {
+        if (!EsteCodDe13Cifre(cnp))
+            ++p.FaraCod;
+        else if (stocate.contains(cnp) || vazute.contains(cnp))
+            ++p.Actualizati;
+        else
+            ++p.Noi, vazute.insert(cnp);
+    }
+    return p;
+}
+
+void VerificaColoana(const TListaColoaneExcel& lista, const QString& litere, const QString& pentru) {
+    if (lista.Coloana(litere)) return;
+    const QString ultima = lista.Count() ? lista.Items(lista.Count() - 1).Litere : QStringLiteral("A");
+    throw Eroare(QStringLiteral("Coloana %1 aleasa pentru %2 nu exista in aceasta foaie (foaia are coloanele "
+                                "A-%3). Alegeti alta coloana.")
+                     .arg(litere.isEmpty() ? QStringLiteral("\"\"") : litere, pentru, ultima));
 }
 
 std::vector<TCampPreluat> CampuriDePreluat() {
@@ -225,8 +380,11 @@ std::optional<QString> ValoareaCampului(const TCampPreluat& camp, const TListaCo
 TRezumatPreluare TPreluareExcel::Executa(const TListaColoaneExcel& lista, const QString& coloanaCnp,
                                          const std::vector<TCampPreluat>& campuri) {
     const CheieCamp cheieCnp = CheiaCnp();
+    VerificaColoana(lista, coloanaCnp, QStringLiteral("CNP"));
     const TColoanaExcel* coloana = lista.Coloana(coloanaCnp);
-    if (!coloana) throw Eroare(QStringLiteral("UPS: nu pot identifica CNP-ul"));
+    for (const TCampPreluat& camp : campuri)
+        if (!camp.NuImport && camp.FolosesteColoana())
+            VerificaColoana(lista, camp.Coloana, QStringLiteral("campul \"%1\"").arg(camp.Eticheta));
 
     QHash<QString, int> cnpuri = CnpuriStocate(cheieCnp);
     const QStringList legate = TabeleLegateDeElevi();
@@ -235,8 +393,11 @@ TRezumatPreluare TPreluareExcel::Executa(const TListaColoaneExcel& lista, const 
         if (!camp.NuImport) deScris.emplace_back(&camp, DesparteCheie(camp.Cheie));
 
     TRezumatPreluare rezumat;
+    GrupDeRanduri grup(RanduriPeGrup);
+    InAsteptare asteptare;
     rezumat.Randuri = lista.NrRanduri();
     rezumat.FaraCod = lista.RanduriFaraCod;
+    rezumat.CnpGresit = CnpuriGresite(lista, coloanaCnp, campuri, rezumat.FaraCod);
     const int n = lista.NrRanduri();
     for (int i = 0; i < n; ++i) {
         const int randFoaie = lista.RanduriFoaie[size_t(i)];
@@ -252,7 +413,7 @@ TRezumatPreluare TPreluareExcel::Executa(const TListaColoaneExcel& lista, const 
             continue;
         }
         try {
-            GardaTranzactie garda(GardaTranzactie::Imbricata);
+            grup.incepeRand();
             const auto gasit = cnpuri.constFind(cnp);
             const bool nou = gasit == cnpuri.constEnd();
             const int id = nou ? StudentNou(legate) : *gasit;
@@ -261,18 +422,25 @@ TRezumatPreluare TPreluareExcel::Executa(const TListaColoaneExcel& lista, const 
             for (const auto& [camp, cheie] : deScris) {
                 if (!nou && !existente.contains(textCheie(cheie.formular, cheie.pagina, cheie.camp)))
                     AdaugaRandul(cheie, id);
-                ScrieText(cheie, id, ValoareaCampului(*camp, lista, i, cnp)->left(LungimeValoare));
+                const QString valoare = *ValoareaCampului(*camp, lista, i, cnp);
+                if (valoare.size() > LungimeValoare)
+                    rezumat.Trunchiate.push_back(
+                        {randFoaie, QStringLiteral("campul \"%1\" are %2 caractere; s-au pastrat primele %3")
+                                        .arg(camp->Eticheta)
+                                        .arg(valoare.size())
+                                        .arg(LungimeValoare)});
+                ScrieText(cheie, id, valoare.left(LungimeValoare));
             }
-            garda.Commit();
-            if (nou) {
-                cnpuri.insert(cnp, id);
-                ++rezumat.Adaugati;
-            } else {
-                ++rezumat.Actualizati;
-            }
+            if (nou) cnpuri.insert(cnp, id);
+            asteptare.scris(nou, randFoaie);
+            if (grup.randScris()) asteptare.salvat(rezumat);
         } catch (const std::exception& e) {
-            const auto* eroare = dynamic_cast<const Eroare*>(&e);
-            rezumat.Eroare = eroare ? eroare->text() : QString::fromLocal8Bit(e.what());
+            try {
+                grup.randRefuzat();
+            } catch (const std::exception&) {
+                // the group's commit below reports what still fails
+            }
+            rezumat.Eroare = textEroare(e);
             rezumat.OpritLa = randFoaie;
             break;
         }
@@ -280,8 +448,41 @@ TRezumatPreluare TPreluareExcel::Executa(const TListaColoaneExcel& lista, const 
             rezumat.CnpEronat.push_back(
                 {randFoaie, QStringLiteral("CNP-ul %1 nu trece verificarea").arg(cnp)});
     }
+    try {
+        grup.termina();
+        asteptare.salvat(rezumat);
+    } catch (const std::exception& e) {
+        // the whole last group is lost: the summary starts the loss at its first row
+        rezumat.Eroare = textEroare(e);
+        rezumat.OpritLa = asteptare.primulRand ? asteptare.primulRand : rezumat.OpritLa;
+    }
     return rezumat;
 }
+
+namespace {
+
+// One line per reason, its rows as ranges: a wrong column on a whole sheet is one line.
+void randuriPeMotive(QStringList& r, const std::vector<TRandSemnalat>& semnalate) {
+    QStringList motive;
+    QHash<QString, std::vector<int>> randuri;
+    for (const TRandSemnalat& s : semnalate) {
+        if (!randuri.contains(s.Motiv)) motive << s.Motiv;
+        randuri[s.Motiv].push_back(s.RandFoaie);
+    }
+    for (const QString& motiv : motive) {
+        const std::vector<int>& lista = randuri[motiv];
+        r << QStringLiteral("  %1 %2: %3")
+                 .arg(lista.size() == 1 ? QStringLiteral("randul") : QStringLiteral("randurile"),
+                      listaRanduri(lista), motiv);
+    }
+}
+
+void randuriPeRand(QStringList& r, const std::vector<TRandSemnalat>& semnalate) {
+    for (const TRandSemnalat& s : semnalate)
+        r << QStringLiteral("  randul %1: %2").arg(s.RandFoaie).arg(s.Motiv);
+}
+
+} // namespace
 
 QString TRezumatPreluare::Text() const {
     QStringList r;
@@ -295,12 +496,19 @@ QString TRezumatPreluare::Text() const {
     r << QStringLiteral("Elevi adaugati: %1").arg(Adaugati);
     r << QStringLiteral("Elevi actualizati: %1").arg(Actualizati);
     r << QStringLiteral("Randuri sarite: %1").arg(Sarite.size());
-    for (const TRandSemnalat& s : Sarite)
-        r << QStringLiteral("  randul %1: %2").arg(s.RandFoaie).arg(s.Motiv);
+    randuriPeMotive(r, Sarite);
+    if (!CnpGresit.empty()) {
+        r << QStringLiteral("Randuri cu CNP gresit, nepreluate (corectati-le si reluati preluarea): %1")
+                 .arg(CnpGresit.size());
+        randuriPeRand(r, CnpGresit);
+    }
     if (!CnpEronat.empty()) {
         r << QStringLiteral("Preluate, dar cu CNP eronat: %1").arg(CnpEronat.size());
-        for (const TRandSemnalat& s : CnpEronat)
-            r << QStringLiteral("  randul %1: %2").arg(s.RandFoaie).arg(s.Motiv);
+        randuriPeRand(r, CnpEronat);
+    }
+    if (!Trunchiate.empty()) {
+        r << QStringLiteral("Texte prea lungi, taiate: %1").arg(Trunchiate.size());
+        randuriPeRand(r, Trunchiate);
     }
     if (!FaraCod.empty())
         r << QStringLiteral(

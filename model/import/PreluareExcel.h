@@ -47,6 +47,19 @@ QString ADouaParte(const QString& text);
 std::optional<QString> ValoareaCampului(const TCampPreluat& camp, const TListaColoaneExcel& lista, int rand,
                                         const QString& cnp);
 
+// Refuses a column the sheet does not have, naming the field (`pentru`): taken as empty text, it
+// would blank the field of every student.
+void VerificaColoana(const TListaColoaneExcel& lista, const QString& litere, const QString& pentru);
+
+// What an import of the sheet would do, counted before anything is written.
+struct TPrevizualizare {
+    int Randuri = 0;     // kept rows
+    int Noi = 0;         // codes not stored yet
+    int Actualizati = 0; // codes of stored students
+    int FaraCod = 0;     // kept rows whose CNP cell holds no 13-digit code
+};
+TPrevizualizare Previzualizeaza(const TListaColoaneExcel& lista, const QString& coloanaCnp);
+
 // Why a row was not imported, or what was odd about it.
 struct TRandSemnalat {
     int RandFoaie;
@@ -58,9 +71,12 @@ struct TRezumatPreluare {
     int Randuri = 0; // kept rows of the sheet
     int Adaugati = 0;
     int Actualizati = 0;
-    std::vector<TRandSemnalat> Sarite;    // not imported
-    std::vector<TRandSemnalat> CnpEronat; // imported, but the code fails the check
-    std::vector<int> FaraCod;             // rows with text but no 13-digit cell anywhere
+    std::vector<TRandSemnalat> Sarite;     // not imported
+    std::vector<TRandSemnalat> CnpEronat;  // imported, but the code fails the check
+    std::vector<TRandSemnalat> CnpGresit;  // left out by the filter, yet a student's: digits or an
+                                           // empty code beside the name
+    std::vector<int> FaraCod;              // other rows with text but no 13-digit cell anywhere
+    std::vector<TRandSemnalat> Trunchiate; // a value cut to the length a value row holds
     bool Oprita = false;
     QString Eroare;             // the failure that ended it
     std::optional<int> OpritLa; // the worksheet row not written because of the stop or failure
@@ -69,11 +85,15 @@ struct TRezumatPreluare {
     QString Text() const;
 };
 
-// Writes the kept rows of the sheet into the database: each row in its own transaction, so a
-// failure or a stop loses at most the row in hand. A caller that already holds Tr gets every row
-// in it instead (the benchmark's floor).
+// Writes the kept rows of the sheet into the database in groups of up to 500 rows or one second,
+// each group one transaction and each row a savepoint in it, so a failing row or a stop loses only
+// the row in hand and a crash only the uncommitted group. A caller that already holds Tr gets
+// every row in it instead (the benchmark's floor).
 class TPreluareExcel {
 public:
+    static constexpr int RanduriPeGrupImplicit = 500;
+    // Rows per transaction at most (a group also ends after one second).
+    int RanduriPeGrup = RanduriPeGrupImplicit;
     // Called before each row (index from 0, of n); false stops the import there.
     std::function<bool(int i, int n)> Progres;
 

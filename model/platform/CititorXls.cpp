@@ -37,8 +37,11 @@ enum : quint16 {
     recTable = 0x0236,
 };
 
+// A record that does not hold what its type says: it costs its own cells, not the workbook.
+struct InregistrareDeteriorata {};
+
 [[noreturn]] void deteriorat() {
-    throw Eroare("o inregistrare din registrul Excel este deteriorata");
+    throw InregistrareDeteriorata{};
 }
 
 // One record's bytes, read with bounds checks.
@@ -79,19 +82,34 @@ class Flux {
 public:
     explicit Flux(const QByteArray& date, qsizetype pozitie = 0) : date_(date), pozitie_(pozitie) {}
 
+    // False at the end of the stream; a record cut by the end counts as the end (trunchiat()).
     bool urmatoarea(Inregistrare& r) {
-        if (pozitie_ + 4 > date_.size()) return false;
+        if (pozitie_ + 4 > date_.size()) {
+            trunchiat_ = trunchiat_ || pozitie_ < date_.size();
+            return false;
+        }
         const Octeti antet(QByteArrayView(date_).sliced(pozitie_, 4));
         const quint16 lungime = antet.u16(2);
-        if (pozitie_ + 4 + lungime > date_.size()) throw Eroare("registrul Excel este trunchiat");
+        if (pozitie_ + 4 + lungime > date_.size()) {
+            trunchiat_ = true;
+            pozitie_ = date_.size();
+            return false;
+        }
         r = {antet.u16(0), Octeti(QByteArrayView(date_).sliced(pozitie_ + 4, lungime)), pozitie_};
         pozitie_ += 4 + lungime;
         return true;
+    }
+    bool trunchiat() const { return trunchiat_; }
+    // The next record's type, without reading it; 0 at the end.
+    quint16 tipulUrmator() const {
+        if (pozitie_ + 4 > date_.size()) return 0;
+        return quint16(quint8(date_[pozitie_]) | (quint8(date_[pozitie_ + 1]) << 8));
     }
 
 private:
     const QByteArray& date_;
     qsizetype pozitie_;
+    bool trunchiat_ = false;
 };
 
 QString eroareCelula(quint8 cod) {
@@ -205,6 +223,10 @@ public:
         RegistruDeCalcul registru;
         for (const auto& f : foi_)
             registru.foi.push_back(citesteFoaie(f));
+        if (deteriorateGlobale_)
+            deteriorari_ << QStringLiteral("%1 inregistrari generale deteriorate, neluate in seama")
+                                .arg(deteriorateGlobale_);
+        registru.deteriorari = deteriorari_;
         return registru;
     }
 
@@ -241,37 +263,48 @@ private:
         bool inSst = false;
         while (flux.urmatoarea(r) && r.tip != recEof) {
             inSst = inSst && r.tip == recContinue;
-            switch (r.tip) {
-            case recFilePass:
-                throw Eroare("registrul este protejat cu parola");
-            case recCodePage:
-                paginaCod_ = r.date.u16(0);
-                break;
-            case recDateMode:
-                sistem1904_ = r.date.u16(0) == 1;
-                break;
-            case recFormat:
-            case recFormatBiff4:
-                coduri_.insert(r.date.u16(0), sirBiff(r.date, 2, !biff8_));
-                break;
-            case recXf:
-                formatXf_ << r.date.u16(2);
-                break;
-            case recBoundSheet:
-                if (r.date.u8(5) == 0) foi_.append({sirBiff(r.date, 6, true), qsizetype(r.date.u32(0))});
-                break;
-            case recSst:
-                sst = {r.date};
-                inSst = true;
-                break;
-            case recContinue:
-                if (inSst) sst << r.date;
-                break;
-            default:
-                break;
+            try {
+                citesteGlobala(r, sst, inSst);
+            } catch (const InregistrareDeteriorata&) {
+                ++deteriorateGlobale_;
             }
         }
+        if (flux.trunchiat() && foi_.isEmpty())
+            throw Eroare("registrul Excel este trunchiat inaintea primei foi");
+        if (flux.trunchiat()) deteriorari_ << QStringLiteral("registrul se termina mai devreme decat spune");
         if (!sst.isEmpty()) citesteSst(sst);
+    }
+
+    void citesteGlobala(const Inregistrare& r, QList<Octeti>& sst, bool& inSst) {
+        switch (r.tip) {
+        case recFilePass:
+            throw Eroare("registrul este protejat cu parola");
+        case recCodePage:
+            paginaCod_ = r.date.u16(0);
+            break;
+        case recDateMode:
+            sistem1904_ = r.date.u16(0) == 1;
+            break;
+        case recFormat:
+        case recFormatBiff4:
+            coduri_.insert(r.date.u16(0), sirBiff(r.date, 2, !biff8_));
+            break;
+        case recXf:
+            formatXf_ << r.date.u16(2);
+            break;
+        case recBoundSheet:
+            if (r.date.u8(5) == 0) foi_.append({sirBiff(r.date, 6, true), qsizetype(r.date.u32(0))});
+            break;
+        case recSst:
+            sst = {r.date};
+            inSst = true;
+            break;
+        case recContinue:
+            if (inSst) sst << r.date;
+            break;
+        default:
+            break;
+        }
     }
 
     void citesteSst(QList<Octeti>& bucati) {
@@ -279,8 +312,12 @@ private:
         bucati.first() = Octeti(bucati.first().parte(8, bucati.first().marime() - 8));
         CititorSst cititor(bucati);
         // every string takes at least three bytes, which bounds a count that lies
-        for (quint32 i = 0; i < numar && !cititor.gata(); ++i)
-            siruri_ << cititor.sir();
+        try {
+            for (quint32 i = 0; i < numar && !cititor.gata(); ++i)
+                siruri_ << cititor.sir();
+        } catch (const InregistrareDeteriorata&) {
+            // the texts before the damage stay
+        }
         bucati.clear();
     }
 
@@ -302,6 +339,11 @@ private:
 
     FoaieDeCalcul citesteFoaie(const FoaieXls& f) {
         FoaieDeCalcul foaie(f.nume);
+        if (f.pozitie >= flux_.size() && !deteriorari_.isEmpty()) {
+            // the file ends before this sheet: it stays, empty, so the others keep their places
+            deteriorari_ << QStringLiteral("foaia %1 lipseste: fisierul se termina inaintea ei").arg(f.nume);
+            return foaie;
+        }
         if (f.pozitie <= 0 || f.pozitie >= flux_.size())
             throw Eroare::format("foaia %s nu se afla in fisier", {f.nume});
         Flux flux(flux_, f.pozitie);
@@ -310,20 +352,50 @@ private:
             throw Eroare::format("foaia %s este deteriorata", {f.nume});
         int formulaRand = -1, formulaColoana = -1;
         quint16 formulaXf = 0;
+        int deteriorate = 0, faraText = 0;
         auto pune = [&](int rand, int coloana, const QString& text) {
             verificaCelula(rand, coloana);
             foaie.puneCelula(rand, coloana, text);
         };
         while (flux.urmatoarea(r)) {
+            try {
+                citesteInregistrare(r, flux, foaie, pune, formulaRand, formulaColoana, formulaXf, faraText);
+            } catch (const InregistrareDeteriorata&) {
+                ++deteriorate;
+            }
+            if (r.tip == recEof) break;
+        }
+        if (deteriorate)
+            deteriorari_ << QStringLiteral("foaia %1: %2 inregistrari deteriorate, celulele lor lipsesc")
+                                .arg(f.nume)
+                                .arg(deteriorate);
+        if (faraText)
+            deteriorari_ << QStringLiteral("foaia %1: %2 celule trimit la texte care lipsesc, raman goale")
+                                .arg(f.nume)
+                                .arg(faraText);
+        if (flux.trunchiat())
+            deteriorari_ << QStringLiteral(
+                                "foaia %1 se termina mai devreme decat spune registrul; s-a pastrat "
+                                "pana la randul %2")
+                                .arg(f.nume)
+                                .arg(foaie.randuri());
+        foaie.termina();
+        return foaie;
+    }
+
+    template <typename Pune>
+    void citesteInregistrare(const Inregistrare& r, Flux& flux, FoaieDeCalcul& foaie, Pune& pune,
+                             int& formulaRand, int& formulaColoana, quint16& formulaXf, int& faraText) {
+        {
             // sheets of a sound file never share records: this bounds a file whose sheets
             // all point at the same place
             octetiFoi_ += 4 + r.date.marime();
             if (octetiFoi_ > flux_.size()) throw Eroare("foile registrului se suprapun");
             const Octeti& d = r.date;
-            if (r.tip == recEof) break;
+            if (r.tip == recEof) return;
             if (r.tip == recBof) {
                 sariSubflux(flux);
-                continue;
+                return;
             }
             // a shared, array or table formula record may stand between a formula and its text
             if (r.tip != recString && r.tip != recShrFmla && r.tip != recArray && r.tip != recTable)
@@ -331,9 +403,10 @@ private:
             switch (r.tip) {
             case recLabelSst: {
                 const quint32 index = d.u32(6);
-                if (index >= quint32(siruri_.size()))
-                    throw Eroare("o celula trimite la un text care nu exista");
-                pune(d.u16(0), d.u16(2), text(siruri_[index], d.u16(4)));
+                if (index < quint32(siruri_.size()))
+                    pune(d.u16(0), d.u16(2), text(siruri_[index], d.u16(4)));
+                else
+                    ++faraText;
                 break;
             }
             case recLabel:
@@ -369,11 +442,17 @@ private:
                     pune(d.u16(0), d.u16(2), eroareCelula(d.u8(8)));
                 }
                 break;
-            case recString:
-                if (formulaRand >= 0)
-                    pune(formulaRand, formulaColoana, text(sirBiff(d, 0, false), formulaXf));
+            case recString: {
+                // a long text goes on in CONTINUE records, each starting with its characters' width
+                QList<Octeti> bucati{d};
+                Inregistrare continuare;
+                while (flux.tipulUrmator() == recContinue && flux.urmatoarea(continuare))
+                    bucati << continuare.date;
+                const QString sir = biff8_ ? CititorSst(bucati).sir() : sirBiff(d, 0, false);
+                if (formulaRand >= 0) pune(formulaRand, formulaColoana, text(sir, formulaXf));
                 formulaRand = -1;
                 break;
+            }
             case recMergedCells: {
                 const int numarImbinari = d.u16(0);
                 for (int k = 0; k < numarImbinari; ++k)
@@ -385,8 +464,6 @@ private:
                 break;
             }
         }
-        foaie.termina();
-        return foaie;
     }
 
     // A chart or another object inside the sheet has its own BOF ... EOF.
@@ -410,6 +487,8 @@ private:
     QList<quint16> formatXf_;
     QList<FoaieXls> foi_;
     QStringList siruri_;
+    QStringList deteriorari_;
+    int deteriorateGlobale_ = 0;
 };
 
 } // namespace
@@ -425,5 +504,10 @@ RegistruDeCalcul citesteXls(const ArhivaGsf& arhiva) {
     else
         throw Eroare("nu este un registru Excel (fisierul compus nu contine un registru)");
     const QByteArray flux = arhiva.citeste(numeFlux);
-    return CititorXls(flux).citeste();
+    try {
+        return CititorXls(flux).citeste();
+    } catch (const InregistrareDeteriorata&) {
+        // damage where no cell can take the loss: the workbook's start or a sheet's
+        throw Eroare("o inregistrare din registrul Excel este deteriorata");
+    }
 }

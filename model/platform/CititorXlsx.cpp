@@ -127,6 +127,8 @@ struct Registru {
     QStringList siruri;
     Stiluri stiluri;
     bool sistem1904 = false;
+    // cells whose shared text is missing: they stay empty, the workbook is still read
+    mutable int siruriLipsa = 0;
 };
 
 QString textCelula(const Registru& r, const QString& tip, int stil, const QString& valoare, bool areValoare,
@@ -138,8 +140,10 @@ QString textCelula(const Registru& r, const QString& tip, int stil, const QStrin
     if (tip == u"s") {
         bool ok = false;
         const int index = valoare.toInt(&ok);
-        if (!ok || index < 0 || index >= r.siruri.size())
-            throw Eroare("o celula trimite la un text care nu exista");
+        if (!ok || index < 0 || index >= r.siruri.size()) {
+            ++r.siruriLipsa;
+            return {};
+        }
         return FormatNumar::text(r.siruri[index], codEfectiv);
     }
     if (tip == u"str") return FormatNumar::text(decodificaEscape(valoare), codEfectiv);
@@ -270,5 +274,8 @@ RegistruDeCalcul citesteXlsx(const ArhivaGsf& arhiva) {
     RegistruDeCalcul registru;
     for (const auto& foaie : deCitit)
         registru.foi.push_back(citesteFoaie(arhiva, r, foaie));
+    if (r.siruriLipsa)
+        registru.deteriorari
+            << QStringLiteral("%1 celule trimit la texte care lipsesc, raman goale").arg(r.siruriLipsa);
     return registru;
 }

@@ -163,6 +163,14 @@ RegistruDeCalcul RegistruDeCalcul::deschide(const QString& cale) {
     return citeste(fisier.readAll(), cale);
 }
 
+QString RegistruDeCalcul::mesajDeteriorare(const QString& numeFisier) const {
+    if (deteriorari.isEmpty()) return {};
+    return QStringLiteral(
+               "Fisierul %1 este deteriorat; s-a pastrat ce s-a putut citi:\n- %2\nVerificati datele "
+               "preluate sau salvati fisierul din nou din programul de calcul tabelar.")
+        .arg(numeFisier, deteriorari.join(QStringLiteral("\n- ")));
+}
+
 void fisierStricat(const QString& numeFisier, const QString& motiv) {
     throw Eroare::format("Fisierul %s nu poate fi citit: %s", {numeFisier, motiv});
 }

@@ -80,6 +80,12 @@ private:
 class RegistruDeCalcul {
 public:
     std::vector<FoaieDeCalcul> foi;
+    // What a damaged file cost, as a spreadsheet program reading it would lose it: cells of
+    // damaged records, texts missing from the shared table, the rest of a file that ends early.
+    // Empty for a sound file.
+    QStringList deteriorari;
+    // "Fisierul X este deteriorat; s-a pastrat ce s-a putut citi: ..." or empty.
+    QString mesajDeteriorare(const QString& numeFisier) const;
 
     QStringList numeFoi() const;
     // The sheet of that name; nullptr when there is none.

@@ -9,8 +9,10 @@
 #include <QFile>
 
 const char* const utilizareUneltaImport =
-    "Utilizare: vardolin-import FISIER --sheet FOAIE --cnp COLOANA --map HARTA.ini [--forms Vardolin]\n"
+    "Utilizare: vardolin-import FISIER --sheet FOAIE --cnp COLOANA --map HARTA.ini [--forms Vardolin] "
+    "[--batch N]\n"
     "  Preia elevii din foaia de calcul in baza de date din dosarul de date (VARDOLIN_DATA_DIR).\n"
+    "  --batch N: cate randuri se salveaza odata (implicit 500).\n"
     "  HARTA.ini: cate o sectiune pe camp, de exemplu [Vardolin.FATA.C_NUME_L1], cu\n"
     "  mode=0..4, column=, constant=, fete=, baieti=, skip=true|false.\n";
 
@@ -19,6 +21,7 @@ namespace {
 struct Optiuni {
     QString fisier, foaie, cnp, harta;
     QStringList formulare;
+    int grup = TPreluareExcel::RanduriPeGrupImplicit;
 };
 
 Optiuni citesteOptiunile(const QStringList& argumente) {
@@ -34,6 +37,8 @@ Optiuni citesteOptiunile(const QStringList& argumente) {
             o.harta = argumente[++i];
         else if (a == u"--forms" && areValoare)
             o.formulare = argumente[++i].split(u',', Qt::SkipEmptyParts);
+        else if (a == u"--batch" && areValoare && argumente[i + 1].toInt() > 0)
+            o.grup = argumente[++i].toInt();
         else if (!a.startsWith(u"--") && o.fisier.isEmpty())
             o.fisier = a;
         else
@@ -115,7 +120,9 @@ bool ruleazaUneltaImport(const QStringList& argumente, QString& iesire) {
     TDM::seteazaEcranePornire(nullptr);
     dm.DataModuleCreate();
     const auto campuri = CampuriDinHarta(CampuriDePreluat(), harta, o.formulare);
-    const TRezumatPreluare rezumat = TPreluareExcel().Executa(coloane, o.cnp, campuri);
+    TPreluareExcel preluare;
+    preluare.RanduriPeGrup = o.grup;
+    const TRezumatPreluare rezumat = preluare.Executa(coloane, o.cnp, campuri);
     if (rezumat.Completa())
         iesire += QStringLiteral("Am finalizat preluarea din Excel cu succes\n");
     else

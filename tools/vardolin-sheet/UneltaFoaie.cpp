@@ -40,13 +40,21 @@ QString liniiFoaie(const FoaieDeCalcul& foaie) {
 }
 
 void ruleazaUneltaFoaie(const QStringList& argumente, QString& iesire) {
+    QString avertisment;
+    ruleazaUneltaFoaie(argumente, iesire, avertisment);
+}
+
+void ruleazaUneltaFoaie(const QStringList& argumente, QString& iesire, QString& avertisment) {
     if (argumente.size() == 2 && argumente[0] == u"sheets") {
-        for (const QString& nume : RegistruDeCalcul::deschide(argumente[1]).numeFoi())
+        const RegistruDeCalcul registru = RegistruDeCalcul::deschide(argumente[1]);
+        avertisment = registru.mesajDeteriorare(argumente[1]);
+        for (const QString& nume : registru.numeFoi())
             iesire += nume + u'\n';
         return;
     }
     if (argumente.size() == 4 && argumente[0] == u"dump" && argumente[2] == u"--sheet") {
         const RegistruDeCalcul registru = RegistruDeCalcul::deschide(argumente[1]);
+        avertisment = registru.mesajDeteriorare(argumente[1]);
         const FoaieDeCalcul* foaie = registru.foaie(argumente[3]);
         if (!foaie) throw Eroare::format("Fisierul %s nu are foaia %s", {argumente[1], argumente[3]});
         iesire = liniiFoaie(*foaie);

@@ -12,3 +12,5 @@ QString liniiFoaie(const FoaieDeCalcul& foaie);
 
 // Runs one command of the tool; what it prints goes to iesire. Fails with an Eroare.
 void ruleazaUneltaFoaie(const QStringList& argumente, QString& iesire);
+// The same; a damaged file read in part puts what it lost into avertisment.
+void ruleazaUneltaFoaie(const QStringList& argumente, QString& iesire, QString& avertisment);

@@ -14,8 +14,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     try {
-        QString iesire;
-        ruleazaUneltaFoaie(argumente, iesire);
+        QString iesire, avertisment;
+        ruleazaUneltaFoaie(argumente, iesire, avertisment);
+        if (!avertisment.isEmpty()) std::fprintf(stderr, "vardolin-sheet: %s\n", qPrintable(avertisment));
         const QByteArray octeti = iesire.toUtf8();
         std::fwrite(octeti.constData(), 1, size_t(octeti.size()), stdout);
         return 0;

@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -29,6 +30,16 @@ int latimeColoana(const TColoanaExcel& coloana) {
 bool TGrilaSelectie::SelectCell(int c, int r) {
     if (OnSelectCell && LiniaRandului(r)) OnSelectCell(c);
     return TKivVirtualGrid::SelectCell(c, r);
+}
+
+// A click on the cell already current moves nothing, so it would choose nothing without this.
+void TGrilaSelectie::mousePressEvent(QMouseEvent* e) {
+    const TGridCoord vechi{Col(), Row()};
+    const QPoint p = e->position().toPoint();
+    TKivVirtualGrid::mousePressEvent(e);
+    const TGridCoord celula = MouseCoord(p.x(), p.y());
+    if (e->button() == Qt::LeftButton && celula == vechi && OnSelectCell && LiniaRandului(celula.Y))
+        OnSelectCell(celula.X);
 }
 
 TExcelSelectieColoana::TExcelSelectieColoana(QWidget* owner) : QDialog(owner) {
@@ -100,7 +111,9 @@ void TExcelSelectieColoana::SelecteazaColoana(int coloana) {
     LabelSelectie->show();
 }
 
+// Ok with nothing clicked takes the column of the current cell: it is the one that looks chosen.
 void TExcelSelectieColoana::BtnOkClick() {
+    if (ColoanaSelectata.isEmpty()) SelecteazaColoana(G->Col());
     if (!ColoanaSelectata.isEmpty()) accept();
 }
 

@@ -25,6 +25,7 @@ public:
 
 protected:
     bool SelectCell(int c, int r) override;
+    void mousePressEvent(QMouseEvent* e) override;
 };
 
 // "Selectie coloana EXCEL": the kept rows of the sheet; the user clicks into a column and
@@ -38,6 +39,7 @@ public:
     void IncarcaColoane(const TListaColoaneExcel& lista);
     // Marks a column as chosen (the grid's own selection does the same).
     void SelecteazaColoana(int coloana);
+    const TListaColoaneExcel* Lista() const { return lista_; }
 
     QString ColoanaSelectata;
 

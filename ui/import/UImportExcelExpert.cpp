@@ -10,16 +10,20 @@
 #include "platform/Protejat.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QSvgRenderer>
+#include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -84,6 +88,36 @@ bool TProgresPreluare::Arata(int i, int n) {
     Bara->setValue(i);
     QCoreApplication::processEvents();
     return !Oprit;
+}
+
+TRezumatFereastra::TRezumatFereastra(QWidget* owner, const QString& titlu, const QString& text)
+    : QDialog(owner) {
+    setObjectName(QStringLiteral("RezumatPreluare"));
+    setWindowTitle(QStringLiteral("Import de date din Excel"));
+    auto* l = new QVBoxLayout(this);
+    auto* eticheta = new QLabel(titlu, this);
+    eticheta->setWordWrap(true);
+    l->addWidget(eticheta);
+    Text = new QPlainTextEdit(text, this);
+    Text->setObjectName(QStringLiteral("Text"));
+    Text->setReadOnly(true);
+    Text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    l->addWidget(Text, 1);
+    auto* jos = new QHBoxLayout;
+    BtnCopiaza = new QPushButton(QStringLiteral("Copiaza textul"), this);
+    BtnCopiaza->setObjectName(QStringLiteral("BtnCopiaza"));
+    BtnOk = new QPushButton(QStringLiteral("Ok"), this);
+    BtnOk->setObjectName(QStringLiteral("BtnOk"));
+    BtnOk->setDefault(true);
+    jos->addWidget(BtnCopiaza);
+    jos->addStretch();
+    jos->addWidget(BtnOk);
+    l->addLayout(jos);
+    connect(BtnCopiaza, &QPushButton::clicked, this,
+            [this] { QGuiApplication::clipboard()->setText(Text->toPlainText()); });
+    connect(BtnOk, &QPushButton::clicked, this, &QDialog::accept);
+    resize(640, 420);
+    CentreazaFereastra(this);
 }
 
 TImportExcelExpert::TImportExcelExpert(QWidget* owner) : QDialog(owner) {
@@ -216,9 +250,62 @@ QWidget* TImportExcelExpert::paginaCnp() {
 QWidget* TImportExcelExpert::paginaFinala() {
     auto* p = new QWidget;
     auto* l = new QVBoxLayout(p);
-    text(p, l, QStringLiteral("Toate datele necesare au fost identificate"), true);
-    l->addStretch();
+    text(p, l, QStringLiteral("Verificati ce se va prelua, apoi apasati \"Inainte\" pentru a scrie datele"),
+         true);
+    LabelPrevizualizare = text(p, l, QString());
+    LabelPrevizualizare->setObjectName(QStringLiteral("LabelPrevizualizare"));
+    TabelRevizuire = new QTableWidget(0, 4, p);
+    TabelRevizuire->setObjectName(QStringLiteral("TabelRevizuire"));
+    TabelRevizuire->setHorizontalHeaderLabels({QStringLiteral("Camp"), QStringLiteral("Mod"),
+                                               QStringLiteral("Coloana"), QStringLiteral("Exemplu / text")});
+    TabelRevizuire->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TabelRevizuire->setSelectionBehavior(QAbstractItemView::SelectRows);
+    TabelRevizuire->verticalHeader()->hide();
+    TabelRevizuire->horizontalHeader()->setStretchLastSection(true);
+    l->addWidget(TabelRevizuire, 1);
+    text(p, l, QStringLiteral("Dublu clic pe un camp pentru a-l schimba."));
+    connect(TabelRevizuire, &QTableWidget::cellDoubleClicked, this, [this](int rand, int) {
+        mergiLa(PgPrimulCamp + rand);
+        BtnInapoi->setEnabled(true);
+    });
     return p;
+}
+
+void TImportExcelExpert::umpleRevizuirea() {
+    const TPrevizualizare p = Previzualizeaza(coloane_, EdCnp->text());
+    LabelPrevizualizare->setText(
+        QStringLiteral("Se vor citi %1 randuri (CNP din coloana %2): %3 elevi noi, %4 elevi existenti "
+                       "actualizati%5.")
+            .arg(p.Randuri)
+            .arg(EdCnp->text())
+            .arg(p.Noi)
+            .arg(p.Actualizati)
+            .arg(p.FaraCod ? QStringLiteral(", %1 randuri fara CNP valid sarite").arg(p.FaraCod)
+                           : QString()));
+    const TColoanaExcel* coloanaCnp = coloane_.Coloana(EdCnp->text());
+    const QString primulCnp = coloanaCnp ? coloanaCnp->Texte.value(0) : QString();
+    TabelRevizuire->setRowCount(int(cadre_.size()));
+    for (int r = 0; r < int(cadre_.size()); ++r) {
+        const TCampPreluat c = cadre_[size_t(r)]->Camp();
+        const QString mod =
+            c.NuImport ? QStringLiteral("nu se importa") : cadre_[size_t(r)]->CbMod->itemText(c.Mod);
+        QString coloana, exemplu;
+        if (!c.NuImport && c.FolosesteColoana()) {
+            coloana = c.Coloana;
+            for (int k = 0; k < coloane_.Count() && k < coloane_.Antet.size(); ++k)
+                if (coloane_.Items(k).Litere == c.Coloana && !coloane_.Antet[k].isEmpty())
+                    coloana += QStringLiteral(" (%1)").arg(coloane_.Antet[k]);
+            exemplu = ValoareaCampului(c, coloane_, 0, primulCnp).value_or(QString());
+        } else if (!c.NuImport && c.Mod == mgConstanta) {
+            exemplu = c.Constanta;
+        } else if (!c.NuImport && c.Mod == mgDinCnp) {
+            exemplu = QStringLiteral("fete: %1; baieti: %2").arg(c.TextFete, c.TextBaieti);
+        }
+        const QStringList celule{c.Eticheta, mod, coloana, exemplu};
+        for (int k = 0; k < celule.size(); ++k)
+            TabelRevizuire->setItem(r, k, new QTableWidgetItem(celule[k]));
+    }
+    TabelRevizuire->resizeColumnsToContents();
 }
 
 QWidget* TImportExcelExpert::paginaFormulare() {
@@ -238,10 +325,14 @@ QWidget* TImportExcelExpert::paginaFormulare() {
 void TImportExcelExpert::ConstruiestePagini() {
     formulare_.clear();
     formulareBifate_.clear();
+    memorate_.clear();
     for (const TCampPreluat& camp : CampuriDePreluat()) {
         auto* cadru = new TKivExcelImportFrame;
         cadru->InitCamp(camp.Cheie, camp.Eticheta);
-        if (const auto memorat = CampMemorat(camp.Cheie)) cadru->SeteazaCamp(*memorat);
+        if (const auto memorat = CampMemorat(camp.Cheie)) {
+            cadru->SeteazaCamp(*memorat);
+            memorate_ << camp.Cheie;
+        }
         Pagini->addWidget(cadru);
         cadre_.push_back(cadru);
         if (!formulare_.contains(cadru->CodFormular())) {
@@ -260,12 +351,14 @@ int TImportExcelExpert::PaginaCurenta() const {
 }
 
 void TImportExcelExpert::mergiLa(int pagina) {
+    if (pagina == PgFinal) umpleRevizuirea();
     Pagini->setCurrentIndex(pagina);
 }
 
 void TImportExcelExpert::PaginaOkClick() {
     if (EdCnp->text().isEmpty())
         throw Eroare(QStringLiteral("Va rugam selectati coloana de pe care se vor prelua date pentru CNP"));
+    VerificaColoana(coloane_, EdCnp->text(), QStringLiteral("CNP"));
 }
 
 void TImportExcelExpert::BtnInainteClick() {
@@ -357,6 +450,7 @@ void TImportExcelExpert::BtnCautaClick() {
         CursorAsteptare asteptare;
         registru_ = RegistruDeCalcul::deschide(cale);
     }
+    if (!registru_->deteriorari.isEmpty()) dialoguri().avertisment(this, registru_->mesajDeteriorare(cale));
     CbFoaie->addItems(registru_->numeFoi());
     CbFoaie->setCurrentIndex(-1);
     CbFoaie->setEnabled(true);
@@ -372,8 +466,19 @@ void TImportExcelExpert::CitesteFoaia() {
         selectie_->IncarcaColoane(coloane_);
         for (TKivExcelImportFrame* c : cadre_)
             c->Selectie = selectie_;
+        propuneColoane();
     }
     mergiLa(PgCnp);
+}
+
+// The header row proposes the columns of fields used for the first time; remembered choices win.
+void TImportExcelExpert::propuneColoane() {
+    if (EdCnp->text().isEmpty()) EdCnp->setText(coloane_.ColoanaCuAntetul(QStringLiteral("CNP")));
+    for (TKivExcelImportFrame* c : cadre_) {
+        const TCampPreluat camp = c->Camp();
+        if (memorate_.contains(camp.Cheie) || !camp.FolosesteColoana() || !camp.Coloana.isEmpty()) continue;
+        c->EdColoana->setText(coloane_.ColoanaCuAntetul(camp.Eticheta));
+    }
 }
 
 std::vector<TCampPreluat> TImportExcelExpert::campuri() const {
@@ -395,12 +500,10 @@ void TImportExcelExpert::ExecutaPreluarea() {
     rezumat_ = preluare.Executa(coloane_, EdCnp->text(), campuri);
     progres.close();
     const TRezumatPreluare& r = *rezumat_;
-    if (!r.Eroare.isEmpty()) {
-        dialoguri().eroare(this, r.Eroare + QStringLiteral("\n\n") + r.Text());
-    } else if (r.Oprita) {
-        dialoguri().mesaj(this, r.Text());
-    } else {
-        dialoguri().mesaj(this, QStringLiteral("Am finalizat preluarea din Excel cu succes\n\n") + r.Text());
-        accept();
-    }
+    const QString titlu = !r.Eroare.isEmpty() ? r.Eroare
+                          : r.Oprita          ? QStringLiteral("Preluarea a fost oprita.")
+                                              : QStringLiteral("Am finalizat preluarea din Excel cu succes");
+    TRezumatFereastra fereastra(this, titlu, r.Text());
+    dialoguri().arataModal(fereastra);
+    if (r.Completa()) accept();
 }

@@ -12,9 +12,11 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QStackedWidget;
+class QTableWidget;
 class QToolButton;
 class TButonPaginaOk;
 class TExcelSelectieColoana;
@@ -32,6 +34,18 @@ public:
     QProgressBar* Bara;
     QPushButton* BtnOpresc;
     bool Oprit = false;
+};
+
+// The import's summary in a window that scrolls and can be copied: a long list of rows would make
+// a message box taller than the screen.
+class TRezumatFereastra : public QDialog {
+    Q_OBJECT
+public:
+    TRezumatFereastra(QWidget* owner, const QString& titlu, const QString& text);
+
+    QPlainTextEdit* Text;
+    QPushButton* BtnCopiaza;
+    QPushButton* BtnOk;
 };
 
 // "Import de date din Excel": the wizard that fills students from one worksheet.
@@ -76,6 +90,9 @@ public:
     QLineEdit* EdCnp;
     QToolButton* BtnCnp;
     QListWidget* ListaFormulare;
+    // The review before writing: one line per field; a double click opens the field's page.
+    QLabel* LabelPrevizualizare;
+    QTableWidget* TabelRevizuire;
 
 private:
     QWidget* paginaIntroducere();
@@ -88,6 +105,8 @@ private:
     bool paginaDeCamp(int pagina) const { return pagina >= PgPrimulCamp; }
     TKivExcelImportFrame* cadru(int pagina) const { return cadre_.at(size_t(pagina - PgPrimulCamp)); }
     std::vector<TCampPreluat> campuri() const;
+    void umpleRevizuirea();
+    void propuneColoane();
 
     std::optional<RegistruDeCalcul> registru_;
     TListaColoaneExcel coloane_;
@@ -96,4 +115,5 @@ private:
     QStringList formulare_;       // each form code once, in the order of the field pages
     QStringList formulareBifate_; // sorted
     std::optional<TRezumatPreluare> rezumat_;
+    QStringList memorate_; // fields whose last choices were remembered: no proposal overrides them
 };

@@ -96,9 +96,9 @@ TKivExcelImportFrame::TKivExcelImportFrame(QWidget* owner) : QFrame(owner) {
     EdConstanta = camp(p, lp, QStringLiteral("Ce scriu in aceasta coloana:"), QStringLiteral("EdConstanta"));
     lp->addStretch();
     p = paginaNoua(PaginiMod, lp);
-    EdFete =
-        camp(p, lp, QStringLiteral("Ce scriu pentru fete (prima cifra din CNP=2)"), QStringLiteral("EdFete"));
-    EdBaieti = camp(p, lp, QStringLiteral("Ce scriu pentru baieti (prima cifra din CNP=1)"),
+    EdFete = camp(p, lp, QStringLiteral("Ce scriu pentru fete (prima cifra din CNP para: 2, 4, 6, 8)"),
+                  QStringLiteral("EdFete"));
+    EdBaieti = camp(p, lp, QStringLiteral("Ce scriu pentru baieti (prima cifra din CNP impara: 1, 3, 5, 7)"),
                     QStringLiteral("EdBaieti"));
     lp->addStretch();
     l->addWidget(PaginiMod, 1);
@@ -153,8 +153,12 @@ void TKivExcelImportFrame::SeteazaNuImport(bool nu) {
 }
 
 void TKivExcelImportFrame::PaginaOkClick() {
-    if (!NuImport() && Camp().FolosesteColoana() && EdColoana->text().isEmpty())
+    if (NuImport() || !Camp().FolosesteColoana()) return;
+    if (EdColoana->text().isEmpty())
         throw Eroare(QStringLiteral("Va rog selectati coloana din care voi prelua datele"));
+    if (Selectie && Selectie->Lista())
+        VerificaColoana(*Selectie->Lista(), EdColoana->text(),
+                        QStringLiteral("campul \"%1\"").arg(eticheta_));
 }
 
 TCampPreluat TKivExcelImportFrame::Camp() const {

@@ -34,9 +34,9 @@ private slots:
     }
 
     void separaCuvinte() {
-        QCOMPARE(SeparaCuvinte("C_NOTA_1"), " C_ N O T A_1");
-        QCOMPARE(SeparaCuvinte("C_NOTA_1").size(), 13);
-        QCOMPARE(SeparaCuvinte("abc ŞĂ"), "abc ŞĂ");
+        QCOMPARE(SeparaCuvinte("Vardolin.FATA.C_ABREVIERE"), "Vardolin.FATA.C_ABREVIERE");
+        QCOMPARE(SeparaCuvinte("ElevScoala"), "Elev Scoala");
+        QCOMPARE(SeparaCuvinte("abcŞĂ"), "abc ŞĂ");
     }
 
     void profilulCertificatului() {

@@ -1,4 +1,5 @@
 #include "import/CitireFoaie.h"
+#include "platform/Eroare.h"
 #include "platform/FoaieDeCalcul.h"
 
 #include <QtTest>
@@ -101,6 +102,27 @@ private slots:
         QCOMPARE(lista.RanduriFoaie.back(), 1202);
         QCOMPARE(lista.Coloana("C")->Texte.last(), QString::number(1900101000000LL + 1202));
         QCOMPARE(lista.RanduriFaraCod, (std::vector<int>{1, 2}));
+        QCOMPARE(lista.Antet, QStringList({"Nume", "Prenume", "CNP"}));
+        QCOMPARE(lista.ColoanaCuAntetul("Prenume{certificat}"), "B");
+        QCOMPARE(lista.ColoanaCuAntetul("[Candidat]Nume (linia 1, cotor)"), "A");
+        QCOMPARE(lista.ColoanaCuAntetul("Nota obtinuta"), QString());
+    }
+
+    // Rows repeated down the sheet cost one entry in it; kept, they would fill the memory.
+    void preaMulteRanduri() {
+        FoaieDeCalcul f;
+        f.adaugaRand(0, RanduriMaxime + 1);
+        f.adaugaCelula(0, 1, Cnp);
+        f.adaugaCelula(1, 1, QStringLiteral("Popescu"));
+        f.termina();
+        TListaColoaneExcel lista;
+        QString mesaj;
+        try {
+            CitesteFoaia(f, lista);
+        } catch (const Eroare& e) {
+            mesaj = e.text();
+        }
+        QVERIFY(mesaj.startsWith("Foaia are mai mult de 100000 de randuri cu CNP"));
     }
 
     void fisierulAdevarat() {

@@ -53,7 +53,8 @@ private slots:
         QTest::newRow("camp necunoscut")
             << QStringList{"--map", "rea.ini"} << "Campul Vardolin.FATA.NU din harta";
         QTest::newRow("fara comanda") << QStringList{"--ceva"} << "Comanda nu este recunoscuta";
-        QTest::newRow("coloana CNP lipsa") << QStringList{"--cnp", "Q"} << "UPS: nu pot identifica CNP-ul";
+        QTest::newRow("coloana CNP lipsa")
+            << QStringList{"--cnp", "Q"} << "Coloana Q aleasa pentru CNP nu exista in aceasta foaie";
     }
     void esecuri() {
         QFETCH(QStringList, argumente);

@@ -209,13 +209,11 @@ void scrieFoaiaSiHarta(const MediuTest& mediu) {
 }
 
 QStringList argumenteImport(const MediuTest& mediu) {
-    return {mediu.cale(QStringLiteral("elevi.csv")),
-            QStringLiteral("--sheet"),
-            QStringLiteral("elevi"),
-            QStringLiteral("--cnp"),
-            QStringLiteral("A"),
-            QStringLiteral("--map"),
-            mediu.cale(QStringLiteral("harta.ini"))};
+    return {mediu.cale(QStringLiteral("elevi.csv")), QStringLiteral("--sheet"), QStringLiteral("elevi"),
+            QStringLiteral("--cnp"), QStringLiteral("A"), QStringLiteral("--map"),
+            mediu.cale(QStringLiteral("harta.ini")),
+            // small groups, so that kills land between commits as well as inside a group
+            QStringLiteral("--batch"), QStringLiteral("10")};
 }
 
 // Students already stored for the sheet's first rows, with old values in the mapped fields.

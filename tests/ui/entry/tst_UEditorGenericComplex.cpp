@@ -181,7 +181,7 @@ private slots:
         QCOMPARE(e->PC->count(), 2);
         QVERIFY(!e->PC->tabBar()->isHidden());
         QCOMPARE(e->PC->currentIndex(), 0);
-        QCOMPARE(e->PC->tabText(0), QStringLiteral(" Elev Scoala"));
+        QCOMPARE(e->PC->tabText(0), QStringLiteral("Elev Scoala"));
         // One group frame, on the page where it was first needed; ELEV_SCOALA is the same page.
         const auto grupuri = e->findChildren<TFrmGrup*>();
         QCOMPARE(grupuri.size(), 1);

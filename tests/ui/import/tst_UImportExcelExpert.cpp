@@ -1,5 +1,6 @@
 #include "BazaTest.h"
 #include "app/UVardolinMain.h"
+#include "import/MemoriePreluare.h"
 #include "import/UExcelSelectieColoana.h"
 #include "import/UImportExcelExpert.h"
 #include "import/UKivExcelImportFrame.h"
@@ -11,6 +12,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStackedWidget>
+#include <QTableWidget>
 #include <QToolButton>
 #include <QtTest>
 
@@ -76,7 +79,7 @@ private slots:
         QVERIFY(!w.BtnInapoi->isEnabled());
         inainte(w);
         QCOMPARE(w.PaginaCurenta(), 4);
-        QCOMPARE(w.ListaFormulare->item(0)->text(), " Vardolin");
+        QCOMPARE(w.ListaFormulare->item(0)->text(), "Vardolin");
         inainte(w);
         QCOMPARE(d().texte("mesaj"), QStringList{"Va rugam bifati cel putin un formular"});
         QCOMPARE(w.PaginaCurenta(), 4);
@@ -96,6 +99,8 @@ private slots:
         inainte(w);
         QCOMPARE(w.PaginaCurenta(), 2);
         QCOMPARE(w.Coloane().NrRanduri(), 2);
+        QCOMPARE(w.EdCnp->text(), "B"); // proposed by the header
+        w.EdCnp->clear();
         inainte(w);
         QCOMPARE(d().texte("eroare"),
                  QStringList{"Va rugam selectati coloana de pe care se vor prelua date pentru CNP"});
@@ -121,12 +126,42 @@ private slots:
         QCOMPARE(s.G->Coloane.Count(), 3);
         QCOMPARE(s.G->Linii.Count(), 2);
         QVERIFY(!s.LabelSelectie->isVisible());
-        s.BtnOk->click(); // nothing chosen: Ok does nothing
-        QCOMPARE(s.result(), 0);
         s.show();
         QTest::mouseClick(s.G->viewport(), Qt::LeftButton, {}, s.G->CellRect(2, 2).center());
         QCOMPARE(s.ColoanaSelectata, "C");
         QVERIFY(s.LabelSelectie->isVisible());
+        // a click on the cell already current chooses it too
+        s.SelecteazaColoana(0);
+        QTest::mouseClick(s.G->viewport(), Qt::LeftButton, {}, s.G->CellRect(2, 2).center());
+        QCOMPARE(s.ColoanaSelectata, "C");
+    }
+
+    // Ok with nothing clicked takes the cell that looks chosen: one column, one row passes.
+    void okFaraClic() {
+        TImportExcelExpert w;
+        panaLaCnp(w);
+        w.Selectie()->BtnOk->click();
+        QCOMPARE(w.Selectie()->result(), int(QDialog::Accepted));
+        QCOMPARE(w.Selectie()->ColoanaSelectata, "A");
+    }
+
+    // A remembered column past the sheet's last one is refused on its page, for the CNP and a field.
+    void coloanaMemorataLipsa() {
+        TImportExcelExpert w;
+        panaLaCnp(w);
+        w.EdCnp->setText("Q");
+        inainte(w);
+        QCOMPARE(w.PaginaCurenta(), 2);
+        QVERIFY(
+            d().texte("eroare").last().startsWith("Coloana Q aleasa pentru CNP nu exista in aceasta foaie"));
+        w.EdCnp->setText("B");
+        inainte(w);
+        auto* c = w.Cadre().front();
+        c->EdColoana->setText("Z");
+        inainte(w);
+        QCOMPARE(w.PaginaCurenta(), 5);
+        QVERIFY(d().texte("eroare").last().contains("Coloana Z aleasa pentru campul"));
+        QVERIFY(d().texte("eroare").last().contains("(foaia are coloanele A-C)"));
     }
 
     // Fields of a form that is not ticked are passed over and not imported.
@@ -176,10 +211,9 @@ private slots:
             QCOMPARE(w.PaginaCurenta(), 3);
             inainte(w);
             QCOMPARE(w.result(), int(QDialog::Accepted));
-            QVERIFY(
-                d().texte("mesaj").last().startsWith("Am finalizat preluarea din Excel cu succes\n\nElevi "
-                                                     "adaugati: 2\nElevi actualizati: 0"));
-            QVERIFY(d().texte("mesaj").last().contains("neluate in seama (titluri, antete, note): 1, 4"));
+            QCOMPARE(d().texte("fereastra").last(), "TRezumatFereastra");
+            QVERIFY(w.Rezumat()->Text().startsWith("Elevi adaugati: 2\nElevi actualizati: 0"));
+            QVERIFY(w.Rezumat()->Text().contains("neluate in seama (titluri, antete, note): 1, 4"));
         }
         QCOMPARE(b->valoare("select count(*) from ELEVI").toInt(), 2);
         QCOMPARE(
@@ -194,6 +228,53 @@ private slots:
         QCOMPARE(cadru(alta, "C_NUME_L1")->CbMod->currentIndex(), int(mgPrimaParte));
         QCOMPARE(cadru(alta, "C_NUME_L1")->EdColoana->text(), "A");
         QCOMPARE(cadru(alta, "C_ARTICOL")->EdFete->text(), "eleva");
+    }
+
+    // The header proposes columns to fields used for the first time, a remembered one wins; the
+    // last page reviews every field with an example and the counts, and opens a field's page.
+    void revizuireSiPropuneri() {
+        TCampPreluat memorat;
+        memorat.Cheie = "Vardolin.FATA.D_NUME";
+        memorat.Coloana = "C";
+        MemoreazaAlegerile(QString(), {memorat});
+        b->executa("insert into ELEVI (ID_ELEVI) values (1)");
+        b->executa("insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, "
+                   "ID_ELEVI) values ('Vardolin', 'FATA', 'C_CNP', '1900101123453', 0, 1)");
+        TImportExcelExpert w;
+        panaLaCnp(w);
+        QCOMPARE(w.EdCnp->text(), "B");
+        QCOMPARE(cadru(w, "C_NUME_L1")->EdColoana->text(), "A");
+        QCOMPARE(cadru(w, "D_NUME")->EdColoana->text(), "C");
+        QCOMPARE(cadru(w, "C_ABREVIERE")->EdColoana->text(), QString());
+        for (auto* c : w.Cadre())
+            c->SeteazaNuImport(c != cadru(w, "C_NUME_L1") && c != cadru(w, "D_NUME"));
+        inainte(w);
+        while (w.PaginaCurenta() >= 5)
+            inainte(w);
+        QCOMPARE(w.PaginaCurenta(), 3);
+        QCOMPARE(w.LabelPrevizualizare->text(),
+                 "Se vor citi 2 randuri (CNP din coloana B): 1 elevi noi, 1 elevi existenti actualizati.");
+        const auto linie = [&](const QString& cod) {
+            for (int r = 0; r < w.TabelRevizuire->rowCount(); ++r)
+                if (w.Cadre().at(size_t(r)) == cadru(w, cod)) {
+                    QStringList l;
+                    for (int k = 0; k < 4; ++k)
+                        l << w.TabelRevizuire->item(r, k)->text();
+                    return std::pair{r, l};
+                }
+            return std::pair{-1, QStringList()};
+        };
+        QCOMPARE(linie("C_NUME_L1").second,
+                 QStringList({"Nume (linia 1, cotor)", "Preiau direct dintr-o coloana Excel", "A (Nume)",
+                              "Pop Ion"}));
+        QCOMPARE(linie("D_NUME").second.mid(2), QStringList({"C (Clasa)", "XII A"}));
+        QCOMPARE(linie("C_ABREVIERE").second.at(1), "nu se importa");
+        emit w.TabelRevizuire->cellDoubleClicked(linie("D_NUME").first, 0);
+        QCOMPARE(w.Pagini->currentWidget(), static_cast<QWidget*>(cadru(w, "D_NUME")));
+        cadru(w, "D_NUME")->EdColoana->setText("A");
+        while (w.PaginaCurenta() >= 5)
+            inainte(w);
+        QCOMPARE(linie("D_NUME").second.mid(2), QStringList({"A (Nume)", "Pop Ion"}));
     }
 
     void opreste() {
@@ -214,7 +295,8 @@ private slots:
         QCOMPARE(w.result(), 0);
         QCOMPARE(w.PaginaCurenta(), 3);
         QCOMPARE(b->valoare("select count(*) from ELEVI").toInt(), 1);
-        QVERIFY(d().texte("mesaj").last().startsWith("Preluarea a fost oprita la randul 3 din foaie"));
+        QCOMPARE(d().texte("fereastra").last(), "TRezumatFereastra");
+        QVERIFY(w.Rezumat()->Text().startsWith("Preluarea a fost oprita la randul 3 din foaie"));
     }
 
     void meniulPrincipal() {
