@@ -1,5 +1,6 @@
 #include "UneltaFormular.h"
 
+#include "data/StocElevi.h"
 #include "data/UDm.h"
 #include "data/UProfilVardolin.h"
 #include "entry/UCompleteazaFormular.h"
@@ -206,12 +207,7 @@ void UneltaFormular::tiparesteElevul() {
     macheta.aplicaParticularizarile(pagina, Particularizari());
     {
         GardaTranzactie garda;
-        Q1().seteazaSql(QStringLiteral("select count(*) as N from ELEVI where ID_ELEVI = :ID_ELEVI"));
-        Q1().param(QStringLiteral("ID_ELEVI"), *optiuni_.elev);
-        Q1().deschide();
-        const bool exista = Q1().intreg(QStringLiteral("N")) > 0;
-        Q1().inchide();
-        if (!exista)
+        if (!StocElevi::Exista(QStringLiteral("ELEVI"), *optiuni_.elev))
             throw Eroare::format("Elevul %s nu exista in baza de date.", {QString::number(*optiuni_.elev)});
         UmplePagina(pagina, *optiuni_.elev);
     }
@@ -243,12 +239,8 @@ int UneltaFormular::tiparesteLotul() {
 
     std::vector<int> elevi = optiuni_.elevi;
     if (optiuni_.toti) {
-        GardaTranzactie garda;
-        Q1().seteazaSql(QStringLiteral("select ID_ELEVI from ELEVI order by ID_ELEVI"));
-        Q1().deschide();
-        for (; !Q1().eof(); Q1().urmator())
-            elevi.push_back(int(Q1().intreg(QStringLiteral("ID_ELEVI"))));
-        Q1().inchide();
+        const std::vector<int> toti = StocElevi::Randuri(QStringLiteral("ELEVI"), StocElevi::Ordine::DupaId);
+        elevi.insert(elevi.end(), toti.begin(), toti.end());
     }
     const PaginaFormular cealaltaLatura =
         SablonLatura(optiuni_.codPagina == u"SPATE" ? QStringLiteral("FATA") : QStringLiteral("SPATE"));
