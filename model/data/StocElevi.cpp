@@ -133,22 +133,19 @@ std::optional<QString> Valoare(const QString& tabel, int id, const CheieCamp& ch
     return Q1().text(QStringLiteral("VALOARE_TEXT"));
 }
 
+// Only inside the caller's transaction: a record's values are saved all together or not at all.
 void ScrieValoare(const QString& tabel, int id, const CheieCamp& cheie, const QString& text) {
-    GardaTranzactie garda(GardaTranzactie::Imbricata);
-    {
-        InchideLaIesire inchide(Q1());
-        deschideRandurile(Q1(), tabel, id, cheie);
-        if (Q1().eof()) {
-            insereaza(tabel, id, cheie, text);
-        } else {
-            Q2().seteazaSql(textActualizare(tabel));
-            Q2().param(QStringLiteral("VAL"), text);
-            parametriCheie(Q2(), cheie);
-            Q2().param(QStringLiteral("ID"), id);
-            Q2().executa();
-        }
+    InchideLaIesire inchide(Q1());
+    deschideRandurile(Q1(), tabel, id, cheie);
+    if (Q1().eof()) {
+        insereaza(tabel, id, cheie, text);
+    } else {
+        Q2().seteazaSql(textActualizare(tabel));
+        Q2().param(QStringLiteral("VAL"), text);
+        parametriCheie(Q2(), cheie);
+        Q2().param(QStringLiteral("ID"), id);
+        Q2().executa();
     }
-    garda.Commit();
 }
 
 QStringList ValoriFolosite(const CheieCamp& cheie) {

@@ -9,6 +9,13 @@ const QString Elevi = QStringLiteral("ELEVI");
 const CheieCamp Nume{"Vardolin", "FATA", "C_NUME_L1"};
 const CheieCamp Cnp{"Vardolin", "FATA", "C_CNP"};
 
+// The editor's writes need the caller's transaction.
+void scrie(int id, const CheieCamp& cheie, const QString& text) {
+    GardaTranzactie garda;
+    StocElevi::ScrieValoare(Elevi, id, cheie, text);
+    garda.Commit();
+}
+
 int numar(BazaTest& b, const QString& sql) {
     return b.valoare(sql).toInt();
 }
@@ -51,8 +58,8 @@ private slots:
     void valori() {
         const int id = StocElevi::RandNou(Elevi);
         QCOMPARE(StocElevi::Valoare(Elevi, id, Nume), std::nullopt);
-        StocElevi::ScrieValoare(Elevi, id, Nume, "Pop");
-        StocElevi::ScrieValoare(Elevi, id, Nume, "Popescu");
+        scrie(id, Nume, "Pop");
+        scrie(id, Nume, "Popescu");
         QCOMPARE(StocElevi::Valoare(Elevi, id, Nume), std::optional<QString>("Popescu"));
         QCOMPARE(numar(*b, "select count(*) from \"DATE\" where COD_CAMP = 'C_NUME_L1'"), 1);
 
@@ -63,8 +70,8 @@ private slots:
         QCOMPARE(StocElevi::Valoare(Elevi, id, Cnp), std::optional<QString>("1800101220011"));
         QCOMPARE(numar(*b, "select VALOARE_NUM from \"DATE\" where COD_CAMP = 'C_CNP'"), 7);
 
-        StocElevi::ScrieValoare(Elevi, StocElevi::RandNou(Elevi), Nume, "Ionescu");
-        StocElevi::ScrieValoare(Elevi, StocElevi::RandNou(Elevi), Nume, "Popescu");
+        scrie(StocElevi::RandNou(Elevi), Nume, "Ionescu");
+        scrie(StocElevi::RandNou(Elevi), Nume, "Popescu");
         QStringList folosite = StocElevi::ValoriFolosite(Nume);
         folosite.sort();
         QCOMPARE(folosite, (QStringList{"Ionescu", "Popescu"}));

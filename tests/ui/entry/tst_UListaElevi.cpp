@@ -245,10 +245,10 @@ private slots:
         TListaElevi lista;
         lista.IncarcaLista();
         adaugaElev(lista, "Pop", "Ion");
-        adaugaElev(lista, "Ionescu", "Ana", "2800101220012");
-        d().raspunsuri = {true};
-        adaugaElev(lista, "Dan", "Mihai", "");
+        adaugaElev(lista, "Ionescu", "Ana", "2800101220013");
+        adaugaElev(lista, "Dan", "Mihai", "1800102220014");
         const QStringList toate = randuri(lista.VT);
+        QCOMPARE(toate.size(), 3);
         selecteaza(lista.VT, 0);
         lista.VT->selectionModel()->select(lista.Model->index(2),
                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
