@@ -181,3 +181,88 @@ void SincronizeazaProfil() {
     stergeLiniileStraine(*profil);
     garda.Commit();
 }
+
+namespace {
+TLinieProfil linieStocata(FbInterogare& q) {
+    return {q.text(QStringLiteral("COD_FORMULAR")),   q.text(QStringLiteral("COD_PAGINA")),
+            q.text(QStringLiteral("COD_CAMP")),       q.text(QStringLiteral("ETICHETA_EDITOR")),
+            q.text(QStringLiteral("ONOREZ_SIMILAR")), q.text(QStringLiteral("ASOCIAT_CU"))};
+}
+
+const QString ColoaneStocate = QStringLiteral(
+    "select    COD_FORMULAR, COD_PAGINA, COD_CAMP, ASOCIAT_CU, ONOREZ_SIMILAR, ETICHETA_EDITOR from    "
+    "PROFIL_DIPLOMA ");
+} // namespace
+
+std::vector<TLinieProfil> LiniiProfilStocate() {
+    GardaTranzactie garda(GardaTranzactie::Imbricata);
+    InchideLaIesire inchide(Q1());
+    Q1().seteazaSql(ColoaneStocate);
+    std::vector<TLinieProfil> linii;
+    for (Q1().deschide(); !Q1().eof(); Q1().urmator())
+        linii.push_back(linieStocata(Q1()));
+    return linii;
+}
+
+TLinieProfil LiniaProfilStocata(const CheieCamp& cheie) {
+    GardaTranzactie garda(GardaTranzactie::Imbricata);
+    InchideLaIesire inchide(Q1());
+    Q1().seteazaSql(ColoaneStocate +
+                    QStringLiteral("where    (COD_FORMULAR = :COD_FORMULAR) and (COD_PAGINA = "
+                                   ":COD_PAGINA) and (COD_CAMP = :COD_CAMP)"));
+    Q1().param(QStringLiteral("COD_FORMULAR"), cheie.formular);
+    Q1().param(QStringLiteral("COD_PAGINA"), cheie.pagina);
+    Q1().param(QStringLiteral("COD_CAMP"), cheie.camp);
+    Q1().deschide();
+    // Saving a row that is not there would change nothing and still look like success.
+    if (Q1().eof())
+        throw Eroare(QStringLiteral("Linia de profil %1.%2.%3 nu mai exista")
+                         .arg(cheie.formular, cheie.pagina, cheie.camp));
+    return linieStocata(Q1());
+}
+
+void ScrieLegaturaLiniei(const CheieCamp& cheie, const QString& onorezSimilar, const QString& asociatCu) {
+    GardaTranzactie garda(GardaTranzactie::Imbricata);
+    InchideLaIesire inchide(Q1());
+    Q1().seteazaSql(QStringLiteral(
+        "update    PROFIL_DIPLOMA set    ONOREZ_SIMILAR = :ONOREZ_SIMILAR, ASOCIAT_CU = :ASOCIAT_CU where    "
+        "(COD_FORMULAR = :COD_FORMULAR)    and    (COD_PAGINA = :COD_PAGINA)    and    (COD_CAMP = "
+        ":COD_CAMP)"));
+    Q1().param(QStringLiteral("ONOREZ_SIMILAR"), onorezSimilar);
+    Q1().param(QStringLiteral("ASOCIAT_CU"), asociatCu);
+    Q1().param(QStringLiteral("COD_FORMULAR"), cheie.formular);
+    Q1().param(QStringLiteral("COD_PAGINA"), cheie.pagina);
+    Q1().param(QStringLiteral("COD_CAMP"), cheie.camp);
+    Q1().executa();
+    garda.Commit();
+}
+
+std::vector<TLinieProfilDiploma> LiniiDeEditat(const QString& tabel) {
+    GardaTranzactie garda(GardaTranzactie::Imbricata);
+    InchideLaIesire inchide(Q6());
+    // In the profile's own order: the rows' storage order changes once deleted rows' space is
+    // reused.
+    Q6().seteazaSql(QStringLiteral(
+        "select    COD_FORMULAR, COD_PAGINA, COD_CAMP, SIMILAR_CU, ONOREZ_SIMILAR,    ETICHETA_EDITOR, "
+        "FORMULA, VIZIBIL, TIP_DE_DATE, ASOCIAT_CU, GRUP, LATIME_SUGERATA, COD_LINIE from    "
+        "PROFIL_DIPLOMA where    ASOCIAT_CU = :ASOCIAT_CU order by ORDINE"));
+    Q6().param(QStringLiteral("ASOCIAT_CU"), tabel);
+    std::vector<TLinieProfilDiploma> linii;
+    for (Q6().deschide(); !Q6().eof(); Q6().urmator()) {
+        if (Q6().esteNull(QStringLiteral("SIMILAR_CU")) || !Q6().text(QStringLiteral("SIMILAR_CU")).isEmpty())
+            continue;
+        TLinieProfilDiploma l;
+        l.COD_FORMULAR = Q6().text(QStringLiteral("COD_FORMULAR"));
+        l.COD_PAGINA = Q6().text(QStringLiteral("COD_PAGINA"));
+        l.COD_CAMP = Q6().text(QStringLiteral("COD_CAMP"));
+        l.ETICHETA_EDITOR = Q6().text(QStringLiteral("ETICHETA_EDITOR"));
+        l.TIP_DE_DATE = Q6().text(QStringLiteral("TIP_DE_DATE"));
+        l.LATIME_SUGERATA = Q6().esteNull(QStringLiteral("LATIME_SUGERATA"))
+                                ? 0
+                                : int(Q6().intreg(QStringLiteral("LATIME_SUGERATA")));
+        l.COD_LINIE =
+            Q6().esteNull(QStringLiteral("COD_LINIE")) ? QString() : Q6().text(QStringLiteral("COD_LINIE"));
+        linii.push_back(l);
+    }
+    return linii;
+}

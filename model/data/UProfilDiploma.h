@@ -100,3 +100,22 @@ TListaHandlerFormularDePrintat& HandlereFormulare();
 // Brings the database's copy of the data type names and of the profile in line with the code.
 void SincronizeazaTipuri();
 void SincronizeazaProfil();
+
+// The lines as the database holds them, for the configuration windows: the key, the editor's
+// label and the link settings a user may change.
+struct TLinieProfil {
+    QString COD_FORMULAR;
+    QString COD_PAGINA;
+    QString COD_CAMP;
+    QString ETICHETA_EDITOR;
+    QString ONOREZ_SIMILAR;
+    QString ASOCIAT_CU;
+};
+std::vector<TLinieProfil> LiniiProfilStocate();
+// One line's link settings; fails with a clear message when the line is gone.
+TLinieProfil LiniaProfilStocata(const CheieCamp& cheie);
+void ScrieLegaturaLiniei(const CheieCamp& cheie, const QString& onorezSimilar, const QString& asociatCu);
+
+// The lines a record editor of `tabel` shows, in the profile's order: those owned by the table
+// and not similar to another. Only the editor's columns are filled.
+std::vector<TLinieProfilDiploma> LiniiDeEditat(const QString& tabel);

@@ -1,5 +1,6 @@
 #include "import/PreluareExcel.h"
 
+#include "data/StocElevi.h"
 #include "data/UDm.h"
 #include "data/UProfilDiploma.h"
 #include "data/UTabele.h"
@@ -64,68 +65,6 @@ QHash<QString, int> CnpuriStocate(const CheieCamp& cnp) {
         if (!cnpuri.contains(cod)) cnpuri.insert(cod, int(Q1().intreg(QStringLiteral("ID_ELEVI"))));
     }
     return cnpuri;
-}
-
-// A new student with one empty value row per profile line of the students' table and the
-// school links every student saved from its window gets.
-int StudentNou(const QStringList& legate) {
-    Q5().seteazaSql(QStringLiteral("SELECT GEN_ID(G_ID_ELEVI, 1) AS \"ID\" FROM RDB$DATABASE"));
-    Q5().deschide();
-    const int id = int(Q5().intreg(QStringLiteral("ID")));
-    Q5().inchide();
-
-    Q6().seteazaSql(QStringLiteral("INSERT INTO ELEVI (ID_ELEVI) VALUES (:ID_ELEVI)"));
-    Q6().param(QStringLiteral("ID_ELEVI"), id);
-    Q6().executa();
-
-    Q3().seteazaSql(QStringLiteral(
-        "INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, ID_ELEVI) "
-        "SELECT COD_FORMULAR, COD_PAGINA, COD_CAMP, '', 0, :ID_ELEVI FROM PROFIL_DIPLOMA WHERE ASOCIAT_CU = "
-        "'ELEVI'"));
-    Q3().param(QStringLiteral("ID_ELEVI"), id);
-    Q3().executa();
-
-    for (const QString& tabel : legate)
-        AsiguraLegaturi(tabel, id);
-    return id;
-}
-
-// The field keys a student has value rows for.
-QSet<QString> CheiStocate(int id) {
-    Inchide inchide{Q1()};
-    Q1().seteazaSql(
-        QStringLiteral("SELECT COD_FORMULAR, COD_PAGINA, COD_CAMP FROM \"DATE\" WHERE ID_ELEVI=:ID"));
-    Q1().param(QStringLiteral("ID"), id);
-    Q1().deschide();
-    QSet<QString> chei;
-    for (; !Q1().eof(); Q1().urmator())
-        chei.insert(textCheie(Q1().text(QStringLiteral("COD_FORMULAR")),
-                              Q1().text(QStringLiteral("COD_PAGINA")),
-                              Q1().text(QStringLiteral("COD_CAMP"))));
-    return chei;
-}
-
-void ScrieText(const CheieCamp& cheie, int id, const QString& valoare) {
-    Q2().seteazaSql(QStringLiteral("UPDATE \"DATE\" SET VALOARE_TEXT=:VAL WHERE (ID_ELEVI=:ID_ELEVI) AND "
-                                   "(COD_FORMULAR=:FORMULAR) AND (COD_PAGINA=:PAGINA) AND (COD_CAMP=:CAMP)"));
-    Q2().param(QStringLiteral("VAL"), valoare);
-    Q2().param(QStringLiteral("ID_ELEVI"), id);
-    Q2().param(QStringLiteral("FORMULAR"), cheie.formular);
-    Q2().param(QStringLiteral("PAGINA"), cheie.pagina);
-    Q2().param(QStringLiteral("CAMP"), cheie.camp);
-    Q2().executa();
-}
-
-// A profile line added after the student was made: its row is added, as the editors do.
-void AdaugaRandul(const CheieCamp& cheie, int id) {
-    Q1().seteazaSql(QStringLiteral(
-        "INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, ID_ELEVI) "
-        "VALUES (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, '', 0, :ID_ELEVI)"));
-    Q1().param(QStringLiteral("COD_FORMULAR"), cheie.formular);
-    Q1().param(QStringLiteral("COD_PAGINA"), cheie.pagina);
-    Q1().param(QStringLiteral("COD_CAMP"), cheie.camp);
-    Q1().param(QStringLiteral("ID_ELEVI"), id);
-    Q1().executa();
 }
 
 // A code typed with a digit too many or too few; a count or a total has fewer digits.
@@ -416,12 +355,12 @@ TRezumatPreluare TPreluareExcel::Executa(const TListaColoaneExcel& lista, const 
             grup.incepeRand();
             const auto gasit = cnpuri.constFind(cnp);
             const bool nou = gasit == cnpuri.constEnd();
-            const int id = nou ? StudentNou(legate) : *gasit;
-            if (nou) ScrieText(cheieCnp, id, cnp);
-            const QSet<QString> existente = nou ? QSet<QString>() : CheiStocate(id);
+            const int id = nou ? StocElevi::ElevNou(legate) : *gasit;
+            if (nou) StocElevi::RescrieTextul(id, cheieCnp, cnp);
+            const QSet<QString> existente = nou ? QSet<QString>() : StocElevi::CheiStocate(id);
             for (const auto& [camp, cheie] : deScris) {
-                if (!nou && !existente.contains(textCheie(cheie.formular, cheie.pagina, cheie.camp)))
-                    AdaugaRandul(cheie, id);
+                if (!nou && !existente.contains(StocElevi::TextCheie(cheie)))
+                    StocElevi::AdaugaRandGol(id, cheie);
                 const QString valoare = *ValoareaCampului(*camp, lista, i, cnp);
                 if (valoare.size() > LungimeValoare)
                     rezumat.Trunchiate.push_back(
@@ -429,7 +368,7 @@ TRezumatPreluare TPreluareExcel::Executa(const TListaColoaneExcel& lista, const 
                                         .arg(camp->Eticheta)
                                         .arg(valoare.size())
                                         .arg(LungimeValoare)});
-                ScrieText(cheie, id, valoare.left(LungimeValoare));
+                StocElevi::RescrieTextul(id, cheie, valoare.left(LungimeValoare));
             }
             if (nou) cnpuri.insert(cnp, id);
             asteptare.scris(nou, randFoaie);

@@ -1,5 +1,6 @@
 #include "UneltaFormular.h"
 
+#include "data/StocElevi.h"
 #include "data/UDm.h"
 #include "data/UProfilVardolin.h"
 #include "platform/Eroare.h"
@@ -235,12 +236,8 @@ int UneltaFormular::tiparesteElevii() {
     std::vector<int> elevi = optiuni_.elevi;
     if (optiuni_.elev) elevi.push_back(*optiuni_.elev);
     if (optiuni_.toti) {
-        GardaTranzactie garda;
-        Q1().seteazaSql(QStringLiteral("select ID_ELEVI from ELEVI order by ID_ELEVI"));
-        Q1().deschide();
-        for (; !Q1().eof(); Q1().urmator())
-            elevi.push_back(int(Q1().intreg(QStringLiteral("ID_ELEVI"))));
-        Q1().inchide();
+        const std::vector<int> toti = StocElevi::Randuri(QStringLiteral("ELEVI"), StocElevi::Ordine::DupaId);
+        elevi.insert(elevi.end(), toti.begin(), toti.end());
     }
     // One student alone is filled on the side printed only; a batch checks the other side too,
     // so that its fronts and backs stay one to one.

@@ -1,10 +1,10 @@
 #include "entry/UAdaugaElev.h"
 
+#include "data/StocElevi.h"
 #include "data/UDm.h"
 #include "data/UProfilDiploma.h"
 #include "data/UTabele.h"
 #include "data/UValoareCamp.h"
-#include "entry/UEditeaza.h"
 #include "entry/UEditorGenericComplex.h"
 #include "entry/UModelLinii.h"
 #include "platform/Ecran.h"
@@ -74,15 +74,8 @@ void TAdaugaElev::IncarcaScolile() {
     const auto* profil = ProfilInregistrat();
     if (!profil || !TabeleLegateDeElevi().contains(Scoala)) return;
     GardaTranzactie garda;
-    {
-        InchideLaIesire inchide(Q5());
-        Q5().seteazaSql(QStringLiteral("select ID_SCOALA from SCOALA order by ID_SCOALA"));
-        Q5().deschide();
-        for (; !Q5().eof(); Q5().urmator()) {
-            const int id = int(Q5().intreg(QStringLiteral("ID_SCOALA")));
-            CbScoala->addItem(ParseExp(profil->ListaCampuriGeneric(), id, Scoala), id);
-        }
-    }
+    for (const int id : StocElevi::Randuri(Scoala, StocElevi::Ordine::DupaId))
+        CbScoala->addItem(ParseExp(profil->ListaCampuriGeneric(), id, Scoala), id);
     const std::optional<int> legata = IdElev == -1 ? std::nullopt : RandulLegat(Scoala, IdElev);
     const int index = legata ? CbScoala->findData(*legata) : 0;
     CbScoala->setCurrentIndex(std::max(index, 0));
@@ -106,7 +99,7 @@ void TAdaugaElev::RzBitBtn1Click() {
     protejat(this, [&] {
         if (!Editor->PotSalva()) return;
         GardaTranzactie garda;
-        const int id = IdElev == -1 ? InsereazaRandNou(Elevi) : IdElev;
+        const int id = IdElev == -1 ? StocElevi::RandNou(Elevi) : IdElev;
         Editor->Salveaza(id, -1, Elevi);
         for (const QString& tabel : TabeleLegateDeElevi())
             AsiguraLegaturi(tabel, id, tabel == Scoala ? ScoalaAleasa() : std::nullopt);

@@ -94,26 +94,10 @@ void TConfigurareDiploma::IncarcaLinii() {
     Model->IncepeSchimbarea();
     Linii.clear();
     try {
-        GardaTranzactie garda;
-        FbInterogare& q = Q1();
-        q.seteazaSql(
-            QStringLiteral("select    COD_FORMULAR, COD_PAGINA, COD_CAMP, ASOCIAT_CU, ONOREZ_SIMILAR, "
-                           "ETICHETA_EDITOR from    PROFIL_DIPLOMA "));
-        q.deschide();
-        for (; !q.eof(); q.urmator()) {
-            auto linie = std::make_unique<TLinieProfil>();
-            linie->COD_FORMULAR = q.text(QStringLiteral("COD_FORMULAR"));
-            linie->COD_PAGINA = q.text(QStringLiteral("COD_PAGINA"));
-            linie->COD_CAMP = q.text(QStringLiteral("COD_CAMP"));
-            linie->ETICHETA_EDITOR = q.text(QStringLiteral("ETICHETA_EDITOR"));
-            linie->ONOREZ_SIMILAR = q.text(QStringLiteral("ONOREZ_SIMILAR"));
-            linie->ASOCIAT_CU = q.text(QStringLiteral("ASOCIAT_CU"));
-            Linii.push_back(std::move(linie));
-        }
-        q.inchide();
+        for (const TLinieProfil& l : LiniiProfilStocate())
+            Linii.push_back(std::make_unique<TLinieProfil>(l));
     } catch (...) {
         Model->TerminaSchimbarea();
-        Q1().inchide();
         throw;
     }
     Model->TerminaSchimbarea();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/UProfilDiploma.h"
+
 #include <QAbstractTableModel>
 #include <QDialog>
 #include <QString>
@@ -10,15 +12,7 @@
 class QPushButton;
 class QTableView;
 
-// One profile row as the configuration list shows it.
-struct TLinieProfil {
-    QString COD_FORMULAR;
-    QString COD_PAGINA;
-    QString COD_CAMP;
-    QString ETICHETA_EDITOR;
-    QString ONOREZ_SIMILAR;
-    QString ASOCIAT_CU;
-};
+// The profile rows the configuration list shows.
 using TListaLiniiTProfil = std::vector<std::unique_ptr<TLinieProfil>>;
 
 // The rows of the configuration list; their texts come from the window's text handler.

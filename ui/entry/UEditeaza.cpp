@@ -1,7 +1,7 @@
 #include "entry/UEditeaza.h"
 
+#include "data/StocElevi.h"
 #include "data/UDm.h"
-#include "data/UTabele.h"
 #include "data/UValoareCamp.h"
 #include "entry/UEditorGenericComplex.h"
 #include "entry/UModelLinii.h"
@@ -11,23 +11,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-int InsereazaRandNou(const QString& tabel) {
-    VerificaNumeTabel(tabel);
-    int id = 0;
-    {
-        InchideLaIesire inchide(Q1());
-        Q1().seteazaSql(QStringLiteral("SELECT GEN_ID(G_ID_%1,1) AS \"ID\" FROM RDB$DATABASE").arg(tabel));
-        Q1().deschide();
-        id = int(Q1().intreg(QStringLiteral("ID")));
-    }
-    Q1().seteazaSql(tabel == QLatin1String("ELEVI")
-                        ? QStringLiteral("insert into    ELEVI    (ID_ELEVI) values    (:id)")
-                        : QStringLiteral("insert into %1 (ID_%1) values (:id)").arg(tabel));
-    Q1().param(QStringLiteral("id"), id);
-    Q1().executa();
-    return id;
-}
 
 TEditeaza::TEditeaza(QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("Editeaza"));
@@ -64,7 +47,7 @@ void TEditeaza::RzBitBtn1Click() {
     protejat(this, [&] {
         if (!Editor->PotSalva()) return;
         GardaTranzactie garda;
-        const int id = IdEntitate == -1 ? InsereazaRandNou(Tabel) : IdEntitate;
+        const int id = IdEntitate == -1 ? StocElevi::RandNou(Tabel) : IdEntitate;
         Editor->Salveaza(-1, id, Tabel);
         if (Tabel != QLatin1String("ELEVI")) AsiguraLegaturi(Tabel, std::nullopt);
         garda.Commit();

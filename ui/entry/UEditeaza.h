@@ -5,10 +5,6 @@
 class QPushButton;
 class TEditorGenericComplex;
 
-// Draws the next id of an entity table from its generator and inserts the row with only that
-// id. Runs inside the caller's transaction.
-int InsereazaRandNou(const QString& tabel);
-
 // The window of one row of an entity table other than the students (the school).
 class TEditeaza : public QDialog {
     Q_OBJECT

@@ -1,6 +1,6 @@
 #include "entry/UEditorCampText.h"
 
-#include "data/UDm.h"
+#include "data/StocElevi.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -23,20 +23,7 @@ void TEditorCampText::Incarca(const QString& codFormular, const QString& codPagi
 
 // Empty texts and NULLs are left out: choosing "nothing" from a list helps nobody.
 void TEditorCampText::IncarcaValorileAnterioare() {
-    InchideLaIesire inchide(Q1());
-    Q1().seteazaSql(
-        QStringLiteral("select DISTINCT(VALOARE_TEXT) from \"DATE\" where (COD_FORMULAR=:COD_FORMULAR) and "
-                       "(COD_PAGINA=:COD_PAGINA) and (COD_CAMP=:COD_CAMP)"));
-    Q1().param(QStringLiteral("COD_FORMULAR"), CodFormular);
-    Q1().param(QStringLiteral("COD_PAGINA"), CodPagina);
-    Q1().param(QStringLiteral("COD_CAMP"), CodCamp);
-    Q1().deschide();
-    QStringList valori;
-    for (; !Q1().eof(); Q1().urmator()) {
-        const QVariant v = Q1().camp(Q1().numeCamp(0));
-        if (!v.isNull() && !v.toString().isEmpty()) valori << v.toString();
-    }
-    Combo->addItems(valori);
+    Combo->addItems(StocElevi::ValoriFolosite({CodFormular, CodPagina, CodCamp}));
 }
 
 void TEditorCampText::LaAfisare() {

@@ -189,30 +189,15 @@ void TEditorGenericComplex::Incarca(int idElev, int idEntitate, const QString& t
     Constructie c;
     {
         GardaTranzactie garda;
-        InchideLaIesire inchide(Q6());
-        // In the profile's own order: the rows' storage order changes once deleted rows' space
-        // is reused.
-        Q6().seteazaSql(QStringLiteral(
-            "select    COD_FORMULAR, COD_PAGINA, COD_CAMP, SIMILAR_CU, ONOREZ_SIMILAR,    ETICHETA_EDITOR, "
-            "FORMULA, VIZIBIL, TIP_DE_DATE, ASOCIAT_CU, GRUP, LATIME_SUGERATA, COD_LINIE from    "
-            "PROFIL_DIPLOMA where    ASOCIAT_CU = :ASOCIAT_CU order by ORDINE"));
-        Q6().param(QStringLiteral("ASOCIAT_CU"), tabel);
-        Q6().deschide();
-        for (; !Q6().eof(); Q6().urmator()) {
-            if (Q6().esteNull(QStringLiteral("SIMILAR_CU")) ||
-                !Q6().text(QStringLiteral("SIMILAR_CU")).isEmpty())
-                continue;
+        for (const TLinieProfilDiploma& l : LiniiDeEditat(tabel)) {
             Rand r;
-            r.tip = Q6().text(QStringLiteral("TIP_DE_DATE"));
-            r.eticheta = DesparteEticheta(Q6().text(QStringLiteral("ETICHETA_EDITOR")));
-            r.latime = Q6().esteNull(QStringLiteral("LATIME_SUGERATA"))
-                           ? 0
-                           : int(Q6().intreg(QStringLiteral("LATIME_SUGERATA")));
-            r.linie = Q6().esteNull(QStringLiteral("COD_LINIE")) ? QString()
-                                                                 : Q6().text(QStringLiteral("COD_LINIE"));
-            r.formular = Q6().text(QStringLiteral("COD_FORMULAR"));
-            r.pagina = Q6().text(QStringLiteral("COD_PAGINA"));
-            r.camp = Q6().text(QStringLiteral("COD_CAMP"));
+            r.tip = l.TIP_DE_DATE;
+            r.eticheta = DesparteEticheta(l.ETICHETA_EDITOR);
+            r.latime = l.LATIME_SUGERATA;
+            r.linie = l.COD_LINIE;
+            r.formular = l.COD_FORMULAR;
+            r.pagina = l.COD_PAGINA;
+            r.camp = l.COD_CAMP;
             ConstruiesteEditorul(c, r, idElev, idEntitate, tabel);
         }
     }

@@ -1,6 +1,7 @@
 #include "entry/UListaElevi.h"
 
 #include "controls/ExportaTabel.h"
+#include "data/StocElevi.h"
 #include "data/UDm.h"
 #include "data/UProfilDiploma.h"
 #include "data/ValoriInBloc.h"
@@ -31,6 +32,17 @@ QString descriereElev() {
     const auto* profil = ProfilInregistrat();
     if (!profil) throw Eroare(QStringLiteral("Nu ai inclus nici o \"lista profil\""));
     return profil->ListaCampuriElev();
+}
+// One student keeps the short question; several are named, the first few of a long selection.
+QString IntrebareStergere(const std::vector<TLinieDescrisa>& elevi) {
+    if (elevi.size() == 1) return QStringLiteral("Doriti sa stergeti elevul: ");
+    constexpr size_t Numiti = 15;
+    QStringList nume;
+    for (size_t i = 0; i < std::min(elevi.size(), Numiti); ++i)
+        nume << QStringLiteral("  ") + elevi[i].Descriere;
+    if (elevi.size() > Numiti) nume << QStringLiteral("  ... si inca %1").arg(elevi.size() - Numiti);
+    return QStringLiteral("Doriti sa stergeti cei %1 elevi selectati?\n").arg(elevi.size()) +
+           nume.join(u'\n');
 }
 } // namespace
 
@@ -102,13 +114,7 @@ void TListaElevi::IncarcaLista() {
     const QString expresie = descriereElev();
     {
         GardaTranzactie garda;
-        std::vector<int> iduri;
-        {
-            InchideLaIesire inchide(Q5());
-            Q5().seteazaSql(QStringLiteral("select    ID_ELEVI  from    ELEVI"));
-            for (Q5().deschide(); !Q5().eof(); Q5().urmator())
-                iduri.push_back(int(Q5().intreg(QStringLiteral("ID_ELEVI"))));
-        }
+        const std::vector<int> iduri = StocElevi::Randuri(QStringLiteral("ELEVI"));
         // The descriptions ParseExp gives, read for all students at once.
         std::vector<QString> descrieri = ValoriInBloc::descrieri(expresie, iduri);
         for (size_t i = 0; i < iduri.size(); ++i) {
@@ -181,19 +187,17 @@ void TListaElevi::RzBitBtn2Click() {
     });
 }
 
-// The student's values and links go with the row through the cascading foreign keys.
+// The students' values and links go with their rows through the cascading foreign keys; several
+// selected students go together or not at all.
 void TListaElevi::RzBitBtn3Click() {
     protejat(this, [&] {
-        const auto id = ElevSelectat();
-        if (!id) return dialoguri().mesaj(this, SelectatiElevul);
-        if (!dialoguri().intrebare(this, QStringLiteral("Doriti sa stergeti elevul: "))) return;
-        {
-            GardaTranzactie garda;
-            Q1().seteazaSql(QStringLiteral("delete from ELEVI where ID_ELEVI = :ID_ELEVI"));
-            Q1().param(QStringLiteral("ID_ELEVI"), *id);
-            Q1().executa();
-            garda.Commit();
-        }
+        const std::vector<TLinieDescrisa> selectati = EleviSelectati();
+        if (selectati.empty()) return dialoguri().mesaj(this, SelectatiElevul);
+        if (!dialoguri().intrebare(this, IntrebareStergere(selectati))) return;
+        std::vector<int> iduri;
+        for (const TLinieDescrisa& l : selectati)
+            iduri.push_back(l.Id);
+        StocElevi::Sterge(QStringLiteral("ELEVI"), iduri);
         IncarcaLista();
     });
 }

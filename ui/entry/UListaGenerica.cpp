@@ -1,6 +1,7 @@
 #include "entry/UListaGenerica.h"
 
 #include "controls/ExportaTabel.h"
+#include "data/StocElevi.h"
 #include "data/UDm.h"
 #include "data/UProfilDiploma.h"
 #include "data/UTabele.h"
@@ -62,12 +63,9 @@ void TListaGenerica::IncarcaLista() {
     const QString expresie = descriereGenerica();
     {
         GardaTranzactie garda;
-        InchideLaIesire inchide(Q5());
-        Q5().seteazaSql(QStringLiteral("select id_%1 as \"ID\" from %1 ").arg(Tabel));
-        Q5().deschide();
-        for (; !Q5().eof(); Q5().urmator()) {
+        for (const int id : StocElevi::Randuri(Tabel)) {
             auto linie = std::make_unique<TLinieGenerica>();
-            linie->Id = int(Q5().intreg(QStringLiteral("ID")));
+            linie->Id = id;
             linie->Descriere = ParseExp(expresie, linie->Id, Tabel);
             Linii.push_back(std::move(linie));
         }
@@ -107,16 +105,7 @@ void TListaGenerica::RzBitBtn3Click() {
         const TLinieDescrisa* linie = PrimaLinieSelectata(VT);
         if (!linie) return dialoguri().mesaj(this, SelectatiLinia);
         if (!dialoguri().intrebare(this, QStringLiteral("Doriti sa stergeti linia: "))) return;
-        VerificaNumeTabel(Tabel);
-        const int id = linie->Id;
-        {
-            GardaTranzactie garda;
-            Q1().seteazaSql(QStringLiteral("delete from %1 where ID_%1 = :ID").arg(Tabel));
-            Q1().param(QStringLiteral("ID"), id);
-            Q1().executa();
-            if (Tabel != QLatin1String("ELEVI")) AsiguraLegaturi(Tabel, std::nullopt);
-            garda.Commit();
-        }
+        StocElevi::Sterge(Tabel, {linie->Id});
         IncarcaLista();
     });
 }

@@ -1,6 +1,7 @@
 #include "entry/UModificaLinieProfil.h"
 
 #include "data/UDm.h"
+#include "data/UProfilDiploma.h"
 #include "data/UTabele.h"
 #include "platform/Ecran.h"
 #include "platform/Eroare.h"
@@ -15,24 +16,6 @@ namespace {
 const QString Da = QStringLiteral("DA");
 const QString Selectiv = QStringLiteral("SELECTIV");
 const QString Nu = QStringLiteral("NU");
-
-// Closes a query however the operation ends.
-class InchideInterogarea {
-public:
-    explicit InchideInterogarea(FbInterogare& q) : q_(q) {}
-    ~InchideInterogarea() {
-        try {
-            q_.inchide();
-        } catch (...) {
-            // The rollback that follows drops the cursor anyway.
-        }
-    }
-    InchideInterogarea(const InchideInterogarea&) = delete;
-    InchideInterogarea& operator=(const InchideInterogarea&) = delete;
-
-private:
-    FbInterogare& q_;
-};
 } // namespace
 
 TModificaLinieProfil::TModificaLinieProfil(QWidget* owner) : QDialog(owner) {
@@ -79,22 +62,9 @@ void TModificaLinieProfil::IncarcaLinie(const QString& codFormular, const QStrin
     COD_FORMULAR = codFormular;
     COD_PAGINA = codPagina;
     COD_CAMP = codCamp;
-    GardaTranzactie garda;
-    FbInterogare& q = Q1();
-    InchideInterogarea inchide(q);
-    q.seteazaSql(QStringLiteral("select    ONOREZ_SIMILAR, ASOCIAT_CU from    PROFIL_DIPLOMA where    "
-                                "(COD_FORMULAR = :COD_FORMULAR) and (COD_PAGINA = :COD_PAGINA) and "
-                                "(COD_CAMP = :COD_CAMP)"));
-    q.param(QStringLiteral("COD_FORMULAR"), COD_FORMULAR);
-    q.param(QStringLiteral("COD_PAGINA"), COD_PAGINA);
-    q.param(QStringLiteral("COD_CAMP"), COD_CAMP);
-    q.deschide();
-    // Saving a row that is not there would change nothing and still look like success.
-    if (q.eof())
-        throw Eroare(
-            QStringLiteral("Linia de profil %1.%2.%3 nu mai exista").arg(codFormular, codPagina, codCamp));
-    SelecteazaOnorez(q.text(QStringLiteral("ONOREZ_SIMILAR")));
-    RzEdit2->setText(q.text(QStringLiteral("ASOCIAT_CU")));
+    const TLinieProfil linie = LiniaProfilStocata({COD_FORMULAR, COD_PAGINA, COD_CAMP});
+    SelecteazaOnorez(linie.ONOREZ_SIMILAR);
+    RzEdit2->setText(linie.ASOCIAT_CU);
 }
 
 void TModificaLinieProfil::SelecteazaOnorez(const QString& onorez) {
@@ -122,18 +92,7 @@ void TModificaLinieProfil::Salveaza() {
         RzEdit2->setFocus();
         return;
     }
-    FbInterogare& q = Q1();
-    InchideInterogarea inchide(q);
-    q.seteazaSql(QStringLiteral(
-        "update    PROFIL_DIPLOMA set    ONOREZ_SIMILAR = :ONOREZ_SIMILAR, ASOCIAT_CU = :ASOCIAT_CU where    "
-        "(COD_FORMULAR = :COD_FORMULAR)    and    (COD_PAGINA = :COD_PAGINA)    and    (COD_CAMP = "
-        ":COD_CAMP)"));
-    q.param(QStringLiteral("ONOREZ_SIMILAR"), RzComboBox1->currentText());
-    q.param(QStringLiteral("ASOCIAT_CU"), asociatCu);
-    q.param(QStringLiteral("COD_FORMULAR"), COD_FORMULAR);
-    q.param(QStringLiteral("COD_PAGINA"), COD_PAGINA);
-    q.param(QStringLiteral("COD_CAMP"), COD_CAMP);
-    q.executa();
+    ScrieLegaturaLiniei({COD_FORMULAR, COD_PAGINA, COD_CAMP}, RzComboBox1->currentText(), asociatCu);
     garda.Commit();
     accept();
 }

@@ -240,6 +240,28 @@ private slots:
         QCOMPARE(numar("select count(*) from \"DATE\" where ID_ELEVI = 1"), 0);
     }
 
+    // Several selected students are named and counted in the question and go together.
+    void stergeMaiMultiElevi() {
+        TListaElevi lista;
+        lista.IncarcaLista();
+        adaugaElev(lista, "Pop", "Ion");
+        adaugaElev(lista, "Ionescu", "Ana", "2800101220013");
+        adaugaElev(lista, "Dan", "Mihai", "1800102220014");
+        const QStringList toate = randuri(lista.VT);
+        QCOMPARE(toate.size(), 3);
+        selecteaza(lista.VT, 0);
+        lista.VT->selectionModel()->select(lista.Model->index(2),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        lista.RzBitBtn3->click();
+        QCOMPARE(randuri(lista.VT), toate);
+        QCOMPARE(d().texte("intrebare").last(),
+                 "Doriti sa stergeti cei 2 elevi selectati?\n  " + toate[0] + "\n  " + toate[2]);
+        d().raspunsuri = {true};
+        lista.RzBitBtn3->click();
+        QCOMPARE(randuri(lista.VT), QStringList{toate[1]});
+        QCOMPARE(numar("select count(*) from \"DATE\" where ID_ELEVI <> 2"), 0);
+    }
+
     void faraSelectie() {
         TListaElevi lista;
         lista.RzBitBtn2->click();
