@@ -66,7 +66,7 @@ private slots:
         d.raspunsuri = {true};
         QVERIFY(RestaureazaBazaDeDate(nullptr, b.dm()));
         QCOMPARE(randuri.size(), 1);
-        QVERIFY2(randuri[0].endsWith(" - 1 elev"), qPrintable(randuri[0]));
+        QVERIFY2(randuri[0].endsWith("  -  1 elev"), qPrintable(randuri[0]));
         QCOMPARE(b.valoare("SELECT COUNT(*) FROM ELEVI").toInt(), 1);
         const auto salvari = SalvariAutomate::Lista(SalvariAutomate::Dosar(SalvariAutomate::Citeste()));
         QCOMPARE(salvari.size(), 2);
