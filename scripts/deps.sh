@@ -8,6 +8,7 @@ packages=(
   firebird3.0-server
   libbenchmark-dev
   libgsf-1-dev libxlsxwriter-dev
+  qtkeychain-qt6-dev
   fonts-liberation fontconfig
   poppler-utils mupdf-tools
   xvfb xauth

@@ -10,12 +10,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace SalvareBaza {
 
-namespace {
-
-FbServicii::Acces accesul(TDM& dm) {
+FbServicii::Acces Accesul(TDM& dm) {
     FbServicii::Acces a{dm.caleBazaDeDate(), {}, {}};
     for (const QString& p : dm.Db.parametri()) {
         const QString cheie = p.section(u'=', 0, 0).trimmed().toUpper();
@@ -24,6 +23,8 @@ FbServicii::Acces accesul(TDM& dm) {
     }
     return a;
 }
+
+namespace {
 
 // The database file as this computer sees it, and the prefix that names a file of the same server.
 QString fisierLocal(const QString& baza) {
@@ -50,8 +51,9 @@ int alteConexiuni(TDM& dm) {
     return n;
 }
 
-// Opens the restored file on its own and reads what proves it a database of this program.
-int verifica(const FbServicii::Acces& acces, const QString& bazaNoua) {
+} // namespace
+
+int EleviInBazaRestaurata(const FbServicii::Acces& acces, const QString& bazaNoua) {
     FbConexiune db;
     db.seteazaNumeBazaDeDate(bazaNoua);
     db.parametri() << QStringLiteral("USER_NAME=") + acces.utilizator
@@ -86,8 +88,6 @@ int verifica(const FbServicii::Acces& acces, const QString& bazaNoua) {
     }
 }
 
-} // namespace
-
 QString NumeImplicit(const QDate& zi) {
     return QStringLiteral("Vardolin-%1.fbk").arg(zi.toString(QStringLiteral("yyyy-MM-dd")));
 }
@@ -116,7 +116,7 @@ void Salveaza(TDM& dm, const QString& fisierSalvare, const FbServicii::Progres& 
     const bool local = FisiereleSuntPeAcestCalculator(dm.caleBazaDeDate());
     const QString temporar = fisierSalvare + QStringLiteral(".partial");
     if (local) QFile::remove(temporar);
-    FbServicii::Salveaza(accesul(dm), local ? temporar : fisierSalvare, progres);
+    FbServicii::Salveaza(Accesul(dm), local ? temporar : fisierSalvare, progres);
     if (!local) return;
     QFile::remove(fisierSalvare);
     if (!QFile::rename(temporar, fisierSalvare))
@@ -148,14 +148,41 @@ Restaurare Pregateste(TDM& dm, const QString& fisierSalvare, const FbServicii::P
                                 QStringLiteral("-restaurata-") +
                                     QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
     r.bazaNoua = numeDeAcelasiFel(baza, nou);
-    const FbServicii::Acces acces = accesul(dm);
+    const FbServicii::Acces acces = Accesul(dm);
     try {
         FbServicii::Restaureaza(acces, fisierSalvare, r.bazaNoua, progres);
-        r.elevi = verifica(acces, r.bazaNoua);
+        r.elevi = EleviInBazaRestaurata(acces, r.bazaNoua);
     } catch (...) {
         QFile::remove(nou);
         throw;
     }
+    return r;
+}
+
+RezultatVerificare VerificaBaza(const FbServicii::Acces& acces, const FbServicii::Progres& progres) {
+    // The engine reports each damaged object on a line naming its errors ("... 2 ERRORS found").
+    static const QRegularExpression eroare(QStringLiteral("[1-9]\\d* errors?\\b|corrupt|damaged|bugcheck"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    QStringList deteriorate;
+    RezultatVerificare r;
+    try {
+        FbServicii::Valideaza(acces, [&](const QString& linie) {
+            if (eroare.match(linie).hasMatch()) deteriorate << linie.trimmed();
+            if (progres) progres(linie);
+        });
+    } catch (const Eroare& e) {
+        deteriorate << e.text();
+    }
+    if (deteriorate.isEmpty()) {
+        r.text = QStringLiteral("Baza de date a fost verificata: nu are erori.");
+        return r;
+    }
+    r.faraErori = false;
+    r.text =
+        QStringLiteral("Baza de date este deteriorata. Nu mai introduceti date: restaurati ultima salvare "
+                       "buna din Configurare > Restaurare din salvare (salvarile automate sunt oferite "
+                       "acolo, cea mai noua prima).\n\nCe s-a gasit:\n") +
+        deteriorate.mid(0, 12).join(u'\n');
     return r;
 }
 

@@ -23,6 +23,13 @@ bool FisiereleSuntPeAcestCalculator(const QString& baza);
 // the server.
 QString FisierPeServer(const QString& baza, const QDate& zi);
 
+// The database of the data module and the account it is opened with.
+FbServicii::Acces Accesul(TDM& dm);
+
+// Opens a restored file on its own and returns its student count once it proves a database of
+// this program (schema version and certificate profile); else throws why not.
+int EleviInBazaRestaurata(const FbServicii::Acces& acces, const QString& bazaRestaurata);
+
 void Salveaza(TDM& dm, const QString& fisierSalvare, const FbServicii::Progres& progres);
 
 struct Restaurare {
@@ -41,6 +48,14 @@ Restaurare Pregateste(TDM& dm, const QString& fisierSalvare, const FbServicii::P
 // beside it as ...-inainte-de-restaurare-<data>.FDB, whose path is returned. On failure the old
 // file is put back and reopened.
 QString Inlocuieste(TDM& dm, const Restaurare& restaurare);
+
+// Checks every page of the database in use (online, others may keep working) and says the result
+// in words: no errors, or what is damaged and that restoring the last backup is the remedy.
+struct RezultatVerificare {
+    bool faraErori = true;
+    QString text;
+};
+RezultatVerificare VerificaBaza(const FbServicii::Acces& acces, const FbServicii::Progres& progres);
 
 // Removes a restored file that will not be used.
 void Abandoneaza(const Restaurare& restaurare);

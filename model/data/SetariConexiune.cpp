@@ -2,6 +2,7 @@
 
 #include "platform/Eroare.h"
 #include "platform/Firebird.h"
+#include "platform/ParolaPastrata.h"
 #include "platform/SirConexiune.h"
 #include "platform/StocSetari.h"
 
@@ -9,6 +10,7 @@
 
 namespace {
 const QString cheieBaza = QStringLiteral("Software\\Orvanta\\Kalvor\\2006\\Baza");
+const QString cheieParola = QStringLiteral("ParolaBazaDeDate");
 const char* const variabile[] = {"VARDOLIN_DATABASE", "VARDOLIN_DB_USER", "VARDOLIN_DB_PASSWORD"};
 } // namespace
 
@@ -17,7 +19,11 @@ SetariConexiune CitesteSetariConexiune() {
     SetariConexiune s;
     s.baza = stoc->value(QStringLiteral("BazaDeDate")).toString();
     s.utilizator = stoc->value(QStringLiteral("Utilizator"), s.utilizator).toString();
-    s.parola = stoc->value(QStringLiteral("Parola"), s.parola).toString();
+    if (stoc->value(QStringLiteral("ParolaInKeyring"), false).toBool()) {
+        if (const auto parola = ParolaPastrata::Citeste(cheieParola)) s.parola = *parola;
+    } else {
+        s.parola = stoc->value(QStringLiteral("Parola"), s.parola).toString();
+    }
     return s;
 }
 
@@ -25,7 +31,13 @@ void ScrieSetariConexiune(const SetariConexiune& setari) {
     const auto stoc = StocSetari::deschide(cheieBaza);
     stoc->setValue(QStringLiteral("BazaDeDate"), setari.baza.trimmed());
     stoc->setValue(QStringLiteral("Utilizator"), setari.utilizator.trimmed());
-    stoc->setValue(QStringLiteral("Parola"), setari.parola);
+    // In the keyring when one takes it; else in the settings file, which only its owner reads.
+    const bool inKeyring = ParolaPastrata::Scrie(cheieParola, setari.parola);
+    stoc->setValue(QStringLiteral("ParolaInKeyring"), inKeyring);
+    if (inKeyring)
+        stoc->remove(QStringLiteral("Parola"));
+    else
+        stoc->setValue(QStringLiteral("Parola"), setari.parola);
     stoc->sync();
     if (stoc->status() != QSettings::NoError)
         throw Eroare(QStringLiteral("Nu pot salva setarile bazei de date in %1").arg(StocSetari::fisier()));

@@ -138,4 +138,15 @@ void Restaureaza(const Acces& acces, const QString& fisierSalvare, const QString
     }
 }
 
+void Valideaza(const Acces& acces, const Progres& progres) {
+    try {
+        Serviciu s(acces);
+        IXpbBuilder* a = s.actiuneNoua(isc_action_svc_validate);
+        a->insertString(s.status(), isc_spb_dbname, Serviciu::caleaBazei(acces.baza).constData());
+        s.ruleaza(a, progres);
+    } catch (const Eroare& e) {
+        throw Eroare(QStringLiteral("Verificarea bazei de date nu a putut fi facuta.\n\n%1").arg(e.text()));
+    }
+}
+
 } // namespace FbServicii

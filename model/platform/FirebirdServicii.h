@@ -24,4 +24,8 @@ void Salveaza(const Acces& acces, const QString& fisierSalvare, const Progres& p
 void Restaureaza(const Acces& acces, const QString& fisierSalvare, const QString& bazaNoua,
                  const Progres& progres);
 
+// Checks every page of the database while it stays in use (the engine's online validation); the
+// engine's report comes line by line.
+void Valideaza(const Acces& acces, const Progres& progres);
+
 } // namespace FbServicii

@@ -120,6 +120,17 @@ QString fisierDeCitit(const QString& cale) {
     }
     return copie.fileName();
 }
+
+// The file may hold a database password: other accounts of the computer never read it. Made
+// before the first write so it is never readable by others even for a moment; a rewrite keeps
+// the permissions of the file it replaces.
+void doarPentruProprietar(const QString& cale) {
+    QDir().mkpath(QFileInfo(cale).absolutePath());
+    QFile f(cale);
+    if (!f.exists() && !f.open(QIODevice::WriteOnly)) return;
+    f.close();
+    f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
 } // namespace
 
 QByteArray StocSetari::faraObiecteSerializate(const QByteArray& ini) {
@@ -155,6 +166,7 @@ std::unique_ptr<QSettings> StocSetari::deschide(const QString& cheie) {
         return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\") + cheie,
                                            QSettings::NativeFormat);
 #endif
+    doarPentruProprietar(fisier());
     auto s = std::make_unique<QSettings>(fisierDeCitit(fisier()), QSettings::IniFormat);
     QString grup = cheie;
     grup.replace(u'\\', u'/');

@@ -64,7 +64,9 @@ public:
             QString text(unitati.size() / 2, Qt::Uninitialized);
             for (qsizetype i = 0; i < text.size(); ++i)
                 text[i] = QChar(qFromLittleEndian<quint16>(unitati.constData() + 2 * i));
-            return text;
+            // An unpaired surrogate cannot be saved as UTF-8: it becomes U+FFFD here, as it
+            // would on saving, so what was read saves and reads back the same.
+            return text.isValidUtf16() ? text : QString::fromUtf8(text.toUtf8());
         }
         case TextUtf8:
             return QString::fromUtf8(bucata(lungime32()));

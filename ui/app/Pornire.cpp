@@ -2,6 +2,7 @@
 
 #include "platform/ImprimantaSistem.h"
 
+#include "app/USalvariAutomate.h"
 #include "app/USetariBazaDeDate.h"
 #include "app/UVardolinMain.h"
 #include "data/UDm.h"
@@ -137,6 +138,9 @@ int ruleazaProgramul(int argc, char* argv[]) {
 
     TVardolineMain fereastra;
     fereastra.show();
+    // Before the window goes: it waits for a backup still being written.
+    TSalvareZilnica zilnica(&fereastra);
+    zilnica.PornesteDacaEDatorata(dm);
     const int cod = app.exec();
     return SemnaleOprire::Primit() ? 0 : cod;
 }

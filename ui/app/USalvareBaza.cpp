@@ -1,5 +1,6 @@
 #include "app/USalvareBaza.h"
 
+#include "app/USalvariAutomate.h"
 #include "app/UVardolinMain.h"
 #include "data/SalvareBaza.h"
 #include "data/UDm.h"
@@ -70,8 +71,12 @@ void SalveazaBazaDeDate(QWidget* parinte, TDM& dm) {
 }
 
 bool RestaureazaBazaDeDate(QWidget* parinte, TDM& dm) {
+    const QList<SalvariAutomate::Salvare> automate =
+        SalvariAutomate::Lista(SalvariAutomate::Dosar(SalvariAutomate::Citeste()));
     const QString fisier =
-        dialoguri().fisierDeDeschis(parinte, QStringLiteral("Restaurare din salvare"), filtru);
+        automate.isEmpty()
+            ? dialoguri().fisierDeDeschis(parinte, QStringLiteral("Restaurare din salvare"), filtru)
+            : AlegeSalvarea(parinte, automate);
     if (fisier.isEmpty()) return false;
     SalvareBaza::Restaurare r;
     {
@@ -89,6 +94,13 @@ bool RestaureazaBazaDeDate(QWidget* parinte, TDM& dm) {
     if (!dialoguri().intrebare(parinte, intrebare)) {
         SalvareBaza::Abandoneaza(r);
         return false;
+    }
+    // The database about to be replaced is backed up first, like every day's.
+    try {
+        SalvareAutomataAcum(parinte, dm);
+    } catch (...) {
+        SalvareBaza::Abandoneaza(r);
+        throw;
     }
     const QString vechi = SalvareBaza::Inlocuieste(dm, r);
     dialoguri().mesaj(parinte,

@@ -1,5 +1,6 @@
 #include "app/USetariBazaDeDate.h"
 
+#include "data/UtilizatorProgram.h"
 #include "platform/Dialoguri.h"
 #include "platform/Ecran.h"
 #include "platform/Eroare.h"
@@ -40,6 +41,11 @@ TSetariBazaDeDate::TSetariBazaDeDate(QWidget* owner) : QDialog(owner) {
     LblMediu = numit(new QLabel(this), "LblMediu");
     LblMediu->setWordWrap(true);
     BtnIncearca = numit(new QPushButton(QStringLiteral("Incearca conexiunea"), this), "BtnIncearca");
+    BtnUtilizatorPropriu = numit(new QPushButton(QStringLiteral("Utilizator propriu pe server..."), this),
+                                 "BtnUtilizatorPropriu");
+    BtnUtilizatorPropriu->setToolTip(
+        QStringLiteral("Creeaza pe server un utilizator al programului, cu drepturi "
+                       "doar pe aceasta baza de date, in locul lui SYSDBA"));
     BtnOk = numit(new QPushButton(QStringLiteral("Ok"), this), "BtnOk");
     BtnRenunta = numit(new QPushButton(QStringLiteral("Renunta"), this), "BtnRenunta");
 
@@ -55,6 +61,7 @@ TSetariBazaDeDate::TSetariBazaDeDate(QWidget* owner) : QDialog(owner) {
     campuri->addRow(QStringLiteral("Parola:"), EdParola);
     auto* butoane = new QHBoxLayout;
     butoane->addWidget(BtnIncearca);
+    butoane->addWidget(BtnUtilizatorPropriu);
     butoane->addStretch();
     butoane->addWidget(BtnOk);
     butoane->addWidget(BtnRenunta);
@@ -68,6 +75,8 @@ TSetariBazaDeDate::TSetariBazaDeDate(QWidget* owner) : QDialog(owner) {
     connect(BtnOk, &QPushButton::clicked, this, &TSetariBazaDeDate::BtnOkClick);
     connect(BtnRenunta, &QPushButton::clicked, this, &QDialog::reject);
     connect(BtnAlegeFisier, &QPushButton::clicked, this, &TSetariBazaDeDate::BtnAlegeFisierClick);
+    connect(BtnUtilizatorPropriu, &QPushButton::clicked, this, &TSetariBazaDeDate::BtnUtilizatorPropriuClick);
+    connect(EdUtilizator, &QLineEdit::textChanged, this, [this] { actualizeazaStarea(); });
 
     arata(CitesteSetariConexiune());
     const QStringList mediu = VariabileConexiuneDinMediu();
@@ -93,6 +102,10 @@ void TSetariBazaDeDate::actualizeazaStarea() {
     EdFisier->setEnabled(RbFisier->isChecked());
     BtnAlegeFisier->setEnabled(RbFisier->isChecked());
     EdServer->setEnabled(RbServer->isChecked());
+    // Offered once: while the server is reached as SYSDBA.
+    BtnUtilizatorPropriu->setVisible(
+        RbServer->isChecked() &&
+        EdUtilizator->text().trimmed().compare(QStringLiteral("SYSDBA"), Qt::CaseInsensitive) == 0);
 }
 
 SetariConexiune TSetariBazaDeDate::Setari() const {
@@ -139,5 +152,44 @@ void TSetariBazaDeDate::BtnOkClick() {
         }
         ScrieSetariConexiune(s);
         accept();
+    });
+}
+
+void TSetariBazaDeDate::BtnUtilizatorPropriuClick() {
+    protejat(this, [&] {
+        QDialog f(this);
+        f.setObjectName(QStringLiteral("UtilizatorPropriu"));
+        f.setWindowTitle(QStringLiteral("Utilizator propriu pe server"));
+        auto* sysdba = numit(new QLineEdit(&f), "EdParolaSysdba");
+        auto* nume = numit(new QLineEdit(QStringLiteral("VARDOLIN"), &f), "EdNumeNou");
+        auto* parola = numit(new QLineEdit(&f), "EdParolaNoua");
+        for (QLineEdit* e : {sysdba, parola})
+            e->setEchoMode(QLineEdit::Password);
+        auto* explicatie =
+            new QLabel(QStringLiteral("Parola lui SYSDBA este folosita doar acum, pentru a crea "
+                                      "utilizatorul; nu se pastreaza nicaieri."),
+                       &f);
+        explicatie->setWordWrap(true);
+        auto* butoane = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &f);
+        auto* campuri = new QFormLayout(&f);
+        campuri->addRow(explicatie);
+        campuri->addRow(QStringLiteral("Parola SYSDBA:"), sysdba);
+        campuri->addRow(QStringLiteral("Utilizator nou:"), nume);
+        campuri->addRow(QStringLiteral("Parola lui (min. 8 caractere):"), parola);
+        campuri->addRow(butoane);
+        connect(butoane, &QDialogButtonBox::accepted, &f, &QDialog::accept);
+        connect(butoane, &QDialogButtonBox::rejected, &f, &QDialog::reject);
+        if (dialoguri().arataModal(f) != QDialog::Accepted) return;
+        SetariConexiune s = Setari();
+        UtilizatorProgram::Creeaza(s.baza, sysdba->text(), nume->text().trimmed(), parola->text());
+        s.utilizator = nume->text().trimmed().toUpper();
+        s.parola = parola->text();
+        ScrieSetariConexiune(s);
+        arata(s);
+        dialoguri().mesaj(this,
+                          QStringLiteral("Utilizatorul %1 a fost creat pe server si este folosit de acum "
+                                         "inainte. Folositi acelasi nume si parola pe celelalte "
+                                         "calculatoare.")
+                              .arg(s.utilizator));
     });
 }

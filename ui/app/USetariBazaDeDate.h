@@ -28,6 +28,7 @@ public:
     QLineEdit* EdParola;
     QLabel* LblMediu;
     QPushButton* BtnIncearca;
+    QPushButton* BtnUtilizatorPropriu;
     QPushButton* BtnOk;
     QPushButton* BtnRenunta;
 
@@ -35,6 +36,8 @@ public slots:
     void BtnIncearcaClick();
     void BtnOkClick();
     void BtnAlegeFisierClick();
+    // Creates the program's own user on the server, given SYSDBA's password, and switches to it.
+    void BtnUtilizatorPropriuClick();
 
 private:
     void arata(const SetariConexiune& s);

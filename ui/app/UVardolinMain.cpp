@@ -3,6 +3,7 @@
 #include "Versiune.h"
 #include "app/UErrCodePage.h"
 #include "app/USalvareBaza.h"
+#include "app/USalvariAutomate.h"
 #include "app/USetariBazaDeDate.h"
 #include "app/USplashForm.h"
 #include "data/UDm.h"
@@ -90,6 +91,10 @@ void TVardolineMain::creeazaMeniul() {
         element(Configurare1, QStringLiteral("Salvare baza de date..."), QStringLiteral("SalvareBaza1"));
     RestaurareBaza1 =
         element(Configurare1, QStringLiteral("Restaurare din salvare..."), QStringLiteral("RestaurareBaza1"));
+    SalvariAutomate1 =
+        element(Configurare1, QStringLiteral("Salvari automate..."), QStringLiteral("SalvariAutomate1"));
+    VerificaBaza1 =
+        element(Configurare1, QStringLiteral("Verifica baza de date..."), QStringLiteral("VerificaBaza1"));
 
     Configurareimprimanta1 = MainMenu1->addMenu(QStringLiteral("Configurare imprimanta"));
     Configurareimprimanta1->setObjectName(QStringLiteral("Configurareimprimanta1"));
@@ -118,6 +123,8 @@ void TVardolineMain::creeazaMeniul() {
     connect(BazaDeDate1, &QAction::triggered, this, &TVardolineMain::BazaDeDate1Click);
     connect(SalvareBaza1, &QAction::triggered, this, &TVardolineMain::SalvareBaza1Click);
     connect(RestaurareBaza1, &QAction::triggered, this, &TVardolineMain::RestaurareBaza1Click);
+    connect(SalvariAutomate1, &QAction::triggered, this, &TVardolineMain::SalvariAutomate1Click);
+    connect(VerificaBaza1, &QAction::triggered, this, &TVardolineMain::VerificaBaza1Click);
     // The title follows the student count after whatever a menu entry changed.
     connect(Configurare1, &QMenu::triggered, this, &TVardolineMain::ActualizeazaTitlul);
 }
@@ -170,6 +177,20 @@ void TVardolineMain::RestaurareBaza1Click() {
         ListaElevi->IncarcaLista();
         ListaElevi->Filtreaza();
         ActualizeazaTitlul();
+    });
+}
+
+void TVardolineMain::SalvariAutomate1Click() {
+    protejat(this, [&] {
+        if (!DM()) return;
+        TSalvariAutomate fereastra(this, *DM());
+        dialoguri().arataModal(fereastra);
+    });
+}
+
+void TVardolineMain::VerificaBaza1Click() {
+    protejat(this, [&] {
+        if (DM()) VerificaBazaDeDate(this, *DM());
     });
 }
 

@@ -21,6 +21,8 @@ public:
     QAction* BazaDeDate1;
     QAction* SalvareBaza1;
     QAction* RestaurareBaza1;
+    QAction* SalvariAutomate1;
+    QAction* VerificaBaza1;
     QMenu* Configurareimprimanta1;
     QAction* Configurareimprimanta2;
     QMenu* Help1;
@@ -37,6 +39,8 @@ public slots:
     void BazaDeDate1Click();
     void SalvareBaza1Click();
     void RestaurareBaza1Click();
+    void SalvariAutomate1Click();
+    void VerificaBaza1Click();
     // Where the data is and how many students it holds.
     void ActualizeazaTitlul();
 

@@ -1,8 +1,12 @@
 #include "BazaTest.h"
 #include "app/USalvareBaza.h"
+#include "app/USalvariAutomate.h"
 #include "app/UVardolinMain.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QListWidget>
+#include <QPushButton>
 #include <QtTest>
 
 // The menu's backup and restore as a secretary goes through them.
@@ -41,6 +45,32 @@ private slots:
         QCOMPARE(b.valoare("SELECT COUNT(*) FROM ELEVI").toInt(), 1);
         QCOMPARE(dosar.entryList({"*-inainte-de-restaurare-*.FDB"}).size(), 1);
         QVERIFY(d.texte("mesaj").back().contains("-inainte-de-restaurare-"));
+    }
+
+    // The automatic backups are offered newest first with their student count; the chosen one
+    // comes back, and the database it replaced was backed up first.
+    void restaurareDinSalvareAutomata() {
+        BazaTest b;
+        auto& d = b.mediu().dialoguri();
+        b.executa("insert into ELEVI (ID_ELEVI) values (1)");
+        SalvareAutomataAcum(nullptr, b.dm());
+        b.executa("insert into ELEVI (ID_ELEVI) values (2)");
+        QStringList randuri;
+        d.ferestre.push_back([&](QDialog& f) {
+            auto* lista = f.findChild<QListWidget*>("LstSalvari");
+            for (int i = 0; i < lista->count(); ++i)
+                randuri << lista->item(i)->text();
+            f.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            return f.result();
+        });
+        d.raspunsuri = {true};
+        QVERIFY(RestaureazaBazaDeDate(nullptr, b.dm()));
+        QCOMPARE(randuri.size(), 1);
+        QVERIFY2(randuri[0].endsWith("  -  1 elev"), qPrintable(randuri[0]));
+        QCOMPARE(b.valoare("SELECT COUNT(*) FROM ELEVI").toInt(), 1);
+        const auto salvari = SalvariAutomate::Lista(SalvariAutomate::Dosar(SalvariAutomate::Citeste()));
+        QCOMPARE(salvari.size(), 2);
+        QCOMPARE(salvari[0].elevi, 2);
     }
 
     // After a restore from the menu the main window's title counts the restored students.

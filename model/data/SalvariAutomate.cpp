@@ -1,0 +1,243 @@
+#include "data/SalvariAutomate.h"
+
+#include "data/SalvareBaza.h"
+#include "platform/Cai.h"
+#include "platform/Eroare.h"
+#include "platform/SirConexiune.h"
+#include "platform/StocSetari.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
+#include <algorithm>
+#include <functional>
+#include <optional>
+
+namespace SalvariAutomate {
+
+namespace {
+const QString cheie = QStringLiteral("Software\\Orvanta\\Kalvor\\2006\\SalvariAutomate");
+const QString formatMoment = QStringLiteral("yyyy-MM-dd-HHmmss");
+
+QString numeSalvare(const QDateTime& moment, int elevi) {
+    return QStringLiteral("Vardolin-%1-%2-elevi.fbk").arg(moment.toString(formatMoment)).arg(elevi);
+}
+QString numeIncomplet(const QDateTime& moment) {
+    return QStringLiteral("Vardolin-%1.partial").arg(moment.toString(formatMoment));
+}
+QString numeDefect(const QDateTime& moment) {
+    return QStringLiteral("Vardolin-%1-NEREUSITA.fbk").arg(moment.toString(formatMoment));
+}
+
+std::optional<Salvare> dinNume(const QDir& dosar, const QString& nume) {
+    static const QRegularExpression tipar(
+        QStringLiteral("^Vardolin-(\\d{4}-\\d\\d-\\d\\d-\\d{6})-(\\d+)-elevi\\.fbk$"));
+    const QRegularExpressionMatch m = tipar.match(nume);
+    if (!m.hasMatch()) return std::nullopt;
+    const QDateTime moment = QDateTime::fromString(m.captured(1), formatMoment);
+    if (!moment.isValid()) return std::nullopt;
+    return Salvare{dosar.filePath(nume), moment, m.captured(2).toInt()};
+}
+
+// Half-written files of a backup stopped by a crash; a day old, so never one being written now.
+void stergeResturi(const QDir& dosar) {
+    const QDateTime ieri = QDateTime::currentDateTime().addDays(-1);
+    for (const QFileInfo& f : dosar.entryInfoList(
+             {QStringLiteral("Vardolin-*.partial"), QStringLiteral("Vardolin-*-verificare.FDB")},
+             QDir::Files))
+        if (f.lastModified() < ieri) QFile::remove(f.filePath());
+}
+
+void aplicaRegulaDePastrare(const QString& dosar, const Setari& setari) {
+    QList<QDateTime> momente;
+    const QList<Salvare> salvari = Lista(dosar);
+    for (const Salvare& s : salvari)
+        momente << s.moment;
+    const QList<QDateTime> deSters = DeSters(momente, setari.zilnice, setari.lunare);
+    for (const Salvare& s : salvari)
+        if (deSters.contains(s.moment)) QFile::remove(s.fisier);
+}
+
+// The test restore: into a file beside the backup (a server on this computer can write there),
+// removed afterwards.
+int verificaPrinRestaurare(const FbServicii::Acces& acces, const QString& fisier, const QString& proba) {
+    QFile::remove(proba);
+    const QString prefix =
+        EsteBazaPeServer(acces.baza)
+            ? acces.baza.trimmed().left(acces.baza.trimmed().size() - CaleaPeServer(acces.baza).size())
+            : QString();
+    try {
+        FbServicii::Restaureaza(acces, fisier, prefix + proba, {});
+        const int elevi = SalvareBaza::EleviInBazaRestaurata(acces, prefix + proba);
+        QFile::remove(proba);
+        return elevi;
+    } catch (...) {
+        QFile::remove(proba);
+        throw;
+    }
+}
+} // namespace
+
+Setari Citeste() {
+    const auto stoc = StocSetari::deschide(cheie);
+    Setari s;
+    s.activ = stoc->value(QStringLiteral("Activ"), s.activ).toBool();
+    s.dosar = stoc->value(QStringLiteral("Dosar")).toString();
+    s.dosarCopie = stoc->value(QStringLiteral("DosarCopie")).toString();
+    s.zilnice = std::max(1, stoc->value(QStringLiteral("Zilnice"), s.zilnice).toInt());
+    s.lunare = std::max(0, stoc->value(QStringLiteral("Lunare"), s.lunare).toInt());
+    s.ultimaSalvare = QDate::fromString(stoc->value(QStringLiteral("UltimaSalvare")).toString(), Qt::ISODate);
+    s.ultimaCopie = QDateTime::fromString(stoc->value(QStringLiteral("UltimaCopie")).toString(), Qt::ISODate);
+    s.copieLipsaAnuntata =
+        QDate::fromString(stoc->value(QStringLiteral("CopieLipsaAnuntata")).toString(), Qt::ISODate);
+    return s;
+}
+
+void Scrie(const Setari& s) {
+    const auto stoc = StocSetari::deschide(cheie);
+    stoc->setValue(QStringLiteral("Activ"), s.activ);
+    stoc->setValue(QStringLiteral("Dosar"), s.dosar.trimmed());
+    stoc->setValue(QStringLiteral("DosarCopie"), s.dosarCopie.trimmed());
+    stoc->setValue(QStringLiteral("Zilnice"), s.zilnice);
+    stoc->setValue(QStringLiteral("Lunare"), s.lunare);
+    stoc->setValue(QStringLiteral("UltimaSalvare"), s.ultimaSalvare.toString(Qt::ISODate));
+    stoc->setValue(QStringLiteral("UltimaCopie"), s.ultimaCopie.toString(Qt::ISODate));
+    stoc->setValue(QStringLiteral("CopieLipsaAnuntata"), s.copieLipsaAnuntata.toString(Qt::ISODate));
+    stoc->sync();
+    if (stoc->status() != QSettings::NoError)
+        throw Eroare(
+            QStringLiteral("Nu pot salva setarile salvarilor automate in %1").arg(StocSetari::fisier()));
+}
+
+QString Dosar(const Setari& s) {
+    return s.dosar.trimmed().isEmpty() ? Cai::inDosarDate(QStringLiteral("Salvari")) : s.dosar.trimmed();
+}
+
+bool EsteDatorata(const Setari& s, const QDate& azi) {
+    return s.activ && (!s.ultimaSalvare.isValid() || s.ultimaSalvare < azi);
+}
+
+QList<Salvare> Lista(const QString& cale) {
+    const QDir dosar(cale);
+    QList<Salvare> r;
+    for (const QString& nume : dosar.entryList({QStringLiteral("Vardolin-*-elevi.fbk")}, QDir::Files))
+        if (auto s = dinNume(dosar, nume)) r << *s;
+    std::sort(r.begin(), r.end(), [](const Salvare& a, const Salvare& b) { return a.moment > b.moment; });
+    return r;
+}
+
+QList<QDateTime> DeSters(QList<QDateTime> momente, int zilnice, int lunare) {
+    std::sort(momente.begin(), momente.end(), std::greater<>());
+    QSet<QDate> zile;
+    QList<QDateTime> primaDinLuna; // oldest first within each month, newest month first
+    for (const QDateTime& m : momente) {
+        if (zile.size() < zilnice || zile.contains(m.date())) zile.insert(m.date());
+        const auto luna = [](const QDateTime& t) { return t.date().year() * 12 + t.date().month(); };
+        if (!primaDinLuna.isEmpty() && luna(primaDinLuna.last()) == luna(m))
+            primaDinLuna.last() = m;
+        else
+            primaDinLuna << m;
+    }
+    primaDinLuna = primaDinLuna.mid(0, lunare);
+    QList<QDateTime> r;
+    for (const QDateTime& m : momente)
+        if (!zile.contains(m.date()) && !primaDinLuna.contains(m)) r << m;
+    return r;
+}
+
+QString ScrieNeverificata(const FbServicii::Acces& acces, const Setari& setari, const QDateTime& moment,
+                          const FbServicii::Progres& progres) {
+    if (!SalvareBaza::FisiereleSuntPeAcestCalculator(acces.baza))
+        throw Eroare(QStringLiteral("Baza de date este pe un server de pe alt calculator: salvarile automate "
+                                    "se fac acolo, de catre administratorul serverului."));
+    const QDir dosar(Dosar(setari));
+    if (!QDir().mkpath(dosar.path()))
+        throw Eroare(QStringLiteral("Nu pot crea dosarul salvarilor automate %1. Alegeti alt dosar in "
+                                    "Configurare > Salvari automate.")
+                         .arg(QDir::toNativeSeparators(dosar.path())));
+    stergeResturi(dosar);
+    const QString incomplet = dosar.filePath(numeIncomplet(moment));
+    QFile::remove(incomplet);
+    try {
+        FbServicii::Salveaza(acces, incomplet, progres);
+    } catch (...) {
+        QFile::remove(incomplet);
+        throw;
+    }
+    return incomplet;
+}
+
+Salvare Verifica(const FbServicii::Acces& acces, const Setari& setari, const QDateTime& moment) {
+    const QDir dosar(Dosar(setari));
+    const QString incomplet = dosar.filePath(numeIncomplet(moment));
+    Salvare s{{}, moment, 0};
+    try {
+        s.elevi = verificaPrinRestaurare(
+            acces, incomplet,
+            dosar.filePath(QStringLiteral("Vardolin-%1-verificare.FDB").arg(moment.toString(formatMoment))));
+    } catch (const Eroare& e) {
+        const QString defect = dosar.filePath(numeDefect(moment));
+        QFile::rename(incomplet, defect);
+        throw Eroare(QStringLiteral("Salvarea automata %1 nu a trecut verificarea (restaurarea de proba nu a "
+                                    "reusit) si nu poate fi folosita. Faceti o salvare din Configurare > "
+                                    "Salvari automate > Salveaza acum; daca nici ea nu reuseste, folositi "
+                                    "Configurare > Verifica baza de date.\n\n%2")
+                         .arg(QDir::toNativeSeparators(defect), e.text()));
+    }
+    s.fisier = dosar.filePath(numeSalvare(moment, s.elevi));
+    if (!QFile::rename(incomplet, s.fisier))
+        throw Eroare(QStringLiteral("Nu pot scrie salvarea in %1").arg(QDir::toNativeSeparators(s.fisier)));
+    return s;
+}
+
+Salvare Fa(const FbServicii::Acces& acces, const Setari& setari, const QDateTime& cerut,
+           const FbServicii::Progres& progres) {
+    // Two backups in the same second (one before a restore just after the daily one) get
+    // different names.
+    QDateTime moment = cerut;
+    while (!QDir(Dosar(setari))
+                .entryList({QStringLiteral("Vardolin-%1*").arg(moment.toString(formatMoment))})
+                .isEmpty())
+        moment = moment.addSecs(1);
+    ScrieNeverificata(acces, setari, moment, progres);
+    const Salvare s = Verifica(acces, setari, moment);
+    aplicaRegulaDePastrare(Dosar(setari), setari);
+    return s;
+}
+
+bool Copiaza(const Setari& setari) {
+    const QString copie = setari.dosarCopie.trimmed();
+    if (copie.isEmpty() || !QFileInfo(copie).isDir() || !QFileInfo(copie).isWritable()) return false;
+    const QDir tinta(copie);
+    QSet<QString> aici;
+    for (const Salvare& s : Lista(Dosar(setari))) {
+        const QString nume = QFileInfo(s.fisier).fileName();
+        aici.insert(nume);
+        if (tinta.exists(nume)) continue;
+        // Copied under a temporary name: a stick pulled out midway leaves no half backup.
+        const QString temporar = tinta.filePath(nume + QStringLiteral(".partial"));
+        QFile::remove(temporar);
+        if (!QFile::copy(s.fisier, temporar) || !QFile::rename(temporar, tinta.filePath(nume))) {
+            QFile::remove(temporar);
+            return false;
+        }
+    }
+    for (const Salvare& s : Lista(copie))
+        if (!aici.contains(QFileInfo(s.fisier).fileName())) QFile::remove(s.fisier);
+    return true;
+}
+
+QString AvertismentCopie(const Setari& s, const QDate& azi) {
+    if (!s.activ || s.dosarCopie.trimmed().isEmpty() || s.copieLipsaAnuntata == azi) return {};
+    if (s.ultimaCopie.isValid() && s.ultimaCopie.date().daysTo(azi) < 7) return {};
+    return QStringLiteral("Salvarile automate nu au mai putut fi copiate in dosarul %1 %2. Conectati "
+                          "discul sau verificati dosarul in Configurare > Salvari automate.")
+        .arg(QDir::toNativeSeparators(s.dosarCopie),
+             s.ultimaCopie.isValid()
+                 ? QStringLiteral("din %1").arg(s.ultimaCopie.toString(QStringLiteral("dd.MM.yyyy")))
+                 : QStringLiteral("niciodata"));
+}
+
+} // namespace SalvariAutomate

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/FirebirdServicii.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+// Backups made without asking: on the first start of each day and before every restore, into a
+// folder of their own, each checked by a test restore, the old ones removed by the keeping rule,
+// and copied to a second folder when that is reachable.
+namespace SalvariAutomate {
+
+struct Setari {
+    bool activ = true;
+    QString dosar;      // empty: "Salvari" in the data folder
+    QString dosarCopie; // empty: no second copy
+    int zilnice = 14;   // days whose backups are all kept
+    int lunare = 12;    // months whose first backup is kept
+    QDate ultimaSalvare;
+    QDateTime ultimaCopie;
+    QDate copieLipsaAnuntata; // the last day the unreachable copy folder was reported
+};
+
+Setari Citeste();
+void Scrie(const Setari& setari);
+// The folder the backups go to.
+QString Dosar(const Setari& setari);
+
+// The first start of a day owes a backup; a later start of the same day does not.
+bool EsteDatorata(const Setari& setari, const QDate& azi);
+
+// A checked backup, found by its name: Vardolin-AAAA-LL-ZZ-hhmmss-<elevi>-elevi.fbk.
+struct Salvare {
+    QString fisier;
+    QDateTime moment;
+    int elevi = 0;
+};
+// The checked backups of a folder, newest first; half-written and failed ones are not listed.
+QList<Salvare> Lista(const QString& dosar);
+
+// The moments the keeping rule removes: every backup of the `zilnice` most recent days that have
+// one is kept, and the first backup of each of the `lunare` most recent months.
+QList<QDateTime> DeSters(QList<QDateTime> momente, int zilnice, int lunare);
+
+// Writes a backup into the folder under a temporary name, checks it by a test restore, and only
+// then gives it its name; a backup failing the check is kept renamed as failed and the error says
+// so. The old ones are removed by the keeping rule. Runs on any thread.
+Salvare Fa(const FbServicii::Acces& acces, const Setari& setari, const QDateTime& moment,
+           const FbServicii::Progres& progres = {});
+
+// Fa's two steps: the backup written under its temporary name (returned), then checked and named.
+QString ScrieNeverificata(const FbServicii::Acces& acces, const Setari& setari, const QDateTime& moment,
+                          const FbServicii::Progres& progres = {});
+Salvare Verifica(const FbServicii::Acces& acces, const Setari& setari, const QDateTime& moment);
+
+// Copies to the second folder the backups it lacks and removes there the ones removed here;
+// false when the folder cannot be reached now.
+bool Copiaza(const Setari& setari);
+
+// The text to show once today when the second folder has not been reached for 7 days; empty
+// when there is nothing to say.
+QString AvertismentCopie(const Setari& setari, const QDate& azi);
+
+} // namespace SalvariAutomate

@@ -1,0 +1,232 @@
+#include "app/USalvariAutomate.h"
+
+#include "app/USalvareBaza.h"
+#include "app/UVardolinMain.h"
+#include "data/SalvareBaza.h"
+#include "data/UDm.h"
+#include "platform/Dialoguri.h"
+#include "platform/Ecran.h"
+#include "platform/Eroare.h"
+#include "platform/Protejat.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <memory>
+
+namespace SA = SalvariAutomate;
+
+namespace {
+QString dataSau(const QDateTime& moment, const QString& altfel) {
+    return moment.isValid() ? moment.toString(QStringLiteral("dd.MM.yyyy HH:mm")) : altfel;
+}
+
+// After a backup: today's date noted, the copy made when the second folder answers.
+void dupaSalvare(SA::Setari& setari) {
+    setari.ultimaSalvare = QDate::currentDate();
+    if (SA::Copiaza(setari)) setari.ultimaCopie = QDateTime::currentDateTime();
+    SA::Scrie(setari);
+}
+} // namespace
+
+TSalvariAutomate::TSalvariAutomate(QWidget* owner, TDM& dm)
+    : QDialog(owner), dm_(dm), setari_(SA::Citeste()) {
+    setObjectName(QStringLiteral("SalvariAutomate"));
+    setWindowTitle(QStringLiteral("Salvari automate"));
+    ChkActiv = new QCheckBox(QStringLiteral("Salvare automata la prima pornire din fiecare zi"), this);
+    ChkActiv->setObjectName(QStringLiteral("ChkActiv"));
+    EdDosar = new QLineEdit(QDir::toNativeSeparators(SA::Dosar(setari_)), this);
+    EdDosar->setObjectName(QStringLiteral("EdDosar"));
+    EdDosarCopie = new QLineEdit(QDir::toNativeSeparators(setari_.dosarCopie), this);
+    EdDosarCopie->setObjectName(QStringLiteral("EdDosarCopie"));
+    EdDosarCopie->setPlaceholderText(QStringLiteral("un stick USB sau un dosar din retea; gol: fara copie"));
+    SpinZilnice = new QSpinBox(this);
+    SpinZilnice->setObjectName(QStringLiteral("SpinZilnice"));
+    SpinZilnice->setRange(1, 365);
+    SpinLunare = new QSpinBox(this);
+    SpinLunare->setObjectName(QStringLiteral("SpinLunare"));
+    SpinLunare->setRange(0, 120);
+    LblUltima = new QLabel(this);
+    LblUltima->setObjectName(QStringLiteral("LblUltima"));
+    auto* acum = new QPushButton(QStringLiteral("Salveaza acum"), this);
+    acum->setObjectName(QStringLiteral("BtnSalveazaAcum"));
+    auto* butoane = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+
+    ChkActiv->setChecked(setari_.activ);
+    SpinZilnice->setValue(setari_.zilnice);
+    SpinLunare->setValue(setari_.lunare);
+    auto* forma = new QFormLayout;
+    forma->addRow(ChkActiv);
+    forma->addRow(QStringLiteral("Dosarul salvarilor:"), EdDosar);
+    forma->addRow(QStringLiteral("A doua copie in:"), EdDosarCopie);
+    forma->addRow(QStringLiteral("Zile pastrate:"), SpinZilnice);
+    forma->addRow(QStringLiteral("Luni pastrate (prima salvare a lunii):"), SpinLunare);
+    forma->addRow(LblUltima);
+    auto* l = new QVBoxLayout(this);
+    l->addLayout(forma);
+    l->addWidget(acum, 0, Qt::AlignLeft);
+    l->addWidget(butoane);
+    arataUltimele();
+    connect(acum, &QPushButton::clicked, this, &TSalvariAutomate::SalveazaAcum);
+    connect(butoane, &QDialogButtonBox::accepted, this, &TSalvariAutomate::accept);
+    connect(butoane, &QDialogButtonBox::rejected, this, &TSalvariAutomate::reject);
+    CentreazaFereastra(this);
+}
+
+void TSalvariAutomate::citesteCampurile() {
+    setari_.activ = ChkActiv->isChecked();
+    const QString dosar = QDir::fromNativeSeparators(EdDosar->text().trimmed());
+    setari_.dosar = dosar == SA::Dosar(SA::Setari{}) ? QString() : dosar;
+    setari_.dosarCopie = QDir::fromNativeSeparators(EdDosarCopie->text().trimmed());
+    setari_.zilnice = SpinZilnice->value();
+    setari_.lunare = SpinLunare->value();
+}
+
+void TSalvariAutomate::arataUltimele() {
+    const QList<SA::Salvare> salvari = SA::Lista(SA::Dosar(setari_));
+    LblUltima->setText(QStringLiteral("Ultima salvare: %1\nUltima copie in al doilea dosar: %2")
+                           .arg(salvari.isEmpty()
+                                    ? QStringLiteral("niciuna")
+                                    : QStringLiteral("%1 (%2)").arg(dataSau(salvari.first().moment, {}),
+                                                                    NumarDeElevi(salvari.first().elevi)),
+                                dataSau(setari_.ultimaCopie, QStringLiteral("niciuna"))));
+}
+
+void TSalvariAutomate::SalveazaAcum() {
+    protejat(this, [&] {
+        citesteCampurile();
+        SA::Scrie(setari_);
+        const SA::Salvare s = SalvareAutomataAcum(this, dm_);
+        setari_ = SA::Citeste();
+        arataUltimele();
+        dialoguri().mesaj(this, QStringLiteral("Baza de date a fost salvata si verificata in\n%1")
+                                    .arg(QDir::toNativeSeparators(s.fisier)));
+    });
+}
+
+void TSalvariAutomate::accept() {
+    protejat(this, [&] {
+        citesteCampurile();
+        if (!QDir().mkpath(SA::Dosar(setari_)))
+            throw Eroare(QStringLiteral("Dosarul %1 nu poate fi creat. Alegeti alt dosar pentru salvari.")
+                             .arg(EdDosar->text()));
+        SA::Scrie(setari_);
+        QDialog::accept();
+    });
+}
+
+SA::Salvare SalvareAutomataAcum(QWidget* parinte, TDM& dm) {
+    SA::Setari setari = SA::Citeste();
+    SA::Salvare s;
+    {
+        TProgresSalvare progres(parinte, QStringLiteral("Salvare automata"));
+        progres.show();
+        s = SA::Fa(SalvareBaza::Accesul(dm), setari, QDateTime::currentDateTime(),
+                   [&](const QString& l) { progres.Adauga(l); });
+    }
+    dupaSalvare(setari);
+    return s;
+}
+
+TSalvareZilnica::TSalvareZilnica(QWidget* fereastra) : QObject(fereastra), fereastra_(fereastra) {}
+
+TSalvareZilnica::~TSalvareZilnica() {
+    Asteapta();
+}
+
+void TSalvareZilnica::Asteapta() {
+    if (fir_) fir_->wait();
+}
+
+bool TSalvareZilnica::PornesteDacaEDatorata(TDM& dm) {
+    const SA::Setari setari = SA::Citeste();
+    if (fir_ || !dm.Db.conectata() || !SA::EsteDatorata(setari, QDate::currentDate()) ||
+        !SalvareBaza::FisiereleSuntPeAcestCalculator(dm.caleBazaDeDate()))
+        return false;
+    // Taken here: the worker never touches the data module.
+    const FbServicii::Acces acces = SalvareBaza::Accesul(dm);
+    auto eroare = std::make_shared<QString>();
+    fir_ = QThread::create([acces, setari, eroare] {
+        try {
+            SA::Fa(acces, setari, QDateTime::currentDateTime());
+        } catch (const Eroare& e) {
+            *eroare = e.text();
+        }
+    });
+    connect(fir_, &QThread::finished, this, [this, eroare] {
+        fir_->deleteLater();
+        fir_ = nullptr;
+        protejat(fereastra_, [&] {
+            SA::Setari setari = SA::Citeste();
+            if (!eroare->isEmpty()) {
+                dialoguri().eroare(fereastra_,
+                                   QStringLiteral("Salvarea automata de azi nu a reusit.\n\n") + *eroare);
+            } else {
+                dupaSalvare(setari);
+            }
+            if (const QString avertisment = SA::AvertismentCopie(setari, QDate::currentDate());
+                !avertisment.isEmpty()) {
+                setari.copieLipsaAnuntata = QDate::currentDate();
+                SA::Scrie(setari);
+                dialoguri().avertisment(fereastra_, avertisment);
+            }
+        });
+        emit Terminata();
+    });
+    fir_->start(QThread::LowPriority);
+    return true;
+}
+
+QString AlegeSalvarea(QWidget* parinte, const QList<SA::Salvare>& salvari) {
+    QDialog f(parinte);
+    f.setObjectName(QStringLiteral("AlegeSalvarea"));
+    f.setWindowTitle(QStringLiteral("Restaurare din salvare"));
+    auto* lista = new QListWidget(&f);
+    lista->setObjectName(QStringLiteral("LstSalvari"));
+    for (const SA::Salvare& s : salvari) {
+        auto* rand = new QListWidgetItem(
+            QStringLiteral("%1  -  %2").arg(dataSau(s.moment, {}), NumarDeElevi(s.elevi)), lista);
+        rand->setData(Qt::UserRole, s.fisier);
+    }
+    lista->setCurrentRow(0);
+    QString ales;
+    auto* butoane = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &f);
+    QPushButton* alt = butoane->addButton(QStringLiteral("Alt fisier..."), QDialogButtonBox::ActionRole);
+    alt->setObjectName(QStringLiteral("BtnAltFisier"));
+    QObject::connect(butoane, &QDialogButtonBox::accepted, &f, [&] {
+        if (lista->currentItem()) ales = lista->currentItem()->data(Qt::UserRole).toString();
+        f.accept();
+    });
+    QObject::connect(butoane, &QDialogButtonBox::rejected, &f, &QDialog::reject);
+    QObject::connect(alt, &QPushButton::clicked, &f, [&] {
+        ales = dialoguri().fisierDeDeschis(&f, QStringLiteral("Restaurare din salvare"),
+                                           QStringLiteral("Salvari Vardolin (*.fbk)"));
+        if (!ales.isEmpty()) f.accept();
+    });
+    auto* l = new QVBoxLayout(&f);
+    l->addWidget(new QLabel(QStringLiteral("Salvarile automate, cea mai noua prima:"), &f));
+    l->addWidget(lista);
+    l->addWidget(butoane);
+    f.resize(460, 360);
+    return dialoguri().arataModal(f) == QDialog::Accepted ? ales : QString();
+}
+
+void VerificaBazaDeDate(QWidget* parinte, TDM& dm) {
+    SalvareBaza::RezultatVerificare r;
+    {
+        TProgresSalvare progres(parinte, QStringLiteral("Verifica baza de date"));
+        progres.show();
+        r = SalvareBaza::VerificaBaza(SalvareBaza::Accesul(dm), [&](const QString& l) { progres.Adauga(l); });
+    }
+    if (r.faraErori)
+        dialoguri().mesaj(parinte, r.text);
+    else
+        dialoguri().eroare(parinte, r.text);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "data/SalvariAutomate.h"
+
+#include <QDialog>
+#include <QObject>
+#include <QPointer>
+#include <QThread>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QSpinBox;
+class TDM;
+
+// "Salvari automate": on or off, the folders, how many to keep, when the last backup and the last
+// copy were made, and "Salveaza acum".
+class TSalvariAutomate : public QDialog {
+    Q_OBJECT
+public:
+    TSalvariAutomate(QWidget* owner, TDM& dm);
+
+    QCheckBox* ChkActiv;
+    QLineEdit* EdDosar;
+    QLineEdit* EdDosarCopie;
+    QSpinBox* SpinZilnice;
+    QSpinBox* SpinLunare;
+    QLabel* LblUltima;
+
+    void accept() override;
+    void SalveazaAcum();
+
+private:
+    TDM& dm_;
+    SalvariAutomate::Setari setari_;
+    void citesteCampurile();
+    void arataUltimele();
+};
+
+// The daily automatic backup, made in the background on the first start of a day; nothing is
+// shown unless it fails or the second folder has been out of reach for a week.
+class TSalvareZilnica : public QObject {
+    Q_OBJECT
+public:
+    explicit TSalvareZilnica(QWidget* fereastra);
+    ~TSalvareZilnica() override;
+
+    // Starts today's backup when it is owed; false when none was started.
+    bool PornesteDacaEDatorata(TDM& dm);
+    // Waits for a backup in progress (at the end of the program).
+    void Asteapta();
+
+signals:
+    void Terminata();
+
+private:
+    QPointer<QWidget> fereastra_;
+    QThread* fir_ = nullptr;
+};
+
+// A backup now, in the foreground with its progress; also made before every restore. Updates the
+// date of the last backup and copies it to the second folder.
+SalvariAutomate::Salvare SalvareAutomataAcum(QWidget* parinte, TDM& dm);
+
+// The automatic backups, newest first, with their date and student count; the chosen file, or
+// the one the user picks elsewhere with "Alt fisier...", or empty.
+QString AlegeSalvarea(QWidget* parinte, const QList<SalvariAutomate::Salvare>& salvari);
+
+// "Verifica baza de date": validation with its progress, the result in words.
+void VerificaBazaDeDate(QWidget* parinte, TDM& dm);
