@@ -9,7 +9,8 @@
 #include <vector>
 
 // The rows of the entity tables (the students, the school) and their field values in "DATE".
-// Each function joins the transaction the caller holds; without one it runs in its own.
+// Each function joins the transaction the caller holds; without one it runs in its own, except
+// ScrieValoare, which a record editor runs only inside its save.
 namespace StocElevi {
 
 // Draws the next id of an entity table from its generator and inserts the row with only that id.
