@@ -101,13 +101,14 @@ private slots:
         QStringList meniuri;
         for (QAction* a : w.menuBar()->actions())
             meniuri << a->text();
-        QCOMPARE(meniuri, QStringList({"Configurare", "Configurare imprimanta", "Ajutor"}));
+        QCOMPARE(meniuri, QStringList({"Configurare", "Configurare imprimanta", "Registru", "Ajutor"}));
         QStringList elemente;
         for (QAction* a : w.Configurare1->actions())
             elemente << (a->isSeparator() ? "-" : a->text());
         QCOMPARE(elemente, QStringList({"Configurare diploma", "Configurare scoala", "Format note", "-",
                                         "Import din Excel", "-", "Baza de date...", "Salvare baza de date...",
-                                        "Restaurare din salvare..."}));
+                                        "Restaurare din salvare...", "Salvari automate...",
+                                        "Verifica baza de date..."}));
         QVERIFY(w.findChild<QAction*>("Despreaplicatie1"));
         QVERIFY(w.findChild<QAction*>("Configurareimprimanta2"));
     }
