@@ -3,34 +3,34 @@
 #include <algorithm>
 
 TFontFormular::TFontFormular(QObject* owner) : QObject(owner) {
-    valori_.FontName = QStringLiteral("Arial");
+    valori_.familie = QStringLiteral("Arial");
 }
 
 // The areas forget the font on its destroyed() signal.
 TFontFormular::~TFontFormular() = default;
 
 void TFontFormular::setFontName(const QString& valoare) {
-    valori_.FontName = valoare;
+    valori_.familie = valoare;
     anuntaZonele();
 }
 
 void TFontFormular::setSize(double valoare) {
-    valori_.Size = valoare;
+    valori_.inaltimeMm = valoare;
     anuntaZonele();
 }
 
 void TFontFormular::setBold(bool valoare) {
-    valori_.Bold = valoare;
+    valori_.bold = valoare;
     anuntaZonele();
 }
 
 void TFontFormular::setItalic(bool valoare) {
-    valori_.Italic = valoare;
+    valori_.italic = valoare;
     anuntaZonele();
 }
 
 void TFontFormular::setCharSet(int valoare) {
-    valori_.CharSet = valoare;
+    valori_.setCaractere = valoare;
     anuntaZonele();
 }
 

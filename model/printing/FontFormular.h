@@ -24,11 +24,11 @@ public:
     explicit TFontFormular(QObject* owner = nullptr);
     ~TFontFormular() override;
 
-    QString FontName() const { return valori_.FontName; }
-    double Size() const { return valori_.Size; }
-    bool Bold() const { return valori_.Bold; }
-    bool Italic() const { return valori_.Italic; }
-    int CharSet() const { return valori_.CharSet; }
+    QString FontName() const { return valori_.familie; }
+    double Size() const { return valori_.inaltimeMm; }
+    bool Bold() const { return valori_.bold; }
+    bool Italic() const { return valori_.italic; }
+    int CharSet() const { return valori_.setCaractere; }
     int CodePage() const { return valori_.CodePage; }
     QString DescrierePentruEditor() const { return valori_.DescrierePentruEditor; }
     // Every property at once, as the layout names them (the name is taken as the object's).

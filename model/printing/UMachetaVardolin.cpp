@@ -79,15 +79,15 @@ FontMacheta citesteFont(const QJsonValue& v, int index) {
     const Cititor c(obiect(v, unde), unde);
     FontMacheta f;
     f.nume = c.text("nume");
-    f.FontName = c.text("FontName", false);
-    if (f.FontName.isEmpty()) f.FontName = QStringLiteral("Arial");
-    f.Size = c.numar("Size", 3.0);
-    f.Bold = c.logic("Bold", false);
-    f.Italic = c.logic("Italic", false);
-    f.CharSet = int(c.numar("CharSet", 238, false));
+    f.familie = c.text("FontName", false);
+    if (f.familie.isEmpty()) f.familie = QStringLiteral("Arial");
+    f.inaltimeMm = c.numar("Size", 3.0);
+    f.bold = c.logic("Bold", false);
+    f.italic = c.logic("Italic", false);
+    f.setCaractere = int(c.numar("CharSet", 238, false));
     f.CodePage = int(c.numar("CodePage", 1250, false));
     f.DescrierePentruEditor = c.text("DescrierePentruEditor", false);
-    if (f.nume.isEmpty() || f.Size <= 0) throw c.gresit(f.nume.isEmpty() ? "nume" : "Size");
+    if (f.nume.isEmpty() || f.inaltimeMm <= 0) throw c.gresit(f.nume.isEmpty() ? "nume" : "Size");
     return f;
 }
 

@@ -15,18 +15,14 @@ class TListaParticularizareTextArea;
 
 using AliniereMacheta = AliniereArie;
 
-struct FontMacheta {
+// A named font of the layout: the page's font plus what only the layout and its editor keep.
+struct FontMacheta : FontPagina {
     QString nume; // component name, also what the areas refer to
-    QString FontName;
-    double Size = 3.0; // character-cell height in mm
-    bool Bold = false;
-    bool Italic = false;
-    int CharSet = 238;
     int CodePage = 1250;
     QString DescrierePentruEditor;
 
     // The font as a page carries it.
-    FontPagina pagina() const { return {FontName, Size, Bold, Italic, CharSet}; }
+    const FontPagina& pagina() const { return *this; }
 };
 
 struct ArieMacheta {

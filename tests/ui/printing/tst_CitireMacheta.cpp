@@ -39,10 +39,10 @@ private slots:
         QStringList fonturi;
         for (const FontMacheta& f : m.fonturi) {
             fonturi << f.nume;
-            QCOMPARE(f.FontName, QString("Arial"));
-            QCOMPARE(f.CharSet, 238);
+            QCOMPARE(f.familie, QString("Arial"));
+            QCOMPARE(f.setCaractere, 238);
             QCOMPARE(f.CodePage, 1250);
-            QVERIFY(!f.Italic);
+            QVERIFY(!f.italic);
         }
         QCOMPARE(fonturi, QStringList({"Stanga", "Stanga_2", "Dreapta", "verso_1", "DREAPTA_BOLD",
                                        "VERSO_1_BOLD", "verso_pitic", "stanga_nume", "dreapta_nume",
