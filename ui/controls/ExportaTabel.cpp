@@ -4,6 +4,7 @@
 #include "platform/Dialoguri.h"
 #include "platform/Protejat.h"
 
+#include <QAbstractItemModel>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
@@ -66,6 +67,26 @@ QPushButton* AdaugaExporta(QWidget* bara, QAbstractItemView* lista, std::functio
     QObject::connect(buton, &QPushButton::clicked, bara, ruleaza);
     QObject::connect(actiune, &QAction::triggered, bara, ruleaza);
     return buton;
+}
+
+TabelDeExportat TabelDinModel(const QAbstractItemModel& model, const QString& numeFoaie) {
+    TabelDeExportat t;
+    t.numeFoaie = numeFoaie;
+    for (int c = 0; c < model.columnCount(); ++c)
+        t.coloane.push_back({model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(), false});
+    t.randuri = model.rowCount();
+    t.rand = [&model](int r, QStringList& texte) {
+        for (int c = 0; c < model.columnCount(); ++c)
+            texte << model.data(model.index(r, c), Qt::DisplayRole).toString();
+    };
+    return t;
+}
+
+QPushButton* AdaugaExportaModel(QWidget* bara, QAbstractItemView& lista, const QString& numeFoaie) {
+    return AdaugaExporta(bara, &lista, [bara, &lista, numeFoaie] {
+        ExportaTabel(bara->window(), TabelDinModel(*lista.model(), numeFoaie),
+                     InDocumente(numeFoaie + ".xlsx"));
+    });
 }
 
 TabelDeExportat TabelDinGrila(TKivVirtualGrid& grila, const QString& numeFoaie) {

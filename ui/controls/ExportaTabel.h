@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QAbstractItemModel;
 class QAbstractItemView;
 class QPushButton;
 class QWidget;
@@ -17,6 +18,12 @@ bool ExportaTabel(QWidget* parinte, const TabelDeExportat& tabel, const QString&
 // "Exporta..." beside a list's buttons (after the last one in the bar's row) and in the list's
 // context menu; both call exporta.
 QPushButton* AdaugaExporta(QWidget* bara, QAbstractItemView* lista, std::function<void()> exporta);
+
+// A table or list model's columns (its header titles) and rows as they show.
+TabelDeExportat TabelDinModel(const QAbstractItemModel& model, const QString& numeFoaie);
+// "Exporta..." for a list on a model: the button in the bar, the context menu entry, and the file
+// proposed in Documents under the sheet's name.
+QPushButton* AdaugaExportaModel(QWidget* bara, QAbstractItemView& lista, const QString& numeFoaie);
 
 // The grid's columns and lines as they show.
 TabelDeExportat TabelDinGrila(TKivVirtualGrid& grila, const QString& numeFoaie);

@@ -1,5 +1,6 @@
 #include "entry/UConfigurareDiploma.h"
 
+#include "controls/ExportaTabel.h"
 #include "data/UDm.h"
 #include "entry/UModelLinii.h"
 #include "entry/UModificaLinieProfil.h"
@@ -78,6 +79,7 @@ TConfigurareDiploma::TConfigurareDiploma(QWidget* owner) : QDialog(owner) {
     RzBitBtn3->setObjectName(QStringLiteral("RzBitBtn3"));
     lb->addWidget(RzBitBtn3);
     lb->addStretch(1);
+    AdaugaExportaModel(bara, *VT, QStringLiteral("Configurare diploma"));
     l->addWidget(bara);
 
     connect(RzBitBtn3, &QPushButton::clicked, this, &TConfigurareDiploma::RzBitBtn3Click);

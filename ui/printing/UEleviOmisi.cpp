@@ -1,5 +1,6 @@
 #include "printing/UEleviOmisi.h"
 
+#include "controls/ExportaTabel.h"
 #include "platform/Dialoguri.h"
 
 #include <QHBoxLayout>
@@ -13,6 +14,18 @@ QString descriere(int id, const std::vector<TLinieDescrisa>& elevi) {
     for (const TLinieDescrisa& e : elevi)
         if (e.Id == id && !e.Descriere.trimmed().isEmpty()) return e.Descriere.trimmed();
     return QStringLiteral("Elevul %1").arg(id);
+}
+
+// The list as a secretary fixes it: who, and why.
+TabelDeExportat tabelOmisi(const std::vector<ElevOmis>& omisi, const std::vector<TLinieDescrisa>& elevi) {
+    TabelDeExportat t;
+    t.numeFoaie = QStringLiteral("Elevi netiparibili");
+    t.coloane = {{QStringLiteral("Elevul")}, {QStringLiteral("Motivul")}};
+    t.randuri = int(omisi.size());
+    t.rand = [&omisi, &elevi](int r, QStringList& texte) {
+        texte << descriere(omisi[size_t(r)].idElev, elevi) << omisi[size_t(r)].motiv;
+    };
+    return t;
 }
 } // namespace
 
@@ -35,7 +48,13 @@ TEleviOmisiForm::TEleviOmisiForm(const std::vector<ElevOmis>& omisi, const std::
         Lista->addItem(descriere(o.idElev, elevi) + QStringLiteral(": ") + o.motiv);
     l->addWidget(Lista, 1);
 
-    auto* jos = new QHBoxLayout;
+    auto* bara = new QWidget(this);
+    auto* jos = new QHBoxLayout(bara);
+    jos->setContentsMargins(0, 0, 0, 0);
+    // Omitted students are fixed one by one in their records: the list can go out to work from.
+    AdaugaExporta(bara, Lista, [this, omisi, elevi] {
+        ExportaTabel(this, tabelOmisi(omisi, elevi), InDocumente(QStringLiteral("Elevi netiparibili.xlsx")));
+    });
     jos->addStretch();
     ButonCeilalti = new QPushButton(QStringLiteral("Tiparesc pentru ceilalti (%1)").arg(tiparibili), this);
     ButonCeilalti->setObjectName(QStringLiteral("ButonCeilalti"));
@@ -44,7 +63,7 @@ TEleviOmisiForm::TEleviOmisiForm(const std::vector<ElevOmis>& omisi, const std::
     ButonRenunt->setObjectName(QStringLiteral("ButonRenunt"));
     jos->addWidget(ButonCeilalti);
     jos->addWidget(ButonRenunt);
-    l->addLayout(jos);
+    l->addWidget(bara);
     connect(ButonCeilalti, &QPushButton::clicked, this, &QDialog::accept);
     connect(ButonRenunt, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -1,10 +1,12 @@
 #include "BazaTest.h"
 #include "data/UDm.h"
 #include "data/UValoareCamp.h"
+#include "entry/UConfigurareDiploma.h"
 #include "entry/UExportaElevi.h"
 #include "entry/UListaElevi.h"
 #include "entry/UListaGenerica.h"
 #include "platform/FoaieDeCalcul.h"
+#include "printing/UEleviOmisi.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -129,6 +131,29 @@ private slots:
         lista.VT->findChild<QAction*>(QStringLiteral("ActExporta"))->trigger();
         const RegistruDeCalcul r = RegistruDeCalcul::deschide(cale);
         QCOMPARE(coloana(r.foi.at(0), 0), QStringList({"Denumire", lista.Model->Linie(0)->Descriere}));
+    }
+
+    // Other lists export what they show through the same routine: header titles, then the rows.
+    void alteListe() {
+        const QString cale = baza->mediu().cale(QStringLiteral("lista.csv"));
+        {
+            TConfigurareDiploma profil;
+            d().fisiere.push_back(cale);
+            profil.VT->findChild<QAction*>(QStringLiteral("ActExporta"))->trigger();
+            const FoaieDeCalcul& f = RegistruDeCalcul::deschide(cale).foi.at(0);
+            QCOMPARE(f.text(0, 0), QStringLiteral("Eticheta editor"));
+            QCOMPARE(f.randuri(), int(profil.Linii.size()) + 1);
+            QCOMPARE(f.text(1, 0), profil.Model->index(0, 0).data().toString());
+        }
+        {
+            TEleviOmisiForm omisi({{2, QStringLiteral("Lipseste CNP-ul.")}},
+                                  {{2, QStringLiteral("Tutea Ion")}}, 0);
+            d().fisiere.push_back(cale);
+            omisi.findChild<QPushButton*>(QStringLiteral("BtnExporta"))->click();
+            const FoaieDeCalcul& f = RegistruDeCalcul::deschide(cale).foi.at(0);
+            QCOMPARE(coloana(f, 1), QStringList({"Motivul", "Lipseste CNP-ul."}));
+            QCOMPARE(f.text(1, 0), QStringLiteral("Tutea Ion"));
+        }
     }
 };
 
