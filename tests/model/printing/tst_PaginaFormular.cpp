@@ -65,7 +65,7 @@ void TestPaginaFormular::particularizariAplicate() {
     QCOMPARE(stil.aliniere, AliniereArie::Dreapta);
     QCOMPARE(stil.nudgeX, -0.5);
     QVERIFY(stil.font);
-    QCOMPARE(stil.font->inaltimeMm, macheta.font("Dreapta")->Size);
+    QCOMPARE(stil.font->inaltimeMm, macheta.font("Dreapta")->inaltimeMm);
     QVERIFY(stil.font->bold);
     QVERIFY(!pagina.arii[1].ajustare);
 }

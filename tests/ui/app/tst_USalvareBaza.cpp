@@ -3,10 +3,14 @@
 #include "app/USalvariAutomate.h"
 #include "app/UVardolinMain.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QtTest>
 
 // The menu's backup and restore as a secretary goes through them.
@@ -45,6 +49,43 @@ private slots:
         QCOMPARE(b.valoare("SELECT COUNT(*) FROM ELEVI").toInt(), 1);
         QCOMPARE(dosar.entryList({"*-inainte-de-restaurare-*.FDB"}).size(), 1);
         QVERIFY(d.texte("mesaj").back().contains("-inainte-de-restaurare-"));
+    }
+
+    // The settings window: "Salveaza acum" makes a checked backup in the folder typed and copies
+    // it to the second folder; a folder that cannot be made is refused and nothing is kept;
+    // Ok keeps every choice.
+    void fereastraSalvariAutomate() {
+        BazaTest b;
+        auto& d = b.mediu().dialoguri();
+        b.executa("insert into ELEVI (ID_ELEVI) values (1)");
+        const QString dosar = b.mediu().cale("salvari"), copie = b.mediu().cale("stick");
+        QDir().mkpath(copie);
+        TSalvariAutomate f(nullptr, b.dm());
+        f.EdDosar->setText(QDir::toNativeSeparators(dosar));
+        f.EdDosarCopie->setText(copie);
+        f.SpinZilnice->setValue(3);
+        f.SpinLunare->setValue(2);
+        f.findChild<QPushButton*>("BtnSalveazaAcum")->click();
+        QCOMPARE(SalvariAutomate::Lista(dosar).size(), 1);
+        QCOMPARE(SalvariAutomate::Lista(dosar).first().elevi, 1);
+        QCOMPARE(QDir(copie).entryList({"*.fbk"}).size(), 1);
+        QVERIFY2(f.LblUltima->text().contains("1 elev"), qPrintable(f.LblUltima->text()));
+        QVERIFY(d.texte("mesaj").back().contains(QDir::toNativeSeparators(dosar)));
+
+        QFile ocupat(b.mediu().cale("fisier"));
+        QVERIFY(ocupat.open(QIODevice::WriteOnly));
+        f.EdDosar->setText(ocupat.fileName() + "/salvari");
+        f.ChkActiv->setChecked(false);
+        f.accept();
+        QCOMPARE(f.result(), int(QDialog::Rejected));
+        QVERIFY(d.texte("eroare").back().contains("nu poate fi creat"));
+        QVERIFY(SalvariAutomate::Citeste().activ);
+
+        f.EdDosar->setText(dosar);
+        f.accept();
+        const SalvariAutomate::Setari s = SalvariAutomate::Citeste();
+        QCOMPARE(std::tuple(s.activ, s.dosar, s.dosarCopie, s.zilnice, s.lunare),
+                 std::tuple(false, dosar, copie, 3, 2));
     }
 
     // The automatic backups are offered newest first with their student count; the chosen one

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTreeView>
 #include <QtTest>
 
@@ -140,7 +141,8 @@ private slots:
             TConfigurareDiploma profil;
             d().fisiere.push_back(cale);
             profil.VT->findChild<QAction*>(QStringLiteral("ActExporta"))->trigger();
-            const FoaieDeCalcul& f = RegistruDeCalcul::deschide(cale).foi.at(0);
+            const RegistruDeCalcul r = RegistruDeCalcul::deschide(cale);
+            const FoaieDeCalcul& f = r.foi.at(0);
             QCOMPARE(f.text(0, 0), QStringLiteral("Eticheta editor"));
             QCOMPARE(f.randuri(), int(profil.Linii.size()) + 1);
             QCOMPARE(f.text(1, 0), profil.Model->index(0, 0).data().toString());
@@ -150,7 +152,8 @@ private slots:
                                   {{2, QStringLiteral("Tutea Ion")}}, 0);
             d().fisiere.push_back(cale);
             omisi.findChild<QPushButton*>(QStringLiteral("BtnExporta"))->click();
-            const FoaieDeCalcul& f = RegistruDeCalcul::deschide(cale).foi.at(0);
+            const RegistruDeCalcul r = RegistruDeCalcul::deschide(cale);
+            const FoaieDeCalcul& f = r.foi.at(0);
             QCOMPARE(coloana(f, 1), QStringList({"Motivul", "Lipseste CNP-ul."}));
             QCOMPARE(f.text(1, 0), QStringLiteral("Tutea Ion"));
         }

@@ -47,10 +47,10 @@ private slots:
         QCOMPARE(fonturi, QStringList({"Stanga", "Stanga_2", "Dreapta", "verso_1", "DREAPTA_BOLD",
                                        "VERSO_1_BOLD", "verso_pitic", "stanga_nume", "dreapta_nume",
                                        "Stanga_nume_mic", "Stanga_mic", "LimbaMaterna"}));
-        QCOMPARE(m.font("DREAPTA_BOLD")->Size, 4.7);
-        QVERIFY(m.font("DREAPTA_BOLD")->Bold);
-        QVERIFY(!m.font("VERSO_1_BOLD")->Bold);
-        QCOMPARE(m.font("verso_pitic")->Size, 2.2);
+        QCOMPARE(m.font("DREAPTA_BOLD")->inaltimeMm, 4.7);
+        QVERIFY(m.font("DREAPTA_BOLD")->bold);
+        QVERIFY(!m.font("VERSO_1_BOLD")->bold);
+        QCOMPARE(m.font("verso_pitic")->inaltimeMm, 2.2);
 
         const PaginaMacheta& fata = m.pagini[0];
         const PaginaMacheta& verso = m.pagini[1];
