@@ -117,6 +117,10 @@ QList<Atom> atomi(const QString& s) {
                 text += s[i] == u'\\' && i + 1 < n ? escape(s[++i]) : s[i];
             ++i;
             if (c == u'"') rezultat.append({Atom::Text, text, start});
+        } else if (c.isDigit()) {
+            // A number, digit separators (50'000) included.
+            while (i < n && (s[i].isLetterOrNumber() || s[i] == u'.' || s[i] == u'\''))
+                ++i;
         } else if (c.isLetter() || c == u'_') {
             const qsizetype start = i;
             while (i < n && (s[i].isLetterOrNumber() || s[i] == u'_'))
