@@ -31,7 +31,8 @@ const QSet<QString> functiiMesaj = {
     QStringLiteral("AvertismentCopie"),        QStringLiteral("mesajDeteriorare"),
     QStringLiteral("motivDejaTiparit"),        QStringLiteral("VerificaBaza"),
     QStringLiteral("ExplicaEseculConectarii"), QStringLiteral("TRezumatPreluare::Text"),
-    QStringLiteral("RezumatExport::text"),
+    QStringLiteral("RezumatExport::text"),     QStringLiteral("TAnularePreluare::Intrebare"),
+    QStringLiteral("TAnularePreluare::Text"),
 };
 
 // Lists of reasons that a summary or a damage notice shows line by line.
