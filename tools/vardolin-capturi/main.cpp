@@ -261,7 +261,7 @@ const std::map<QString, Deschidere>& deschideri() {
         {QStringLiteral("TDespreAplicatie"), actiune("Despreaplicatie1")},
         {QStringLiteral("TGhidUtilizator"),
          [](Program&) {
-             TGhidUtilizator* g = TGhidUtilizator::Arata(QStringLiteral("index.html"));
+             TGhidUtilizator* g = TGhidUtilizator::Arata(QStringLiteral("elevi.html"));
              captura->Captureaza(*g);
              g->close();
          }},
@@ -335,7 +335,10 @@ int ruleaza(const Optiuni& o, const QString& dosarLucru) {
     Program p{&principala, dosarLucru};
     urmari(foaieDeImport(dosarLucru));
 
-    const QStringList clase = o.clase.isEmpty() ? Ghid(o.ghid).ferestre().keys() : o.clase;
+    QStringList clase = o.clase.isEmpty() ? Ghid(o.ghid).ferestre().keys() : o.clase;
+    clase.sort();
+    // The guide's own window last: the page it shows holds the other pictures.
+    if (clase.removeAll(QStringLiteral("TGhidUtilizator"))) clase << QStringLiteral("TGhidUtilizator");
     int lipsa = 0;
     for (const QString& clasa : clase) {
         if (captura->Salvate.contains(clasa)) continue;

@@ -21,7 +21,6 @@ TDespreAplicatie::TDespreAplicatie(QWidget* owner) : QDialog(owner) {
     for (const RandDespre& r : randuri) {
         auto* valoare = new QLabel(r.valoare, this);
         valoare->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        valoare->setWordWrap(true);
         formular->addRow(r.eticheta + QLatin1Char(':'), valoare);
     }
     LblCopiat = new QLabel(this);
@@ -37,9 +36,10 @@ TDespreAplicatie::TDespreAplicatie(QWidget* owner) : QDialog(owner) {
     butoane->addWidget(BtnInchide);
     auto* l = new QVBoxLayout(this);
     l->addLayout(formular);
-    l->addStretch();
+    l->addSpacing(12);
     l->addLayout(butoane);
     setMinimumWidth(560);
+    adjustSize();
 
     connect(BtnCopiaza, &QPushButton::clicked, this, &TDespreAplicatie::Copiaza);
     connect(BtnInchide, &QPushButton::clicked, this, &QDialog::accept);
