@@ -21,6 +21,23 @@ QString dosarGhid = QStringLiteral(":/ghid");
 
 constexpr int RolTinta = Qt::UserRole;
 
+// The pages' pictures no wider than a page fits beside the contents.
+class PaginaGhid : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int fel, const QUrl& nume) override {
+        const QVariant v = QTextBrowser::loadResource(fel, nume);
+        if (fel != QTextDocument::ImageResource) return v;
+        const QImage imagine = v.canConvert<QImage>() && v.typeId() == QMetaType::QImage
+                                   ? v.value<QImage>()
+                                   : QImage::fromData(v.toByteArray());
+        constexpr int Latime = 720;
+        if (imagine.isNull() || imagine.width() <= Latime) return v;
+        return imagine.scaledToWidth(Latime, Qt::SmoothTransformation);
+    }
+};
+
 QTreeWidgetItem* element(const QString& titlu, const QString& tinta) {
     auto* e = new QTreeWidgetItem(QStringList{titlu});
     e->setData(0, RolTinta, tinta);
@@ -69,7 +86,7 @@ TGhidUtilizator::TGhidUtilizator(const QString& dosar) : QWidget(nullptr, Qt::Wi
     Cautare->setClearButtonEnabled(true);
     Rezultate = new QListWidget(this);
     Rezultate->setObjectName(QStringLiteral("Rezultate"));
-    Pagina = new QTextBrowser(this);
+    Pagina = new PaginaGhid(this);
     Pagina->setObjectName(QStringLiteral("Pagina"));
     Pagina->setOpenExternalLinks(false);
 
@@ -131,7 +148,8 @@ void TGhidUtilizator::cauta() {
         e->setData(RolTinta, g.tinta);
     }
     if (gasite.isEmpty() && !Cautare->text().trimmed().isEmpty())
-        new QListWidgetItem(QStringLiteral("Nimic gasit. Incercati alte cuvinte."), Rezultate);
+        (new QListWidgetItem(QStringLiteral("Nimic gasit. Incercati alte cuvinte."), Rezultate))
+            ->setFlags(Qt::NoItemFlags);
 }
 
 void TGhidUtilizator::Deschide(const QString& tinta) {
