@@ -1,11 +1,12 @@
 // vardolin-capturi: the pictures of the user guide, made from the program's real windows.
 //
-//   vardolin-capturi --ghid doc/ghid [--out DIR] [Clasa...]
+//   vardolin-capturi --ghid doc/ghid [--out DIR] [--date DOSAR] [Clasa...]
 //
 // Starts the program's parts offscreen on a temporary data folder (template database, a school,
 // a dozen students, a pile of forms in the register), opens every window listed in the guide's
 // ferestre.txt the way the program opens it and writes DIR/<Clasa>.png (DIR: the guide's
-// imagini/). Exits 1 when a listed window has no way to open here or gave no picture.
+// imagini/). --date keeps the data folder there, to try the program on. Exits 1 when a listed
+// window has no way to open here or gave no picture.
 
 #include "Capturi.h"
 #include "DateExemplu.h"
@@ -302,11 +303,14 @@ Optiuni citesteOptiunile(const QStringList& argumente) {
             o.ghid = argumente[++i];
         else if (argumente[i] == QLatin1String("--out") && i + 1 < argumente.size())
             o.iesire = argumente[++i];
+        else if (argumente[i] == QLatin1String("--date") && i + 1 < argumente.size())
+            ++i;
         else
             o.clase << argumente[i];
     }
     if (o.ghid.isEmpty())
-        throw Eroare(QStringLiteral("Folosire: vardolin-capturi --ghid DOSAR_GHID [--out DOSAR] [Clasa...]"));
+        throw Eroare(QStringLiteral(
+            "Folosire: vardolin-capturi --ghid DOSAR_GHID [--out DOSAR] [--date DOSAR] [Clasa...]"));
     if (o.iesire.isEmpty()) o.iesire = QDir(o.ghid).filePath(QStringLiteral("imagini"));
     return o;
 }
@@ -363,23 +367,36 @@ int ruleaza(const Optiuni& o, const QString& dosarLucru) {
 } // namespace
 
 // The data folder under a fixed name: the paths some windows show stay the same from one run to
-// the next, so a picture changes only when its window does.
+// the next, so a picture changes only when its window does. With --date it is the folder given,
+// kept afterwards (the sample data and a prepared printer, to try the program with).
 class DosarLucru {
 public:
-    DosarLucru() : dir_(QDir::temp().filePath(QStringLiteral("vardolin-capturi"))) {
+    explicit DosarLucru(const QString& pastrat)
+        : dir_(pastrat.isEmpty() ? QDir::temp().filePath(QStringLiteral("vardolin-capturi")) : pastrat),
+          pastrat_(!pastrat.isEmpty()) {
         QDir(dir_).removeRecursively();
         QDir().mkpath(dir_);
     }
-    ~DosarLucru() { QDir(dir_).removeRecursively(); }
+    ~DosarLucru() {
+        if (!pastrat_) QDir(dir_).removeRecursively();
+    }
     QString path() const { return dir_; }
     QString filePath(const QString& nume) const { return QDir(dir_).filePath(nume); }
 
 private:
     QString dir_;
+    bool pastrat_;
 };
 
+// The folder after --date, read before anything else starts.
+QString dosarPastrat(int argc, char* argv[]) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (qstrcmp(argv[i], "--date") == 0) return QFile::decodeName(argv[i + 1]);
+    return {};
+}
+
 int main(int argc, char* argv[]) {
-    const DosarLucru dir;
+    const DosarLucru dir(dosarPastrat(argc, argv));
     ecranMare(dir.path());
     qputenv("VARDOLIN_DATA_DIR", QFile::encodeName(dir.path()));
     StocSetari::redirectioneaza(dir.filePath(QStringLiteral("setari.ini")));
