@@ -184,6 +184,20 @@ private slots:
         QCOMPARE(g->Locul(), primul->data(Qt::UserRole).toString());
     }
 
+    // The pictures' tool still opens every listed window and gives its picture.
+    void pozeleSeFacDinNou() {
+        QTemporaryDir iesire;
+        QProcess p;
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(
+            QCoreApplication::applicationDirPath() + "/vardolin-capturi",
+            {"--ghid", qEnvironmentVariable("VARDOLIN_TEST_SOURCE") + "/doc/ghid", "--out", iesire.path()});
+        QVERIFY(p.waitForFinished(300000));
+        QVERIFY2(p.exitCode() == 0, p.readAll().constData());
+        for (const QString& clasa : ghid.ferestre().keys())
+            QVERIFY2(QImage(iesire.filePath(clasa + ".png")).width() > 0, qPrintable(clasa));
+    }
+
     // The PDF made by the build holds every page's title.
     void pdfulAreToatePaginile() {
         const QString pdf = QCoreApplication::applicationDirPath() + "/../ghid-vardolin.pdf";
