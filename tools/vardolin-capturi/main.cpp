@@ -27,6 +27,7 @@
 #include "entry/UListaGenerica.h"
 #include "import/UExcelSelectieColoana.h"
 #include "import/UImportExcelExpert.h"
+#include "import/UKivExcelImportFrame.h"
 #include "platform/Eroare.h"
 #include "platform/Ghid.h"
 #include "platform/ImprimantaPdf.h"
@@ -145,6 +146,10 @@ void urmariImport(const QString& foaie) {
         w.EdCnp->clear();
         w.BtnCnp->click(); // the column window, with its picture
         w.BtnInainte->click();
+        // Past the abbreviation, on the name's page with its column written in.
+        w.Cadre().front()->SeteazaNuImport(true);
+        w.BtnInainte->click();
+        if (w.Cadre().size() > 1) w.Cadre()[1]->EdColoana->setText(QStringLiteral("A"));
         Asteapta();
         captura->Captureaza(w);
     };
