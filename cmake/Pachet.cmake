@@ -5,7 +5,7 @@
 #   share/vardolin/BLANK.FDB                       files the program only reads (see platform/Cai)
 #   share/applications/vardolin.desktop            menu entry
 #   share/icons/hicolor/scalable/apps/vardolin.svg its icon
-#   share/man/man1/vardolin.1.gz, share/doc/vardolin/{copyright,changelog.gz}
+#   share/man/man1/vardolin.1.gz, share/doc/vardolin/{copyright,changelog.gz,ghid-vardolin.pdf}
 include(GNUInstallDirs)
 
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Vardolin <vardolin@example.org>" CACHE STRING
@@ -23,7 +23,15 @@ foreach(fisier vardolin.1 changelog)
     DEPENDS ${PACHET_DIR}/${fisier})
   list(APPEND PACHET_COMPRIMATE ${PACHET_DIR}/${fisier}.gz)
 endforeach()
-add_custom_target(pachet_fisiere ALL DEPENDS ${PACHET_COMPRIMATE})
+# The user guide as a PDF, from the pages the program carries.
+set(GHID_PDF ${CMAKE_BINARY_DIR}/ghid-vardolin.pdf)
+file(GLOB_RECURSE GHID_SURSE CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/doc/ghid/*)
+add_custom_command(OUTPUT ${GHID_PDF}
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:vardolin-ghidpdf>
+          --ghid ${CMAKE_SOURCE_DIR}/doc/ghid --out ${GHID_PDF} --version ${PROJECT_VERSION}
+  DEPENDS vardolin-ghidpdf ${GHID_SURSE}
+  COMMENT "Making the user guide's PDF")
+add_custom_target(pachet_fisiere ALL DEPENDS ${PACHET_COMPRIMATE} ${GHID_PDF})
 
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
@@ -34,7 +42,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/vardolin.desktop
 install(FILES ${CMAKE_SOURCE_DIR}/resources/app/vardolin.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${PACHET_DIR}/vardolin.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${PACHET_DIR}/changelog.gz
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${PACHET_DIR}/changelog.gz ${GHID_PDF}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vardolin)
 
 set(CPACK_GENERATOR DEB)

@@ -1,6 +1,7 @@
 #include "platform/Firebird.h"
 
 #include "platform/Eroare.h"
+#include "platform/VersiuneFirebird.h"
 
 #include <QDir>
 #include <QFile>
@@ -212,6 +213,30 @@ void FbConexiune::conecteaza() {
     } catch (const FbException& e) {
         ridica(e, QStringLiteral("Nu ma pot conecta la baza de date %1").arg(numeBazaDeDate_));
     }
+}
+
+QString VersiuneClientFirebird() {
+    const unsigned v = master()->getUtilInterface()->getClientVersion();
+    return QStringLiteral("%1.%2").arg(v >> 8).arg(v & 0xFF);
+}
+
+QString VersiuneMotorFirebird(const FbConexiune& conexiune) {
+    IAttachment* atasare = conexiune.atasare();
+    if (!atasare) return {};
+    const unsigned char cerere[] = {isc_info_firebird_version, isc_info_end};
+    unsigned char raspuns[512] = {};
+    Stare st;
+    try {
+        atasare->getInfo(&st, sizeof cerere, cerere, sizeof raspuns, raspuns);
+    } catch (const FbException& e) {
+        ridica(e);
+    }
+    // item, length (2 bytes), count of texts, then each text as length + bytes; the first is
+    // the engine's own.
+    if (raspuns[0] != isc_info_firebird_version || raspuns[3] == 0) return {};
+    const int lungime = raspuns[4];
+    return QString::fromLatin1(reinterpret_cast<const char*>(raspuns + 5),
+                               std::min(lungime, int(sizeof raspuns) - 5));
 }
 
 void FbConexiune::deconecteaza() {

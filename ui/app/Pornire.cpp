@@ -2,6 +2,7 @@
 
 #include "platform/ImprimantaSistem.h"
 
+#include "app/UGhidUtilizator.h"
 #include "app/USalvariAutomate.h"
 #include "app/USetariBazaDeDate.h"
 #include "app/UVardolinMain.h"
@@ -117,6 +118,7 @@ int ruleazaProgramul(int argc, char* argv[]) {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     instaleazaDialoguri(DialoguriCuFerestre());
+    InstaleazaAjutorF1();
     ImprimantaSistem::faImplicita();
 
     // The definitions register themselves before the data module exists; a failure here is a

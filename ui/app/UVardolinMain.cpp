@@ -1,7 +1,9 @@
 #include "app/UVardolinMain.h"
 
 #include "Versiune.h"
+#include "app/UDespreAplicatie.h"
 #include "app/UErrCodePage.h"
+#include "app/UGhidUtilizator.h"
 #include "app/USalvareBaza.h"
 #include "app/USalvariAutomate.h"
 #include "app/USetariBazaDeDate.h"
@@ -111,10 +113,24 @@ void TVardolineMain::creeazaMeniul() {
 
     Help1 = MainMenu1->addMenu(QStringLiteral("Ajutor"));
     Help1->setObjectName(QStringLiteral("Help1"));
+    GhidulUtilizatorului1 =
+        element(Help1, QStringLiteral("Ghidul utilizatorului"), QStringLiteral("GhidulUtilizatorului1"));
+    // Shown in the menu; F1 itself goes through the program's own handler, which opens the
+    // section of whichever window has it.
+    GhidulUtilizatorului1->setShortcut(QKeySequence(Qt::Key_F1));
+    GhidulUtilizatorului1->setShortcutContext(Qt::WidgetShortcut);
+    Help1->addSeparator();
     Desprenoi1 = element(Help1, QStringLiteral("Despre noi"), QStringLiteral("Desprenoi1"));
     Help1->addSeparator()->setObjectName(QStringLiteral("N1"));
     Despreaplicatie1 = element(Help1, QStringLiteral("Despre aplicatie"), QStringLiteral("Despreaplicatie1"));
 
+    connect(GhidulUtilizatorului1, &QAction::triggered, this, [] { TGhidUtilizator::Arata(); });
+    connect(Despreaplicatie1, &QAction::triggered, this, [this] {
+        protejat(this, [&] {
+            TDespreAplicatie despre(this);
+            dialoguri().arataModal(despre);
+        });
+    });
     connect(Configurarediploma1, &QAction::triggered, this, &TVardolineMain::Configurarediploma1Click);
     connect(Configurarescoala1, &QAction::triggered, this, &TVardolineMain::Configurarescoala1Click);
     connect(Formatnote1, &QAction::triggered, this, &TVardolineMain::Formatnote1Click);

@@ -26,6 +26,7 @@ public:
     QMenu* Configurareimprimanta1;
     QAction* Configurareimprimanta2;
     QMenu* Help1;
+    QAction* GhidulUtilizatorului1;
     QAction* Desprenoi1;
     QAction* Despreaplicatie1;
     TListaElevi* ListaElevi = nullptr;

@@ -69,7 +69,8 @@ void TestPachet::fisiere_data() {
     for (const char* cale :
          {"usr/bin/vardolin", "usr/share/vardolin/BLANK.FDB", "usr/share/applications/vardolin.desktop",
           "usr/share/icons/hicolor/scalable/apps/vardolin.svg", "usr/share/man/man1/vardolin.1.gz",
-          "usr/share/doc/vardolin/copyright", "usr/share/doc/vardolin/changelog.gz"})
+          "usr/share/doc/vardolin/copyright", "usr/share/doc/vardolin/changelog.gz",
+          "usr/share/doc/vardolin/ghid-vardolin.pdf"})
         QTest::newRow(cale) << QString::fromLatin1(cale);
 }
 
