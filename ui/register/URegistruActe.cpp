@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -209,10 +210,12 @@ void TRegistruActe::tiparesteClick(bool registrul) {
 
 void TRegistruActe::exportaClick() {
     protejat(this, [&] {
-        const QString cale =
-            dialoguri().fisierDeSalvat(this, QStringLiteral("Export registru"),
-                                       QStringLiteral("Fisiere CSV (*.csv)"), QStringLiteral("Registru.csv"));
+        QString cale = dialoguri().fisierDeSalvat(
+            this, QStringLiteral("Export registru"),
+            QStringLiteral("Excel (*.xlsx);;OpenDocument (*.ods);;Text CSV (*.csv)"),
+            QStringLiteral("Registru.xlsx"));
         if (cale.isEmpty()) return;
+        if (QFileInfo(cale).suffix().isEmpty()) cale += QStringLiteral(".xlsx");
         exportaTabele({tabelRegistru(intrari_), tabelSituatie(situatiaFormularelor())}, cale);
         dialoguri().mesaj(this, QStringLiteral("Am scris %1.").arg(cale));
     });
