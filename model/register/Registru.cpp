@@ -291,8 +291,11 @@ QString textStare(StareAct stare) {
 }
 
 StareAct stareDinText(const QString& text) {
+    // The database compares strings blank-padded, so its check lets "tiparit " in (a CASE over
+    // literals of different lengths pads them); the state is the same.
+    const QString stare = text.trimmed();
     for (const auto& [s, nume] : numeStari)
-        if (text == QLatin1String(nume)) return s;
+        if (stare == QLatin1String(nume)) return s;
     throw Eroare(QStringLiteral("Starea \"%1\" nu este cunoscuta.").arg(text));
 }
 
