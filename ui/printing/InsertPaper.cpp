@@ -83,7 +83,7 @@ void puneMarginea(TKivNumEdit& edit, double valoare) {
 }
 
 const QSize marimeDialog(557, 298);
-constexpr int inaltimeTeanc = 190;
+constexpr int inaltimeTeanc = 250;
 
 QPointer<TInsertPaperForm>& dialogulProgramului() {
     static QPointer<TInsertPaperForm> d;
@@ -152,7 +152,7 @@ void TInsertPaperForm::creeazaControalele() {
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 
     Teanc = new TTeancFormulare(this);
-    Teanc->setGeometry(16, marimeDialog.height() - 6, marimeDialog.width() - 32, inaltimeTeanc - 12);
+    Teanc->setGeometry(16, marimeDialog.height() - 6, marimeDialog.width() - 32, inaltimeTeanc - 40);
     Teanc->hide();
 }
 
