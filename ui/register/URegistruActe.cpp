@@ -119,8 +119,10 @@ void TRegistruActe::coloane() {
     Grila->EndUpdate();
     // The cells show the same texts the export writes, read when painted.
     Grila->OnGetCellValue = [this](TKivVirtualGridLine* obj, int c, TKivValoareDate& v) {
-        const IntrareRegistru& i = intrari_[size_t(static_cast<LinieIntrare*>(obj)->index)];
-        v.SetValString(randRegistru(i).value(c));
+        const auto index = size_t(static_cast<LinieIntrare*>(obj)->index);
+        QStringList& texte = texte_[index];
+        if (texte.isEmpty()) texte = randRegistru(intrari_[index]);
+        v.SetValString(texte.value(c));
     };
     Grila->OnPotEdita = [](TKivVirtualGridLine*, int, bool& poate) { poate = false; };
 }
@@ -134,6 +136,7 @@ void TRegistruActe::Incarca() {
     f.seria = Seria->text();
     f.numarul = Numarul->value();
     intrari_ = Registru::intrari(f);
+    texte_.assign(intrari_.size(), {});
     Grila->BeginUpdate();
     Grila->Linii.Clear();
     Grila->Linii.Rezerva(int(intrari_.size()));
