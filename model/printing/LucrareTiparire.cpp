@@ -4,6 +4,25 @@
 #include "platform/Imprimanta.h"
 #include "printing/LotDinBaza.h"
 
+namespace {
+
+void scoateOmisii(PaginiLot& foi, const std::function<QString(int)>& motivOmitere) {
+    PaginiLot raman;
+    raman.omisi = std::move(foi.omisi);
+    for (size_t i = 0; i < foi.elevi.size(); ++i) {
+        const QString motiv = motivOmitere(foi.elevi[i]);
+        if (!motiv.isEmpty()) {
+            raman.omisi.push_back({foi.elevi[i], motiv});
+            continue;
+        }
+        raman.elevi.push_back(foi.elevi[i]);
+        raman.pagini.push_back(std::move(foi.pagini[i]));
+    }
+    foi = std::move(raman);
+}
+
+} // namespace
+
 void SelecteazaImprimantaAleasa(const TAllStuffReg& setari, Imprimanta& dispozitiv) {
     if (setari.PrinterName.isEmpty()) return;
     const int index = int(dispozitiv.imprimante().indexOf(setari.PrinterName));
@@ -94,7 +113,8 @@ RezultatLucrare LucrareTiparire::ruleaza(IntrebariLucrare& intrebari) {
     rezultat.renuntat = true;
     if (cuSetari_ && !imprimantaPregatita(intrebari)) return rezultat;
 
-    const PaginiLot foi = umple_();
+    PaginiLot foi = umple_();
+    if (omite_) scoateOmisii(foi, omite_);
     rezultat.omisi = foi.omisi;
     rezultat.deTiparit = int(foi.pagini.size());
     if (!foi.omisi.empty() && !intrebari.continuaFaraOmisi(foi.omisi, rezultat.deTiparit)) return rezultat;

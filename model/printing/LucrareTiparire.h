@@ -91,6 +91,9 @@ public:
     void folosesteSetarile(bool da) { cuSetari_ = da; }
     // The job's title instead of the side's.
     void seteazaTitlu(const QString& titlu) { titlu_ = titlu; }
+    // Students the caller will not have in this job, each with why (empty: printed); they are
+    // left out after the filling's own, and shown with them.
+    void omite(std::function<QString(int idElev)> motiv) { omite_ = std::move(motiv); }
     // Not owned; told in the order added.
     void adaugaAscultator(AscultatorLucrare& ascultator) { ascultatori_.push_back(&ascultator); }
 
@@ -112,6 +115,7 @@ private:
     Imprimanta* dispozitiv_;
     bool cuSetari_ = true;
     QString titlu_;
+    std::function<QString(int)> omite_;
     std::vector<AscultatorLucrare*> ascultatori_;
 };
 

@@ -65,8 +65,11 @@ void jurnalizeaza(qint64 idRegistru, qint64 idPrimire, const QString& ce) {
         QStringLiteral("INSERT INTO JURNAL_REGISTRU (ID_JURNAL, UTILIZATOR, CALCULATOR, ID_REGISTRU, "
                        "ID_PRIMIRE, CE) VALUES (:ID, :UTILIZATOR, :CALCULATOR, :REG, :PRIM, :CE)"));
     q().param(QStringLiteral("ID"), id);
-    q().param(QStringLiteral("UTILIZATOR"), utilizatorulSistemului().left(100));
-    q().param(QStringLiteral("CALCULATOR"), QSysInfo::machineHostName().left(100));
+    // Who and where do not change while the program runs; asked once, not per printed sheet.
+    static const QString utilizator = utilizatorulSistemului().left(100);
+    static const QString calculator = QSysInfo::machineHostName().left(100);
+    q().param(QStringLiteral("UTILIZATOR"), utilizator);
+    q().param(QStringLiteral("CALCULATOR"), calculator);
     q().param(QStringLiteral("REG"), idRegistru ? QVariant(idRegistru) : QVariant());
     q().param(QStringLiteral("PRIM"), idPrimire ? QVariant(idPrimire) : QVariant());
     q().param(QStringLiteral("CE"), ce.left(1000));
@@ -291,8 +294,11 @@ QString textStare(StareAct stare) {
 }
 
 StareAct stareDinText(const QString& text) {
+    // The database compares strings blank-padded, so its check lets "tiparit " in (a CASE over
+    // literals of different lengths pads them); the state is the same.
+    const QString stare = text.trimmed();
     for (const auto& [s, nume] : numeStari)
-        if (text == QLatin1String(nume)) return s;
+        if (stare == QLatin1String(nume)) return s;
     throw Eroare(QStringLiteral("Starea \"%1\" nu este cunoscuta.").arg(text));
 }
 

@@ -3,45 +3,12 @@
 #include "data/UDm.h"
 #include "data/UValoareCamp.h"
 #include "platform/Eroare.h"
-
-#include <QFileInfo>
-#include <QSaveFile>
+#include "platform/ScriitorFoaie.h"
 
 namespace {
 
 QString data(const QDate& d) {
     return d.isValid() ? d.toString(QStringLiteral("dd.MM.yyyy")) : QString();
-}
-
-QString campCsv(const QString& text) {
-    if (!text.contains(u';') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
-        return text;
-    QString t = text;
-    return u'"' + t.replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
-}
-
-QString linieCsv(const QStringList& campuri) {
-    QStringList r;
-    for (const QString& c : campuri)
-        r << campCsv(c);
-    return r.join(u';') + QStringLiteral("\r\n");
-}
-
-void scrieCsv(const QList<TabelText>& tabele, const QString& cale) {
-    QString text;
-    for (const TabelText& t : tabele) {
-        if (!text.isEmpty()) text += QStringLiteral("\r\n");
-        text += linieCsv({t.titlu});
-        text += linieCsv(t.antet);
-        for (const QStringList& l : t.linii)
-            text += linieCsv(l);
-    }
-    QSaveFile f(cale);
-    if (!f.open(QIODevice::WriteOnly))
-        throw Eroare(QStringLiteral("Nu pot scrie fisierul %1: %2").arg(cale, f.errorString()));
-    f.write("\xEF\xBB\xBF");
-    f.write(text.toUtf8());
-    if (!f.commit()) throw Eroare(QStringLiteral("Nu pot scrie fisierul %1: %2").arg(cale, f.errorString()));
 }
 
 } // namespace
@@ -145,11 +112,23 @@ int tiparesteSituatia(Imprimanta& imprimanta) {
     return tiparesteTabel(imprimanta, t);
 }
 
-// The spreadsheet writers (.xlsx, .ods) plug in here, by extension, beside CSV.
+// One sheet: each table's title, header and lines, a blank row between tables, so that the
+// register and the forms' report go out together in any format.
 void exportaTabele(const QList<TabelText>& tabele, const QString& cale) {
-    const QString extensie = QFileInfo(cale).suffix().toLower();
-    if (extensie == u"csv") return scrieCsv(tabele, cale);
-    throw Eroare(
-        QStringLiteral("Formatul \"%1\" nu este inca disponibil pentru export; alegeti un fisier .csv.")
-            .arg(extensie));
+    const auto foaie =
+        ScriitorFoaie::creeaza(cale, ScriitorFoaie::formatDupaNume(cale), QStringLiteral("Registru"));
+    const auto rand = [&](const QStringList& texte) {
+        std::vector<CelulaDeScris> celule;
+        for (const QString& t : texte)
+            celule.push_back({t, std::nullopt});
+        foaie->scrieRand(celule);
+    };
+    for (qsizetype k = 0; k < tabele.size(); ++k) {
+        if (k) rand({QString()});
+        rand({tabele[k].titlu});
+        rand(tabele[k].antet);
+        for (const QStringList& l : tabele[k].linii)
+            rand(l);
+    }
+    foaie->termina();
 }

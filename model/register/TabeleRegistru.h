@@ -29,6 +29,6 @@ int tiparesteSituatia(Imprimanta& imprimanta);
 // The school's name as its certificates show it, for the printed pages' heading.
 QString numeleScolii();
 
-// Writes the tables to a file whose format its extension names, one sheet per table. CSV
-// (UTF-8 with BOM, ';') takes the tables one after another with a blank line between.
+// Writes the tables to a file whose format its extension names (.xlsx, .ods, .csv), one after
+// another with a blank row between.
 void exportaTabele(const QList<TabelText>& tabele, const QString& cale);

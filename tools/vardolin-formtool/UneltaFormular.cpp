@@ -13,6 +13,7 @@
 #include "printing/SetariTiparire.h"
 #include "printing/UMachetaVardolin.h"
 #include "printing/UParticularizare.h"
+#include "register/InregistrareLaTiparire.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,11 +33,15 @@ const char* const utilizareUnealta =
     "[--rotate]\n"
     "  vardolin-formtool pdf --students all|ID[,ID|ID-ID...] --side fata|verso --out FISIER.pdf "
     "[--left MM] [--top MM] [--rotate]\n"
+    "      [--serie S --numar N [--descrescator] | --proba]\n"
     "    (--student, --students: baza de date din VARDOLIN_DATA_DIR, completata ca in fereastra de "
     "tiparire;\n"
     "     --students: o pagina pentru fiecare elev; elevii care nu pot fi tipariti sunt scrisi la "
     "stderr\n"
-    "     si codul de iesire este 2)\n";
+    "     si codul de iesire este 2;\n"
+    "     --serie, --numar: fata se tipareste pe formularele seriei S, de la numarul N in sus (in jos cu\n"
+    "     --descrescator), si se trece in registru ca deja verificata; --proba: hartie alba, nimic in\n"
+    "     registru; elevii care au deja certificat nu se tiparesc)\n";
 
 namespace {
 
@@ -48,12 +53,18 @@ double numar(const QString& optiune, const QString& text) {
     return v;
 }
 
-int idElev(const QString& text) {
+// A whole number from 1 up, else the option's message naming what it should be.
+int pozitiv(const QString& text, const char* optiune, const char* ce) {
     bool ok = false;
-    const int id = text.toInt(&ok);
-    if (!ok || id <= 0)
-        throw Eroare::format("--student trebuie sa fie numarul unui elev, nu \"%s\".", {text});
-    return id;
+    const int n = text.toInt(&ok);
+    if (!ok || n <= 0)
+        throw Eroare::format("%s trebuie sa fie numarul unui %s, nu \"%s\".",
+                             {QString::fromLatin1(optiune), QString::fromLatin1(ce), text});
+    return n;
+}
+
+int idElev(const QString& text) {
+    return pozitiv(text, "--student", "elev");
 }
 
 // "all", or ids and ranges joined by commas: 3,7,10-12.
@@ -116,7 +127,7 @@ int laturaDinCod(const QString& codPagina) {
 // The job's questions answered from the command line; the students left out go to stderr.
 class IntrebariUnealta : public IntrebariLucrare {
 public:
-    explicit IntrebariUnealta(const OptiuniUnealta& optiuni) : optiuni_(optiuni) {}
+    IntrebariUnealta(const OptiuniUnealta& optiuni, int foi) : optiuni_(optiuni), foi_(foi) {}
 
     void mesaj(const QString& text) override {
         std::fprintf(stderr, "vardolin-formtool: %s\n", qPrintable(text));
@@ -127,15 +138,33 @@ public:
             std::fprintf(stderr, "vardolin-formtool: elevul %d nu se tipareste: %s\n", o.idElev,
                          qPrintable(o.motiv));
         if (tiparibili == 0) throw Eroare("Niciun elev nu poate fi tiparit.");
+        foi_ = tiparibili;
         return true;
     }
     std::optional<AsezareFoaie> asezare(int, const AsezareFoaie&, const QString&) override {
+        if (!optiuni_.seria.isEmpty())
+            Registru::verificaTeancul(optiuni_.seria, optiuni_.primulNumar, !optiuni_.descrescator, foi_);
         return AsezareFoaie{optiuni_.stanga, optiuni_.sus, optiuni_.rotit};
     }
 
 private:
     const OptiuniUnealta& optiuni_;
+    int foi_;
 };
+
+void verificaFormularele(const OptiuniUnealta& o) {
+    const bool peFormulare = !o.seria.isEmpty() || o.primulNumar > 0 || o.descrescator;
+    if (!peFormulare && !o.proba) return;
+    if (!o.elev && !o.lot)
+        throw Eroare("--serie, --numar si --proba se folosesc doar cu --student sau --students.");
+    if (o.proba && peFormulare) throw Eroare("--proba nu se foloseste cu --serie sau --numar.");
+    if (o.proba) return;
+    if (o.codPagina != u"FATA")
+        throw Eroare(
+            "Pe formulare se inregistreaza doar fata; versoul se tipareste fara --serie si --numar.");
+    if (o.seria.isEmpty() || o.primulNumar <= 0)
+        throw Eroare("Pe formulare trebuie date --serie si --numar.");
+}
 
 } // namespace
 
@@ -156,8 +185,9 @@ OptiuniUnealta OptiuniUnealta::citeste(const QStringList& argumente) {
             if (i + 1 >= argumente.size()) throw Eroare::format("Lipseste valoarea lui %s.", {a});
             return argumente[++i];
         };
-        const bool doarPdf =
-            a == u"--left" || a == u"--top" || a == u"--rotate" || a == u"--student" || a == u"--students";
+        const bool doarPdf = a == u"--left" || a == u"--top" || a == u"--rotate" || a == u"--student" ||
+                             a == u"--students" || a == u"--serie" || a == u"--numar" ||
+                             a == u"--descrescator" || a == u"--proba";
         if (doarPdf && o.comanda != Pdf) throw Eroare::format("%s se foloseste doar cu pdf.", {a});
         if (a == u"--zoom" && o.comanda != Png) throw Eroare::format("%s se foloseste doar cu png.", {a});
         if (a == u"--side")
@@ -178,6 +208,14 @@ OptiuniUnealta OptiuniUnealta::citeste(const QStringList& argumente) {
             citesteElevii(valoare(), o);
         else if (a == u"--numbers")
             o.numere = true;
+        else if (a == u"--serie")
+            o.seria = valoare().trimmed().toUpper();
+        else if (a == u"--numar")
+            o.primulNumar = pozitiv(valoare(), "--numar", "formular");
+        else if (a == u"--descrescator")
+            o.descrescator = true;
+        else if (a == u"--proba")
+            o.proba = true;
         else
             throw Eroare::format("Optiune necunoscuta \"%s\".", {a});
     }
@@ -185,6 +223,7 @@ OptiuniUnealta OptiuniUnealta::citeste(const QStringList& argumente) {
     if ((o.elev || o.lot) && o.numere) throw Eroare("--numbers nu se foloseste cu --student sau --students.");
     if (o.elev && o.lot) throw Eroare("--student si --students nu se folosesc impreuna.");
     if (o.iesire.isEmpty()) throw Eroare("Lipseste --out.");
+    verificaFormularele(o);
     // A huge zoom would ask for a picture no memory holds.
     if (o.zoom <= 0 || o.zoom > 1000) throw Eroare("--zoom trebuie sa fie intre 0 si 1000.");
     return o;
@@ -202,7 +241,7 @@ int UneltaFormular::ruleaza() {
         LucrareTiparire lucrare =
             LucrareTiparire::oFoaie(std::move(pagina), 0, laturaDinCod(optiuni_.codPagina), pdf_);
         lucrare.seteazaTitlu(QStringLiteral("Vardolin ") + optiuni_.codPagina);
-        tipareste(lucrare);
+        tipareste(lucrare, 1);
     } else {
         scriePng(pagina, QImage(parte->BkImage));
     }
@@ -222,9 +261,9 @@ void UneltaFormular::scriePng(const PaginaFormular& pagina, const QImage& fundal
     if (!imagine.save(optiuni_.iesire, "PNG")) throw Eroare::format("Nu pot scrie %s.", {optiuni_.iesire});
 }
 
-RezultatLucrare UneltaFormular::tipareste(LucrareTiparire& lucrare) {
+RezultatLucrare UneltaFormular::tipareste(LucrareTiparire& lucrare, int foi) {
     lucrare.folosesteSetarile(false);
-    IntrebariUnealta intrebari(optiuni_);
+    IntrebariUnealta intrebari(optiuni_, foi);
     const RezultatLucrare rezultat = lucrare.ruleaza(intrebari);
     muta(pdf_.ultimulFisier(), optiuni_.iesire);
     return rezultat;
@@ -245,8 +284,27 @@ int UneltaFormular::tiparesteElevii() {
     if (optiuni_.lot)
         cealaltaLatura =
             SablonLatura(optiuni_.codPagina == u"SPATE" ? QStringLiteral("FATA") : QStringLiteral("SPATE"));
+    const int foi = int(elevi.size());
     LucrareTiparire lucrare =
         LucrareTiparire::dinBaza(std::move(elevi), laturaDinCod(optiuni_.codPagina),
                                  SablonLatura(optiuni_.codPagina), cealaltaLatura, pdf_);
-    return tipareste(lucrare).omisi.empty() ? 0 : 2;
+    InregistrareLaTiparire inregistrare;
+    if (!optiuni_.seria.isEmpty()) {
+        // The tool cannot ask: a student who already has a certificate is left out with why.
+        lucrare.omite([](int id) { return Registru::motivDejaTiparit(id); });
+        inregistrare.folosesteTeancul({false, optiuni_.seria, optiuni_.primulNumar, !optiuni_.descrescator});
+        lucrare.adaugaAscultator(inregistrare);
+    }
+    const RezultatLucrare rezultat = tipareste(lucrare, foi);
+    if (const InregistrareTeanc* teanc = inregistrare.teanc()) confirmaSiScrie(*teanc);
+    return rezultat.omisi.empty() ? 0 : 2;
+}
+
+void UneltaFormular::confirmaSiScrie(const InregistrareTeanc& teanc) {
+    for (const QString& o : teanc.observatii())
+        std::fprintf(stderr, "vardolin-formtool: %s\n", qPrintable(o));
+    for (const IntrareRegistru& i : teanc.intrari()) {
+        Registru::confirma(i.id);
+        std::printf("%s\t%d\t%s\n", qPrintable(i.seria), i.numarul, qPrintable(i.nume));
+    }
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+class InregistrareTeanc;
 class LucrareTiparire;
 class QImage;
 struct PaginaFormular;
@@ -27,6 +28,12 @@ struct OptiuniUnealta {
     bool lot = false;
     bool toti = false;
     std::vector<int> elevi;
+    // Fronts on forms: the series and the number of the form on top of the pile, recorded in the
+    // register and confirmed at once; a proof (or neither) records nothing.
+    QString seria;
+    int primulNumar = 0;
+    bool descrescator = false;
+    bool proba = false;
 
     // Reads the arguments (without the program's name); throws Eroare with the usage fault.
     static OptiuniUnealta citeste(const QStringList& argumente);
@@ -48,7 +55,9 @@ private:
     void scriePng(const PaginaFormular& pagina, const QImage& fundal);
     // The job on the PDF printer with the command line's margins and turn, its file moved to
     // the output.
-    RezultatLucrare tipareste(LucrareTiparire& lucrare);
+    RezultatLucrare tipareste(LucrareTiparire& lucrare, int foi);
+    // The recorded fronts confirmed, one "series TAB number TAB name" line each on stdout.
+    static void confirmaSiScrie(const InregistrareTeanc& teanc);
 
     OptiuniUnealta optiuni_;
     ImprimantaPdf pdf_;

@@ -18,7 +18,7 @@ const char* const utilizareUneltaRegistru =
     "  anuleaza --serie S --numar N --motiv TEXT\n"
     "  elibereaza --serie S --numar N [--catre TEXT [--act TEXT] [--procura TEXT]]\n"
     "  stoc\n"
-    "  export FISIER\n"
+    "  export FISIER.xlsx|.ods|.csv\n"
     "  tipareste registru|stoc --out FISIER.pdf [--an AN]\n"
     "  Lucreaza pe baza de date din dosarul de date (VARDOLIN_DATA_DIR).\n";
 

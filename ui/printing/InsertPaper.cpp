@@ -6,6 +6,7 @@
 #include "platform/Imprimanta.h"
 #include "platform/Protejat.h"
 #include "platform/StocSetari.h"
+#include "register/UTeancFormulare.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -81,6 +82,9 @@ void puneMarginea(TKivNumEdit& edit, double valoare) {
     edit.SetText(text);
 }
 
+const QSize marimeDialog(557, 298);
+constexpr int inaltimeTeanc = 250;
+
 QPointer<TInsertPaperForm>& dialogulProgramului() {
     static QPointer<TInsertPaperForm> d;
     return d;
@@ -95,7 +99,7 @@ void distrugeDialogul() {
 
 TInsertPaperForm::TInsertPaperForm(QWidget* parinte) : QDialog(parinte) {
     AranjeazaDialogFix(*this, QStringLiteral("InsertPaperForm"),
-                       QStringLiteral("Introduceti diploma in imprimanta"), QSize(557, 298));
+                       QStringLiteral("Introduceti diploma in imprimanta"), marimeDialog);
     creeazaImaginile();
     creeazaControalele();
     FormCreate();
@@ -146,6 +150,20 @@ void TInsertPaperForm::creeazaControalele() {
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setGeometry(452, 258, 90, 28);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+
+    Teanc = new TTeancFormulare(this);
+    Teanc->setGeometry(16, marimeDialog.height() - 6, marimeDialog.width() - 32, inaltimeTeanc - 40);
+    Teanc->hide();
+}
+
+// The pile's questions go below the sheet's, the buttons under them.
+void TInsertPaperForm::aratTeancul(const std::optional<AlegereTeanc>& teanc) {
+    const int extra = teanc ? inaltimeTeanc : 0;
+    setFixedSize(marimeDialog.width(), marimeDialog.height() + extra);
+    BitBtn1->move(BitBtn1->x(), 258 + extra);
+    BitBtn2->move(BitBtn2->x(), 258 + extra);
+    Teanc->setVisible(bool(teanc));
+    if (teanc) Teanc->Arata(*teanc);
 }
 
 void TInsertPaperForm::FormCreate() {
@@ -170,12 +188,15 @@ void TInsertPaperForm::BitBtn1Click() {
     protejat(this, [&] {
         margineDinEdit(*Edit1);
         margineDinEdit(*Edit2);
+        if (!Teanc->isHidden()) Teanc->Verifica(foi_);
         accept();
     });
 }
 
 TInsertPaperForm::Raspuns TInsertPaperForm::IntrebaIntroducere(int latura, double stanga, double sus,
-                                                               const QString& lot) {
+                                                               const QString& lot,
+                                                               const std::optional<AlegereTeanc>& teanc,
+                                                               int foi) {
     TAllStuffReg* setari = SetariCurente();
     if (!setari) throw Eroare(QStringLiteral("Setarile de tiparire nu sunt incarcate."));
 
@@ -205,6 +226,8 @@ TInsertPaperForm::Raspuns TInsertPaperForm::IntrebaIntroducere(int latura, doubl
     puneMarginea(*Edit1, stanga);
     puneMarginea(*Edit2, sus);
     RzCheckBox1Click();
+    aratTeancul(teanc);
+    foi_ = foi;
 
     Raspuns r;
     r.rezultat = dialoguri().arataModal(*this);
@@ -213,6 +236,7 @@ TInsertPaperForm::Raspuns TInsertPaperForm::IntrebaIntroducere(int latura, doubl
     if (r.rezultat == QDialog::Accepted) {
         r.stanga = margineDinEdit(*Edit1);
         r.sus = margineDinEdit(*Edit2);
+        if (teanc) r.teanc = Teanc->Alegerea();
     } else {
         // Cancelling never fails: the margins stay as they were given.
         r.stanga = stanga;
@@ -221,6 +245,7 @@ TInsertPaperForm::Raspuns TInsertPaperForm::IntrebaIntroducere(int latura, doubl
     return r;
 }
 
-TInsertPaperForm::Raspuns IntrebaIntroducere(int latura, double stanga, double sus, const QString& lot) {
-    return TInsertPaperForm::Instanta().IntrebaIntroducere(latura, stanga, sus, lot);
+TInsertPaperForm::Raspuns IntrebaIntroducere(int latura, double stanga, double sus, const QString& lot,
+                                             const std::optional<AlegereTeanc>& teanc, int foi) {
+    return TInsertPaperForm::Instanta().IntrebaIntroducere(latura, stanga, sus, lot, teanc, foi);
 }

@@ -4,6 +4,7 @@
 #include "entry/UModelLinii.h"
 #include "platform/Dialoguri.h"
 #include "platform/Imprimanta.h"
+#include "platform/ImprimantaPdf.h"
 #include "platform/NumarExtins.h"
 #include "platform/Protejat.h"
 #include "printing/ComponenteMacheta.h"
@@ -14,6 +15,8 @@
 #include "printing/UEleviOmisi.h"
 #include "printing/UMachetaVardolin.h"
 #include "printing/UParticularizare.h"
+#include "register/InregistrareLaTiparire.h"
+#include "register/UVerificareTiparire.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -158,7 +161,8 @@ void TPrintVardolin::tipareste() {
     const int idElev = elevi_.empty() ? 0 : elevi_.front().Id;
     LucrareTiparire lucrare =
         LucrareTiparire::oFoaie(PaginaActiva()->Descriere(), idElev, LaturaActiva(), imprimanta());
-    ruleaza(lucrare);
+    // A page not filled from a student (no student chosen) has nothing to record.
+    ruleaza(lucrare, idElev, idElev ? 1 : 0);
 }
 
 void TPrintVardolin::SeteazaElevii(std::vector<TLinieDescrisa> elevi) {
@@ -182,29 +186,46 @@ void TPrintVardolin::tiparestePentruToti() {
     const TFormularDePrintat* cealalta = latura == LaturaVerso ? FormularDePrintat1 : FormularDePrintat2;
     LucrareTiparire lucrare = LucrareTiparire::dinBaza(std::move(iduri), latura, PaginaActiva()->Descriere(),
                                                        cealalta->Descriere(), imprimanta());
-    ruleaza(lucrare);
+    // A second certificate is never printed silently: the single print asks.
+    if (latura == LaturaFata) lucrare.omite([](int id) { return Registru::motivDejaTiparit(id); });
+    ruleaza(lucrare, 0, int(elevi_.size()));
 }
 
 namespace {
 
-// The window's answers to a print job: the user's, through the program's dialogs.
+// Fronts go onto the forms proposed for a real printer, onto plain paper for the PDF printer.
+bool pePdf(Imprimanta& dispozitiv) {
+    const TAllStuffReg setari;
+    const QStringList nume = dispozitiv.imprimante();
+    const QString aleasa =
+        nume.contains(setari.PrinterName) ? setari.PrinterName : nume.value(dispozitiv.indexCurent());
+    return aleasa == ImprimantaPdf::nume();
+}
+
+// The window's answers to a print job: the user's, through the program's dialogs. For fronts
+// the paper dialog also asks the pile, which the recording then uses.
 class IntrebariFereastra : public IntrebariLucrare {
 public:
-    IntrebariFereastra(QWidget* fereastra, const std::vector<TLinieDescrisa>& elevi, int latura)
-        : fereastra_(fereastra), elevi_(elevi), latura_(latura) {}
+    IntrebariFereastra(QWidget* fereastra, const std::vector<TLinieDescrisa>& elevi, int latura,
+                       InregistrareLaTiparire& inregistrare, int idElev, int foi, bool pdf)
+        : fereastra_(fereastra), elevi_(elevi), latura_(latura), inregistrare_(inregistrare), idElev_(idElev),
+          pdf_(pdf), foi_(foi) {}
 
     void mesaj(const QString& text) override {
         progres_.reset();
         dialoguri().mesaj(fereastra_, text);
     }
     bool continuaFaraOmisi(const std::vector<ElevOmis>& omisi, int tiparibili) override {
+        foi_ = tiparibili;
         return TiparesteCeilalti(fereastra_, omisi, elevi_, tiparibili);
     }
     std::optional<AsezareFoaie> asezare(int latura, const AsezareFoaie& propusa,
                                         const QString& teanc) override {
+        std::optional<AlegereTeanc> propunere;
+        if (latura == LaturaFata && foi_ > 0) propunere = propunereTeanc(pdf_);
         const TInsertPaperForm::Raspuns raspuns =
-            IntrebaIntroducere(latura, propusa.stanga, propusa.sus, teanc);
-        if (raspuns.rezultat != QDialog::Accepted) return std::nullopt;
+            IntrebaIntroducere(latura, propusa.stanga, propusa.sus, teanc, propunere, foi_);
+        if (raspuns.rezultat != QDialog::Accepted || !folosesteTeancul(raspuns.teanc)) return std::nullopt;
         return AsezareFoaie{raspuns.stanga, raspuns.sus, raspuns.oglindesc};
     }
     bool progres(int i, int n) override {
@@ -225,19 +246,84 @@ public:
     }
 
 private:
+    // A student who already has a certificate is printed on forms again only as the user says:
+    // a reprint cancelling the old form, or a duplicate linked to it.
+    bool folosesteTeancul(const AlegereTeanc& teanc) {
+        const auto existente =
+            teanc.proba || !idElev_ ? std::vector<IntrareRegistru>{} : Registru::acteValabile(idElev_);
+        if (existente.empty()) {
+            inregistrare_.folosesteTeancul(teanc);
+            return true;
+        }
+        const IntrareRegistru& existent = existente.back();
+        switch (IntreabaDejaTiparit(fereastra_, existent)) {
+        case RaspunsDejaTiparit::Retiparesc:
+            inregistrare_.folosesteTeancul(teanc, std::nullopt, existent.id);
+            return true;
+        case RaspunsDejaTiparit::Duplicat: {
+            CerereDuplicat cerere;
+            if (!CereDateleDuplicatului(fereastra_, existent, cerere)) return false;
+            inregistrare_.folosesteTeancul(teanc, cerere);
+            return true;
+        }
+        case RaspunsDejaTiparit::Renunt:
+            break;
+        }
+        return false;
+    }
+
     QWidget* fereastra_;
     const std::vector<TLinieDescrisa>& elevi_;
     int latura_;
+    InregistrareLaTiparire& inregistrare_;
+    int idElev_;
+    bool pdf_;
+    int foi_;
     std::unique_ptr<QProgressDialog> progres_;
 };
 
 } // namespace
 
-void TPrintVardolin::ruleaza(LucrareTiparire& lucrare) {
-    IntrebariFereastra intrebari(this, elevi_, LaturaActiva());
+void TPrintVardolin::ruleaza(LucrareTiparire& lucrare, int idElev, int foi) {
+    InregistrareLaTiparire inregistrare;
+    lucrare.adaugaAscultator(inregistrare);
     for (AscultatorLucrare* a : ascultatori_)
         lucrare.adaugaAscultator(*a);
-    lucrare.ruleaza(intrebari);
+    IntrebariFereastra intrebari(this, elevi_, LaturaActiva(), inregistrare, idElev, foi,
+                                 pePdf(imprimanta()));
+    try {
+        lucrare.ruleaza(intrebari);
+    } catch (const Eroare&) {
+        // The sheets recorded before the failure are checked all the same.
+        protejat(this, [&] { verificaFoile(inregistrare); });
+        throw;
+    }
+    verificaFoile(inregistrare);
+}
+
+void TPrintVardolin::verificaFoile(const InregistrareLaTiparire& inregistrare) {
+    const InregistrareTeanc* teanc = inregistrare.teanc();
+    if (!teanc) return;
+    QStringList observatii = teanc->observatii();
+    if (inregistrare.oprita())
+        observatii << QStringLiteral(
+            "Tiparirea a fost oprita inainte de sfarsit: verificati ce foi au iesit din "
+            "imprimanta; marcati ca stricata orice foaie care lipseste sau e tiparita "
+            "doar in parte.");
+    TVerificareTiparire verificare(teanc->intrari(), observatii, this);
+    dialoguri().arataModal(verificare);
+    const std::vector<qint64>& stricate = verificare.DeRetiparit();
+    if (stricate.empty() ||
+        !dialoguri().intrebare(this,
+                               QStringLiteral("Formularele foilor stricate au fost anulate. Tiparesc acum "
+                                              "din nou aceste foi (%1), pe formularele urmatoare?")
+                                   .arg(stricate.size())))
+        return;
+    LucrareTiparire dinNou = LucrareTiparire::dinBaza(std::vector<int>(stricate.begin(), stricate.end()),
+                                                      LaturaFata, FormularDePrintat1->Descriere(),
+                                                      FormularDePrintat2->Descriere(), imprimanta());
+    PageControl1->setCurrentIndex(0);
+    ruleaza(dinNou, 0, int(stricate.size()));
 }
 
 THandlerVardolin::THandlerVardolin() : THandlerFormularDePrintat(QStringLiteral("Vardolin")) {}

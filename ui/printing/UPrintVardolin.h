@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+class InregistrareLaTiparire;
 class NumarExtins;
 class QPushButton;
 class QScrollArea;
@@ -62,8 +63,12 @@ private:
     void inmultesteZoom(const NumarExtins& factor);
     void tipareste();
     void tiparestePentruToti();
-    // The job with the user answering its questions.
-    void ruleaza(LucrareTiparire& lucrare);
+    // The job with the user answering its questions; fronts on forms are recorded in the
+    // register and checked after. `idElev`: the single sheet's student, else 0; `foi`: how many
+    // sheets the job may record at most (0: none, its page is not a student's).
+    void ruleaza(LucrareTiparire& lucrare, int idElev, int foi);
+    // The check after printing; the spoiled sheets' students are printed again if the user wants.
+    void verificaFoile(const InregistrareLaTiparire& inregistrare);
 
     std::vector<TLinieDescrisa> elevi_;
     std::vector<AscultatorLucrare*> ascultatori_;

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -118,8 +119,10 @@ void TRegistruActe::coloane() {
     Grila->EndUpdate();
     // The cells show the same texts the export writes, read when painted.
     Grila->OnGetCellValue = [this](TKivVirtualGridLine* obj, int c, TKivValoareDate& v) {
-        const IntrareRegistru& i = intrari_[size_t(static_cast<LinieIntrare*>(obj)->index)];
-        v.SetValString(randRegistru(i).value(c));
+        const auto index = size_t(static_cast<LinieIntrare*>(obj)->index);
+        QStringList& texte = texte_[index];
+        if (texte.isEmpty()) texte = randRegistru(intrari_[index]);
+        v.SetValString(texte.value(c));
     };
     Grila->OnPotEdita = [](TKivVirtualGridLine*, int, bool& poate) { poate = false; };
 }
@@ -133,6 +136,7 @@ void TRegistruActe::Incarca() {
     f.seria = Seria->text();
     f.numarul = Numarul->value();
     intrari_ = Registru::intrari(f);
+    texte_.assign(intrari_.size(), {});
     Grila->BeginUpdate();
     Grila->Linii.Clear();
     Grila->Linii.Rezerva(int(intrari_.size()));
@@ -209,10 +213,12 @@ void TRegistruActe::tiparesteClick(bool registrul) {
 
 void TRegistruActe::exportaClick() {
     protejat(this, [&] {
-        const QString cale =
-            dialoguri().fisierDeSalvat(this, QStringLiteral("Export registru"),
-                                       QStringLiteral("Fisiere CSV (*.csv)"), QStringLiteral("Registru.csv"));
+        QString cale = dialoguri().fisierDeSalvat(
+            this, QStringLiteral("Export registru"),
+            QStringLiteral("Excel (*.xlsx);;OpenDocument (*.ods);;Text CSV (*.csv)"),
+            QStringLiteral("Registru.xlsx"));
         if (cale.isEmpty()) return;
+        if (QFileInfo(cale).suffix().isEmpty()) cale += QStringLiteral(".xlsx");
         exportaTabele({tabelRegistru(intrari_), tabelSituatie(situatiaFormularelor())}, cale);
         dialoguri().mesaj(this, QStringLiteral("Am scris %1.").arg(cale));
     });

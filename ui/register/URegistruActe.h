@@ -52,6 +52,8 @@ private:
     template <class F> void peSelectata(F&& actiune);
 
     std::vector<IntrareRegistru> intrari_;
+    // Each entry's texts, made when its row is first painted: scrolling repaints the same rows.
+    std::vector<QStringList> texte_;
 };
 
 // Asks for what an issue records: the graduate or a proxy (name, identity document, power of

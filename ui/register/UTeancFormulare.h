@@ -6,6 +6,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
+class QPushButton;
 class QRadioButton;
 class QSpinBox;
 
@@ -22,6 +24,8 @@ public:
     // the next free number); a proof always passes.
     void Verifica(int foi) const;
 
+    QLabel* FaraFormulare; // shown while no form has been received
+    QPushButton* Primite;  // "Formulare primite...": records a receipt without leaving the dialog
     QCheckBox* Proba;
     QComboBox* Seria;
     QSpinBox* Primul;
@@ -30,4 +34,5 @@ public:
 
 private:
     void activeaza();
+    void primiteClick();
 };

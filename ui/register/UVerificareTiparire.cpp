@@ -4,10 +4,13 @@
 #include "platform/Protejat.h"
 #include "register/URegistruActe.h"
 
+#include <QDateEdit>
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -154,4 +157,34 @@ RaspunsDejaTiparit IntreabaDejaTiparit(QWidget* parinte, const IntrareRegistru& 
     buton(QStringLiteral("Renunt"), QStringLiteral("Renunt"), RaspunsDejaTiparit::Renunt);
     if (dialoguri().arataModal(d) != QDialog::Accepted) return RaspunsDejaTiparit::Renunt;
     return raspuns;
+}
+
+bool CereDateleDuplicatului(QWidget* parinte, const IntrareRegistru& original, CerereDuplicat& cerere) {
+    QDialog d(parinte);
+    d.setObjectName(QStringLiteral("DateDuplicat"));
+    d.setWindowTitle(QStringLiteral("Duplicat pentru %1 - %2").arg(formularIntrare(original), original.nume));
+    auto* motiv = new QLineEdit;
+    motiv->setObjectName(QStringLiteral("Motiv"));
+    auto* aprobare = new QLineEdit;
+    aprobare->setObjectName(QStringLiteral("Aprobare"));
+    auto* data = new QDateEdit(QDate::currentDate());
+    data->setObjectName(QStringLiteral("DataAprobarii"));
+    data->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    auto* forma = new QFormLayout(&d);
+    forma->addRow(QStringLiteral("Motivul (pierdut, deteriorat, completat gresit)"), motiv);
+    forma->addRow(QStringLiteral("Numarul aprobarii"), aprobare);
+    forma->addRow(QStringLiteral("Data aprobarii"), data);
+    auto* butoane = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    forma->addRow(butoane);
+    QObject::connect(butoane, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    QObject::connect(butoane, &QDialogButtonBox::accepted, &d, [&] {
+        if (motiv->text().trimmed().isEmpty() || aprobare->text().trimmed().isEmpty()) {
+            dialoguri().avertisment(&d, QStringLiteral("Scrieti motivul duplicatului si numarul aprobarii."));
+            return;
+        }
+        d.accept();
+    });
+    if (dialoguri().arataModal(d) != QDialog::Accepted) return false;
+    cerere = {original.id, motiv->text().trimmed(), aprobare->text().trimmed(), data->date()};
+    return true;
 }

@@ -43,3 +43,7 @@ private:
 // cancelling the old form, print a duplicate linked to it, or give up.
 enum class RaspunsDejaTiparit { Renunt, Retiparesc, Duplicat };
 RaspunsDejaTiparit IntreabaDejaTiparit(QWidget* parinte, const IntrareRegistru& existent);
+
+// The duplicate's reason and the approval (number and date) for a new form replacing `original`;
+// false when the user gives up.
+bool CereDateleDuplicatului(QWidget* parinte, const IntrareRegistru& original, CerereDuplicat& cerere);

@@ -197,16 +197,18 @@ private slots:
         QCOMPARE(situatie[1].ramase, 8);
         QCOMPARE(*Registru::numarPropus(QStringLiteral("A")), 5);
 
-        const QString csv = b->mediu().cale("registru.csv");
-        exportaTabele({tabelRegistru(Registru::intrari()), tabelSituatie(situatie)}, csv);
-        const RegistruDeCalcul citit = RegistruDeCalcul::deschide(csv);
-        const FoaieDeCalcul& foaie = citit.foi.front();
-        QCOMPARE(foaie.text("A1"), QStringLiteral("Registrul actelor de studii"));
-        QCOMPARE(foaie.text("C3"), QStringLiteral("Elev 1"));
-        QCOMPARE(foaie.text("J3"), QStringLiteral("anulat: hartie blocata"));
-        QCOMPARE(foaie.text("F7"), QStringLiteral("B"));
-        QCOMPARE(foaie.text("A9"), QStringLiteral("Situatia formularelor"));
-        QCOMPARE(foaie.text("F11"), QStringLiteral("1"));
+        for (const char* format : {"csv", "xlsx", "ods"}) {
+            const QString fisier = b->mediu().cale(QStringLiteral("registru.") + format);
+            exportaTabele({tabelRegistru(Registru::intrari()), tabelSituatie(situatie)}, fisier);
+            const RegistruDeCalcul citit = RegistruDeCalcul::deschide(fisier);
+            const FoaieDeCalcul& foaie = citit.foi.front();
+            QCOMPARE(foaie.text("A1"), QStringLiteral("Registrul actelor de studii"));
+            QCOMPARE(foaie.text("C3"), QStringLiteral("Elev 1"));
+            QCOMPARE(foaie.text("J3"), QStringLiteral("anulat: hartie blocata"));
+            QCOMPARE(foaie.text("F7"), QStringLiteral("B"));
+            QCOMPARE(foaie.text("A9"), QStringLiteral("Situatia formularelor"));
+            QCOMPARE(foaie.text("F11"), QStringLiteral("1"));
+        }
 
         // Nothing is deleted or rewritten, whoever writes.
         for (const char* sql :
@@ -300,16 +302,18 @@ private slots:
     // The administrator's tool: every verb, and a refusal's message and exit code.
     void uneltaDeLaLiniaDeComanda() {
         b->Opreste();
-        const QString unealta = QDir(MediuTest::dosarProgram()).filePath("vardolin-registru");
-        const auto ruleaza = [&](const QStringList& argumente, int cod = 0) {
+        const auto ruleazaUnealta = [&](const QString& unealta, const QStringList& argumente, int cod = 0) {
             QProcess p;
-            p.start(unealta, argumente);
+            p.start(QDir(MediuTest::dosarProgram()).filePath(unealta), argumente);
             p.waitForFinished(60000);
             const QByteArray iesireStandard = p.readAllStandardOutput();
             const QString iesire =
                 QString::fromUtf8(cod == 0 ? iesireStandard : iesireStandard + p.readAllStandardError());
             [&] { QVERIFY2(p.exitCode() == cod, qPrintable(argumente.join(' ') + ": " + iesire)); }();
             return iesire;
+        };
+        const auto ruleaza = [&](const QStringList& argumente, int cod = 0) {
+            return ruleazaUnealta("vardolin-registru", argumente, cod);
         };
         ruleaza({"primeste", "--serie", "C", "--de-la", "1", "--pana-la", "5", "--document", "ISJ 1"});
         QVERIFY(ruleaza({"primeste", "--serie", "C", "--de-la", "5", "--pana-la", "6"}, 1)
@@ -323,10 +327,41 @@ private slots:
         QVERIFY2(linii.size() == 1, qPrintable(linii.join("|")));
         QVERIFY(linii[0].endsWith("\tC\t2\tanulat\t\t"));
         QVERIFY(ruleaza({"stoc"}).contains("C\t5\t0\t0\t1\t2\t4"));
-        const QString csv = b->mediu().cale("unealta.csv");
-        ruleaza({"export", csv});
-        QCOMPARE(RegistruDeCalcul::deschide(csv).foi.front().text("F3"), QStringLiteral("C"));
+        const QString ods = b->mediu().cale("unealta.ods");
+        ruleaza({"export", ods});
+        QCOMPARE(RegistruDeCalcul::deschide(ods).foi.front().text("F3"), QStringLiteral("C"));
         QVERIFY(ruleaza({"sterge"}, 1).contains("Comanda nu este recunoscuta"));
+
+        // The form tool prints fronts on forms and records them confirmed; a proof records nothing.
+        b->Porneste();
+        for (int id = 1; id <= 3; ++id) {
+            b->executa(QString("insert into ELEVI (ID_ELEVI) values (%1)").arg(id));
+            b->executa(
+                QString("insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, "
+                        "VALOARE_NUM, ID_ELEVI) values ('Vardolin', 'FATA', 'D_NUME', 'Elev%1', 0, %1)")
+                    .arg(id));
+        }
+        b->Opreste();
+        const auto pdf = [&](const QString& elevi, const QStringList& optiuni, int cod = 0) {
+            return ruleazaUnealta(
+                "vardolin-formtool",
+                QStringList{"pdf", "--students", elevi, "--out", b->mediu().cale("lot.pdf")} + optiuni, cod);
+        };
+        QCOMPARE(pdf("1,2", {"--side", "fata", "--serie", "c", "--numar", "5", "--descrescator"}),
+                 QStringLiteral("C\t5\tElev1\nC\t4\tElev2\n"));
+        QVERIFY(
+            pdf("3", {"--side", "fata", "--serie", "C", "--numar", "2"}, 1).contains("este deja folosit"));
+        QVERIFY(pdf("1,3", {"--side", "fata", "--serie", "C", "--numar", "3"}, 2)
+                    .contains("are deja certificatul"));
+        QVERIFY(pdf("2", {"--side", "fata", "--serie", "C", "--numar", "1"}, 1)
+                    .contains("are deja certificatul"));
+        QVERIFY(pdf("1", {"--side", "fata", "--proba"}).isEmpty());
+        QVERIFY(pdf("1", {"--side", "verso", "--serie", "C", "--numar", "1"}, 1).contains("doar fata"));
+        QVERIFY(
+            pdf("2", {"--side", "fata", "--proba", "--serie", "C"}, 1).contains("--proba nu se foloseste"));
+        const QStringList registrul = ruleaza({"list"}).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(registrul.size(), 4);
+        QVERIFY2(registrul.filter("\ttiparit\t").size() == 3, qPrintable(registrul.join('|')));
         b->Porneste();
     }
 };

@@ -1,13 +1,16 @@
-// Saves and imports killed with SIGKILL at random moments, and saves onto a full disk: nothing
-// stored may be left half written. The program runs itself as the child that saves ("--copil
-// <fel> <dosar>"); the import is the command-line tool's.
+// Saves, imports and recorded print jobs killed with SIGKILL at random moments, and saves onto a
+// full disk: nothing stored may be left half written. The program runs itself as the child that
+// saves or prints ("--copil <fel> <dosar>"); the import is the command-line tool's.
 #include "BazaTest.h"
 #include "entry/UEditorCampText.h"
 #include "entry/UEditorGenericComplex.h"
 #include "platform/Eroare.h"
+#include "platform/ImprimantaPdf.h"
 #include "platform/StocSetari.h"
 #include "printing/InsertPaper.h"
+#include "printing/LotDinBaza.h"
 #include "printing/UParticularizare.h"
+#include "register/InregistrareLaTiparire.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -32,6 +35,8 @@ constexpr int Ucideri = 50;
 constexpr int UcideriImport = Ucideri;
 constexpr int RanduriImport = 120;
 constexpr int EleviVechi = 40; // the sheet's first rows update students already stored
+constexpr int EleviLot = 30;
+constexpr int UcideriTiparire = 8;
 
 void anuntaPornirea() {
     std::puts("gata");
@@ -90,6 +95,64 @@ void salveazaSetarile() {
     }
 }
 
+// The printing child's answers: no question, the margins as they are.
+class IntrebariCopil : public IntrebariLucrare {
+public:
+    void mesaj(const QString&) override {}
+    bool continuaFaraOmisi(const std::vector<ElevOmis>&, int) override { return true; }
+    std::optional<AsezareFoaie> asezare(int, const AsezareFoaie& propusa, const QString&) override {
+        return propusa;
+    }
+};
+
+// Writes to the log, after the register, each sheet the register recorded.
+class JurnalInregistrate : public AscultatorLucrare {
+public:
+    JurnalInregistrate(const InregistrareLaTiparire& inregistrare, QFile& jurnal)
+        : inregistrare_(inregistrare), jurnal_(jurnal) {}
+    void foaieTiparita(const FoaieTiparita&) override {
+        const IntrareRegistru& i = inregistrare_.teanc()->intrari().back();
+        jurnal_.write(QStringLiteral("inregistrat %1 %2\n").arg(i.idElev).arg(i.numarul).toUtf8());
+    }
+
+private:
+    const InregistrareLaTiparire& inregistrare_;
+    QFile& jurnal_;
+};
+
+// Prints batches of fronts onto the forms of series AB, recorded, until it is killed; every
+// sheet the job reports goes to the log before the register hears of it.
+void tiparesteInregistrand(const QString& dosar) {
+    AsiguraProfilulInregistrat();
+    TDM::seteazaEcranePornire(nullptr);
+    TDM dm;
+    dm.DataModuleCreate();
+    ImprimantaPdf pdf;
+    QFile jurnal(QDir(dosar).filePath(QStringLiteral("foi.txt")));
+    jurnal.open(QIODevice::Append | QIODevice::Unbuffered);
+    jurnal.write("pornit\n");
+    std::vector<int> elevi;
+    for (int id = 1; id <= EleviLot; ++id)
+        elevi.push_back(id);
+    anuntaPornirea();
+    for (;;) {
+        LucrareTiparire lucrare = LucrareTiparire::dinBaza(
+            elevi, LaturaFata, SablonLatura(QStringLiteral("FATA")), std::nullopt, pdf);
+        lucrare.folosesteSetarile(false);
+        InregistrareLaTiparire inregistrare;
+        inregistrare.folosesteTeancul(
+            {false, QStringLiteral("AB"), *Registru::numarPropus(QStringLiteral("AB")), true});
+        inregistrare.laFiecareFoaie([&](const FoaieTiparita& f) {
+            jurnal.write(QStringLiteral("foaie %1\n").arg(f.idElev).toUtf8());
+        });
+        JurnalInregistrate inregistrate(inregistrare, jurnal);
+        lucrare.adaugaAscultator(inregistrare);
+        lucrare.adaugaAscultator(inregistrate);
+        IntrebariCopil intrebari;
+        lucrare.ruleaza(intrebari);
+    }
+}
+
 int copil(const QString& fel, const QString& dosar, int primul) {
     qputenv("VARDOLIN_DATA_DIR", QFile::encodeName(dosar));
     StocSetari::redirectioneaza(QDir(dosar).filePath(QStringLiteral("setari.ini")));
@@ -97,6 +160,7 @@ int copil(const QString& fel, const QString& dosar, int primul) {
         if (fel == u"elev") salveazaElevul(primul);
         if (fel == u"licenta") salveazaParticularizarile(dosar);
         if (fel == u"setari") salveazaSetarile();
+        if (fel == u"registru") tiparesteInregistrand(dosar);
     } catch (const Eroare& e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.text()));
     }
@@ -297,6 +361,36 @@ QByteArray citeste(const QString& cale) {
     return f.readAll();
 }
 
+// The printing child's log against the register: every entry is a sheet the job reported (one
+// the log names as recorded, or the last sheet reported before a kill, recorded before the log
+// line could follow), and every sheet the log names as recorded has its entry.
+void registrulUrmeazaJurnalul(const QString& fisier) {
+    QFile f(fisier);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QSet<QPair<qint64, int>> inregistrate;
+    QList<qint64> neurmate; // the last sheet of a child, reported and not logged as recorded
+    qint64 ultima = 0;
+    for (const QByteArray& linie : f.readAll().split('\n')) {
+        const QList<QByteArray> p = linie.split(' ');
+        if (p[0] == "pornit" && ultima) neurmate << ultima;
+        if (p[0] == "pornit" || p[0] == "inregistrat") ultima = 0;
+        if (p[0] == "foaie") ultima = p[1].toLongLong();
+        if (p[0] == "inregistrat") inregistrate.insert({p[1].toLongLong(), p[2].toInt()});
+    }
+    if (ultima) neurmate << ultima;
+    int dinJurnal = 0;
+    for (const IntrareRegistru& i : Registru::intrari()) {
+        if (inregistrate.contains({i.idElev, i.numarul})) {
+            ++dinJurnal;
+            continue;
+        }
+        QVERIFY2(neurmate.removeOne(i.idElev),
+                 qPrintable(
+                     QStringLiteral("AB/%1 of student %2 was never reported").arg(i.numarul).arg(i.idElev)));
+    }
+    QCOMPARE(dinJurnal, int(inregistrate.size()));
+}
+
 } // namespace
 
 class TestPrabusiri : public QObject {
@@ -332,6 +426,38 @@ private slots:
         }
         qInfo("%d kills, %d of them before the child's first save was committed; %d validation warnings",
               Ucideri, neterminate, avertismenteValidare);
+    }
+
+    // A recorded batch killed at random: the register holds exactly the sheets the job reported,
+    // and the check after confirms every one.
+    void lotInregistratIntreg() {
+        BazaTest baza;
+        for (int id = 1; id <= EleviLot; ++id) {
+            baza.executa(QStringLiteral("insert into ELEVI (ID_ELEVI) values (%1)").arg(id));
+            baza.executa(
+                QStringLiteral(
+                    "insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, "
+                    "VALOARE_NUM, ID_ELEVI) values ('Vardolin', 'FATA', 'C_NUME_L1', 'Elev%1', 0, %1)")
+                    .arg(id));
+        }
+        Registru::primesteFormulare(
+            {0, QStringLiteral("AB"), 1, 10000, QDate::currentDate(), QStringLiteral("ISJ")});
+        const QString fisierBaza = baza.dm().caleBazaDeDate();
+        QRandomGenerator r(2207);
+        for (int i = 1; i <= UcideriTiparire; ++i) {
+            baza.Opreste();
+            ucideLaIntamplare(QStringLiteral("registru"), baza.mediu().dosar(), r, 2000000);
+            valideazaBaza(fisierBaza);
+            baza.Porneste();
+            registrulUrmeazaJurnalul(baza.mediu().cale(QStringLiteral("foi.txt")));
+            if (QTest::currentTestFailed()) return;
+        }
+        const auto intrari = Registru::intrari();
+        for (const IntrareRegistru& i : intrari)
+            Registru::confirma(i.id);
+        for (const IntrareRegistru& i : Registru::intrari())
+            QCOMPARE(i.stare, StareAct::Tiparit);
+        qInfo("%d kills, %d sheets recorded", UcideriTiparire, int(intrari.size()));
     }
 
     void particularizarileIntregi() {
