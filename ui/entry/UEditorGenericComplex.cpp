@@ -17,6 +17,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 EtichetaEditor DesparteEticheta(const QString& eticheta) {
     enum class Stare { Captie, Grup, Sufix, Final };
@@ -184,6 +185,52 @@ void TEditorGenericComplex::ConstruiesteEditorul(Constructie& c, const Rand& r, 
     }
 }
 
+namespace {
+// The editors as the page shows them: down the layouts, across a line left to right.
+void EditoriInOrdineaAsezarii(QWidget* w, std::vector<TEditorGeneric*>& ordine) {
+    if (auto* editor = qobject_cast<TEditorGeneric*>(w)) {
+        ordine.push_back(editor);
+        return;
+    }
+    if (auto* linie = qobject_cast<TLinieGrupare*>(w)) {
+        for (TEditorGeneric* e : linie->Editori)
+            ordine.push_back(e);
+        return;
+    }
+    if (!w->layout()) return;
+    for (int i = 0; i < w->layout()->count(); ++i)
+        if (QWidget* copil = w->layout()->itemAt(i)->widget()) EditoriInOrdineaAsezarii(copil, ordine);
+}
+
+// The controls of an editor that Tab stops at, in the order they were made.
+std::vector<QWidget*> OpririTab(TEditorGeneric* editor) {
+    std::vector<QWidget*> r;
+    for (QWidget* w : editor->findChildren<QWidget*>()) {
+        const bool inAltaOprire =
+            std::any_of(r.begin(), r.end(), [w](QWidget* o) { return o->isAncestorOf(w); });
+        // A list's popup is a window of its own: not a stop.
+        const bool inFereastra = w->window() == editor->window();
+        if ((w->focusPolicy() & Qt::TabFocus) && inFereastra && !inAltaOprire) r.push_back(w);
+    }
+    return r;
+}
+} // namespace
+
+// Tab follows the eye: a line's editors are made in profile order, which may put a later field on
+// an earlier line (the name beside the abbreviation), so the chain is set from the layout.
+void TEditorGenericComplex::OrdoneazaTab() {
+    QWidget* anterior = nullptr;
+    for (int p = 0; p < PC->count(); ++p) {
+        std::vector<TEditorGeneric*> ordine;
+        EditoriInOrdineaAsezarii(static_cast<QScrollArea*>(PC->widget(p))->widget(), ordine);
+        for (TEditorGeneric* editor : ordine)
+            for (QWidget* oprire : OpririTab(editor)) {
+                if (anterior) QWidget::setTabOrder(anterior, oprire);
+                anterior = oprire;
+            }
+    }
+}
+
 void TEditorGenericComplex::Incarca(int idElev, int idEntitate, const QString& tabel) {
     Editori = std::make_unique<TListaEditorGeneric>();
     Constructie c;
@@ -203,6 +250,7 @@ void TEditorGenericComplex::Incarca(int idElev, int idEntitate, const QString& t
     }
     for (TFrmGrup* g : c.grupuri)
         g->Dimensioneaza();
+    OrdoneazaTab();
     PC->tabBar()->setVisible(PC->count() != 1);
     if (PC->count() > 0) PC->setCurrentIndex(0);
 }

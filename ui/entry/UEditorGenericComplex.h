@@ -61,4 +61,5 @@ private:
     QWidget* Container(Constructie& c, const QString& formular, const QString& grup, const QString& linie);
     QWidget* Pagina(const QString& formular);
     QWidget* CreeazaPagina(const QString& numePagina);
+    void OrdoneazaTab();
 };

@@ -277,18 +277,38 @@ private slots:
         }
     }
 
-    // Typing a value and Tab, editor after editor, fills the editors in order.
-    void tabTreceDeLaUnEditorLaUrmatorul() {
-        baza->Reporneste(); // the school's real profile
+    // Tab goes from editor to editor as the eye reads them: rows down, a line's editors left to
+    // right (the name sits beside the abbreviation though the profile lists it later).
+    void tabUrmeazaAsezarea_data() {
+        QTest::addColumn<QString>("tabel");
+        QTest::newRow("elevi") << "ELEVI";
+        QTest::newRow("scoala") << "SCOALA";
+    }
+    void tabUrmeazaAsezarea() {
+        QFETCH(QString, tabel);
+        baza->Reporneste(); // the real profile
         TEditorGenericComplex e;
-        e.Incarca(-1, -1, QStringLiteral("SCOALA"));
+        e.Incarca(-1, -1, tabel);
+        e.resize(900, 2000);
         e.show();
         QVERIFY(QTest::qWaitForWindowExposed(&e));
-        e.Editori->Items(0)->findChild<QComboBox*>()->setFocus();
-        for (int i = 0; i < 6; ++i) {
-            QWidget* focus = QApplication::focusWidget();
-            QVERIFY2(focus && e.Editori->Items(i)->isAncestorOf(focus), qPrintable(QString::number(i)));
-            QTest::keyClick(focus, Qt::Key_Tab);
+        std::vector<TEditorGeneric*> asezare(e.Editori->begin(), e.Editori->end());
+        const auto loc = [&e](TEditorGeneric* ed) {
+            const QPoint p = ed->mapTo(&e, QPoint(0, 0));
+            return std::pair(p.y(), p.x());
+        };
+        std::stable_sort(asezare.begin(), asezare.end(), [&](auto* a, auto* b) { return loc(a) < loc(b); });
+        for (QWidget* w : asezare.front()->findChildren<QWidget*>())
+            if (w->focusPolicy() & Qt::TabFocus) {
+                w->setFocus();
+                break;
+            }
+        for (TEditorGeneric* asteptat : asezare) {
+            QVERIFY2(asteptat->isAncestorOf(QApplication::focusWidget()),
+                     qPrintable(asteptat->Eticheta->text()));
+            // An editor of two controls takes two Tabs.
+            for (int i = 0; i < 3 && asteptat->isAncestorOf(QApplication::focusWidget()); ++i)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
     }
 
