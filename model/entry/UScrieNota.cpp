@@ -24,9 +24,21 @@ int NumarulModului(const QString& mod) {
     return ModNumai;
 }
 
+SetariNote SetariNote::implicite() {
+    return {QStringLiteral("NOTA/LITERE"), QStringLiteral("NOTA/LITERE"), QStringLiteral("NOTA(PROCENT)"),
+            QStringLiteral("NOTA(PROCENT)"), QStringLiteral("1")};
+}
+
 SetariNote SetariNote::citeste() {
     const TInfoGlobal2005 g;
-    return {g.NotaDiploma(), g.MedieDiploma(), g.NotaCotor(), g.MedieCotor(), g.ScriuCuLitereMari()};
+    const SetariNote i = implicite();
+    const auto sau = [](const QString& valoare, const QString& implicit) {
+        return valoare.isEmpty() ? implicit : valoare;
+    };
+    // A fresh install prints as the settings window shows it would.
+    return {sau(g.NotaDiploma(), i.NotaDiploma), sau(g.MedieDiploma(), i.MedieDiploma),
+            sau(g.NotaCotor(), i.NotaCotor), sau(g.MedieCotor(), i.MedieCotor),
+            sau(g.ScriuCuLitereMari(), i.ScriuCuLitereMari)};
 }
 
 QString SetariNote::modul(TFelNota fel) const {

@@ -20,8 +20,12 @@ int NumarulModului(const QString& mod);
 // What the wording takes from the global settings, read once for a whole filling.
 struct SetariNote {
     QString NotaDiploma, MedieDiploma, NotaCotor, MedieCotor, ScriuCuLitereMari;
-    // Reads the settings (and, as every release of them does, writes them back).
+    // Reads the settings (and, as every release of them does, writes them back); what is not set
+    // yet reads as the defaults.
     static SetariNote citeste();
+    // What an unset setting means, here and in the settings window alike: grades in words under
+    // the digits on the certificate, with the percentage on the stub, in capitals.
+    static SetariNote implicite();
     QString modul(TFelNota fel) const;
 };
 

@@ -1,6 +1,7 @@
 #include "entry/UEditorConfigGlobal.h"
 
 #include "entry/UKivQuickRegStuff.h"
+#include "entry/UScrieNota.h"
 #include "platform/Ecran.h"
 #include "platform/Protejat.h"
 
@@ -206,14 +207,15 @@ void TEditorConfigGlobal::FormCreate() {
         TInfoGlobal2005 setari;
         RzComboBox1->setCurrentText(sauImplicit(setari.SufixFete(), QStringLiteral("dra")));
         RzComboBox2->setCurrentText(sauImplicit(setari.SufixBaieti(), QStringLiteral("domnul")));
+        const SetariNote implicite = SetariNote::implicite();
         implicitDacaGol(setari, &TInfoGlobal2005::NotaDiploma, &TInfoGlobal2005::setNotaDiploma,
-                        QStringLiteral("NOTA/LITERE"));
+                        implicite.NotaDiploma);
         implicitDacaGol(setari, &TInfoGlobal2005::NotaCotor, &TInfoGlobal2005::setNotaCotor,
-                        QStringLiteral("NOTA(PROCENT)"));
+                        implicite.NotaCotor);
         implicitDacaGol(setari, &TInfoGlobal2005::MedieDiploma, &TInfoGlobal2005::setMedieDiploma,
-                        QStringLiteral("NOTA/LITERE"));
+                        implicite.MedieDiploma);
         implicitDacaGol(setari, &TInfoGlobal2005::MedieCotor, &TInfoGlobal2005::setMedieCotor,
-                        QStringLiteral("NOTA(PROCENT)"));
+                        implicite.MedieCotor);
         selecteazaModul(RzComboBox3, setari.NotaDiploma());
         selecteazaModul(RzComboBox4, setari.MedieDiploma());
         selecteazaModul(RzComboBox5, setari.NotaCotor());

@@ -86,9 +86,10 @@ private slots:
         QTest::newRow("/LITERE mici") << "NOTA/LITERE"
                                       << "0" << 9.63 << "9,63"
                                       << "(nouă, şaizecişitrei)" << true << 40.0;
-        QTest::newRow("PROCENT mici gol") << "NOTA(PROCENT)"
-                                          << "" << 9.63 << "9,63 (nouă, 63%)"
-                                          << " " << false << mijloc;
+        // Unset, the case is what the settings window shows chosen: capitals.
+        QTest::newRow("PROCENT gol: mari") << "NOTA(PROCENT)"
+                                           << "" << 9.63 << "9,63 (NOUĂ, 63%)"
+                                           << " " << false << mijloc;
         QTest::newRow("NOTA 10") << "NOTA"
                                  << "1" << 10.0 << "10,00"
                                  << " " << false << mijloc;

@@ -108,11 +108,11 @@ private slots:
         QCOMPARE(stocat("MedieCotor"), QString("NOTA(PROCENT)"));
         QCOMPARE(stocat("ScriuCuLitereMari"), QString());
         QCOMPARE(stocat("SufixFete"), QString());
-        // So grades print in small letters, in the default mode.
+        // So grades print as the window showed: the default mode, in capitals.
         AriePagina sus, jos;
         jos.sus = 3;
         ScrieNota(&sus, &jos, Currency::dinIntreg(963), TFelNota::NOTA_DIPLOMA);
-        QCOMPARE(jos.text, QString("(nouă, şaizecişitrei)"));
+        QCOMPARE(jos.text, QString("(NOUĂ, ŞAIZECIŞITREI)"));
     }
 
     void okStocheazaAlegerile() {
