@@ -4,6 +4,7 @@
 #include "platform/Eroare.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QSysInfo>
 #include <algorithm>
 
@@ -80,7 +81,9 @@ QString AmprentaTextelor(const QHash<QString, QString>& texte) {
 QString UtilizatorulSistemului() {
     for (const char* v : {"USER", "USERNAME", "LOGNAME"})
         if (!qEnvironmentVariable(v).isEmpty()) return qEnvironmentVariable(v);
-    return QStringLiteral("necunoscut");
+    // a session started without them (a service, a bare root shell) still has a home folder
+    const QString acasa = QDir::home().dirName();
+    return acasa.isEmpty() ? QStringLiteral("necunoscut") : acasa;
 }
 
 QString CalculatorulSistemului() {
