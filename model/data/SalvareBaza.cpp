@@ -2,10 +2,10 @@
 
 #include "data/SetariConexiune.h"
 #include "data/UDm.h"
+#include "import/JurnalPreluari.h"
 #include "platform/Eroare.h"
 #include "platform/Firebird.h"
 #include "platform/SirConexiune.h"
-#include "register/SchemaRegistru.h"
 
 #include <QDir>
 #include <QFile>
@@ -71,7 +71,7 @@ int EleviInBazaRestaurata(const FbServicii::Acces& acces, const QString& bazaNou
     tr.start();
     try {
         const qint64 versiune = numar(QStringLiteral("SELECT MAX(VERSIUNE) AS N FROM CONFID_DB"));
-        if (versiune < 1 || versiune > VersiuneSchemaRegistru)
+        if (versiune < 1 || versiune > VersiuneSchemaJurnal)
             throw Eroare(QStringLiteral("Salvarea are versiunea de structura %1, pe care programul nu o "
                                         "cunoaste.")
                              .arg(versiune));

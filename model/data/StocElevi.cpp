@@ -169,18 +169,24 @@ QString TextCheie(const CheieCamp& cheie) {
 }
 
 QSet<QString> CheiStocate(int idElev) {
+    const QHash<QString, QString> texte = TexteStocate(idElev);
+    return QSet<QString>(texte.keyBegin(), texte.keyEnd());
+}
+
+QHash<QString, QString> TexteStocate(int idElev) {
     GardaTranzactie garda(GardaTranzactie::Imbricata);
     InchideLaIesire inchide(Q1());
-    Q1().seteazaSql(
-        QStringLiteral("SELECT COD_FORMULAR, COD_PAGINA, COD_CAMP FROM \"DATE\" WHERE ID_ELEVI=:ID"));
+    Q1().seteazaSql(QStringLiteral(
+        "SELECT COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT FROM \"DATE\" WHERE ID_ELEVI=:ID"));
     Q1().param(QStringLiteral("ID"), idElev);
     Q1().deschide();
-    QSet<QString> chei;
+    QHash<QString, QString> texte;
     for (; !Q1().eof(); Q1().urmator())
-        chei.insert(
+        texte.insert(
             TextCheie({Q1().text(QStringLiteral("COD_FORMULAR")), Q1().text(QStringLiteral("COD_PAGINA")),
-                       Q1().text(QStringLiteral("COD_CAMP"))}));
-    return chei;
+                       Q1().text(QStringLiteral("COD_CAMP"))}),
+            Q1().text(QStringLiteral("VALOARE_TEXT")));
+    return texte;
 }
 
 void AdaugaRandGol(int idElev, const CheieCamp& cheie) {

@@ -2,6 +2,7 @@
 
 #include "data/UProfilDiploma.h"
 
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -35,10 +36,11 @@ void ScrieValoare(const QString& tabel, int id, const CheieCamp& cheie, const QS
 // The different non-empty texts stored for a field, for any owner.
 QStringList ValoriFolosite(const CheieCamp& cheie);
 
-// The import's writes of a student's fields: which keys have a value row ("F.P.C"), adding an
-// empty row, and rewriting only the text of an existing row.
+// The import's writes of a student's fields: which keys have a value row ("F.P.C") and their
+// texts, adding an empty row, and rewriting only the text of an existing row.
 QString TextCheie(const CheieCamp& cheie);
 QSet<QString> CheiStocate(int idElev);
+QHash<QString, QString> TexteStocate(int idElev);
 void AdaugaRandGol(int idElev, const CheieCamp& cheie);
 void RescrieTextul(int idElev, const CheieCamp& cheie, const QString& text);
 

@@ -3,6 +3,7 @@
 #include "data/SetariConexiune.h"
 #include "data/UProfilDiploma.h"
 #include "data/UTabele.h"
+#include "import/JurnalPreluari.h"
 #include "platform/Cai.h"
 #include "platform/Dialoguri.h"
 #include "platform/Eroare.h"
@@ -166,6 +167,8 @@ void TDM::ActualizeazaStructura() {
     if (versiune < 3) treceLaVersiunea(3, QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD ORDINE INTEGER"));
     if (versiune < VersiuneSchemaRegistru)
         treceLaVersiuneaCu(Q1, VersiuneSchemaRegistru, instructiuniSchemaRegistru());
+    if (versiune < VersiuneSchemaJurnal)
+        treceLaVersiuneaCu(Q1, VersiuneSchemaJurnal, instructiuniSchemaJurnal());
 }
 
 // One upgrade step with the version row locked: a second program upgrading at the same moment

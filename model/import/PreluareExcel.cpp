@@ -7,6 +7,7 @@
 #include "data/UValoareCamp.h"
 #include "entry/Cnp.h"
 #include "import/CitireFoaie.h"
+#include "import/JurnalPreluari.h"
 #include "platform/Eroare.h"
 
 #include <QElapsedTimer>
@@ -26,6 +27,8 @@ struct Inchide {
 };
 
 // The CNP line not similar to another (the one the editors fill), else the first one.
+} // namespace
+
 CheieCamp CheiaCnp() {
     GardaTranzactie garda(GardaTranzactie::Imbricata);
     Inchide inchide{Q1()};
@@ -41,6 +44,8 @@ CheieCamp CheiaCnp() {
     }
     return *prima;
 }
+
+namespace {
 
 QString textCheie(const QString& f, const QString& p, const QString& c) {
     return f + u'.' + p + u'.' + c;
@@ -123,8 +128,10 @@ class GrupDeRanduri {
 public:
     static constexpr qint64 MilisecundePeGrup = 1000;
 
-    // A caller that already holds the transaction keeps it: nothing is committed here.
-    explicit GrupDeRanduri(int marime) : marime_(marime), proprie_(!Tr().activa()) {}
+    // A caller that already holds the transaction keeps it: nothing is committed here. `laCommit`
+    // runs in each group's transaction just before its commit (and once at the end).
+    GrupDeRanduri(int marime, std::function<void()> laCommit)
+        : marime_(marime), proprie_(!Tr().activa()), laCommit_(std::move(laCommit)) {}
     ~GrupDeRanduri() {
         if (!proprie_ || !Tr().activa()) return;
         try {
@@ -149,17 +156,18 @@ public:
         executa(QStringLiteral("RELEASE SAVEPOINT RAND_PRELUAT ONLY"));
         ++randuri_;
         if (!proprie_ || (randuri_ < marime_ && ceas_.elapsed() < MilisecundePeGrup)) return false;
+        laCommit_();
         Tr().commit();
         return true;
     }
     void randRefuzat() {
         if (Tr().activa()) executa(QStringLiteral("ROLLBACK TO SAVEPOINT RAND_PRELUAT"));
     }
-    // Commits what is left; false when nothing was pending.
-    bool termina() {
-        if (!proprie_ || !Tr().activa()) return false;
-        Tr().commit();
-        return true;
+    // Commits what is left, with the last call of `laCommit`.
+    void termina() {
+        if (proprie_ && !Tr().activa()) Tr().start();
+        laCommit_();
+        if (proprie_) Tr().commit();
     }
 
 private:
@@ -170,6 +178,7 @@ private:
 
     int marime_;
     bool proprie_;
+    std::function<void()> laCommit_;
     QElapsedTimer ceas_;
     int randuri_ = 0;
 };
@@ -316,24 +325,101 @@ std::optional<QString> ValoareaCampului(const TCampPreluat& camp, const TListaCo
     }
 }
 
+namespace {
+
+// Writes one kept row's student, new or stored, and notes in the journal what undoing it takes.
+class ScriitorElevi {
+public:
+    ScriitorElevi(const TListaColoaneExcel& lista, const std::vector<TCampPreluat>& campuri,
+                  TJurnalPreluare& jurnal, TRezumatPreluare& rezumat)
+        : lista_(lista), cheieCnp_(CheiaCnp()), cnpuri_(CnpuriStocate(cheieCnp_)),
+          legate_(TabeleLegateDeElevi()), jurnal_(jurnal), rezumat_(rezumat) {
+        for (const TCampPreluat& camp : campuri)
+            if (!camp.NuImport) deScris_.emplace_back(&camp, DesparteCheie(camp.Cheie));
+    }
+
+    // True when the row made a new student.
+    bool scrie(int i, int randFoaie, const QString& cnp) {
+        const auto gasit = cnpuri_.constFind(cnp);
+        const bool nou = gasit == cnpuri_.constEnd();
+        const int id = nou ? StocElevi::ElevNou(legate_) : *gasit;
+        QHash<QString, QString> texte;
+        if (nou) {
+            StocElevi::RescrieTextul(id, cheieCnp_, cnp);
+            texte.insert(StocElevi::TextCheie(cheieCnp_), cnp);
+        } else {
+            texte = StocElevi::TexteStocate(id);
+        }
+        // a student this import made is undone whole: its values need no old texts
+        const bool alAcesteiPreluari = nou || creati_.contains(id);
+        for (const auto& [camp, cheie] : deScris_) {
+            const QString valoare = valoareaTaiata(*camp, i, randFoaie, cnp);
+            const QString textCheie = StocElevi::TextCheie(cheie);
+            const auto vechi = texte.constFind(textCheie);
+            const bool lipsea = !nou && vechi == texte.constEnd();
+            if (!nou && !lipsea && *vechi == valoare) continue;
+            if (lipsea) StocElevi::AdaugaRandGol(id, cheie);
+            StocElevi::RescrieTextul(id, cheie, valoare);
+            if (!alAcesteiPreluari)
+                jurnal_.ValoareSchimbata(id, cheie, lipsea ? std::nullopt : std::optional<QString>(*vechi),
+                                         valoare);
+            texte.insert(textCheie, valoare);
+        }
+        if (alAcesteiPreluari) jurnal_.ElevCreat(id, AmprentaTextelor(texte));
+        if (nou) cnpuri_.insert(cnp, id), creati_.insert(id);
+        return nou;
+    }
+
+private:
+    QString valoareaTaiata(const TCampPreluat& camp, int i, int randFoaie, const QString& cnp) {
+        const QString valoare = *ValoareaCampului(camp, lista_, i, cnp);
+        if (valoare.size() > LungimeValoare)
+            rezumat_.Trunchiate.push_back(
+                {randFoaie, QStringLiteral("campul \"%1\" are %2 caractere; s-au pastrat primele %3")
+                                .arg(camp.Eticheta)
+                                .arg(valoare.size())
+                                .arg(LungimeValoare)});
+        return valoare.left(LungimeValoare);
+    }
+
+    const TListaColoaneExcel& lista_;
+    const CheieCamp cheieCnp_;
+    QHash<QString, int> cnpuri_;
+    const QStringList legate_;
+    std::vector<std::pair<const TCampPreluat*, CheieCamp>> deScris_;
+    QSet<int> creati_;
+    TJurnalPreluare& jurnal_;
+    TRezumatPreluare& rezumat_;
+};
+
+QString stareaFinala(const TRezumatPreluare& r) {
+    return r.Oprita              ? StarePreluare::Oprita
+           : !r.Eroare.isEmpty() ? StarePreluare::Intrerupta
+                                 : StarePreluare::Incheiata;
+}
+
+} // namespace
+
 TRezumatPreluare TPreluareExcel::Executa(const TListaColoaneExcel& lista, const QString& coloanaCnp,
                                          const std::vector<TCampPreluat>& campuri) {
-    const CheieCamp cheieCnp = CheiaCnp();
+    CheiaCnp(); // a profile without a CNP line fails first
     VerificaColoana(lista, coloanaCnp, QStringLiteral("CNP"));
     const TColoanaExcel* coloana = lista.Coloana(coloanaCnp);
     for (const TCampPreluat& camp : campuri)
         if (!camp.NuImport && camp.FolosesteColoana())
             VerificaColoana(lista, camp.Coloana, QStringLiteral("campul \"%1\"").arg(camp.Eticheta));
 
-    QHash<QString, int> cnpuri = CnpuriStocate(cheieCnp);
-    const QStringList legate = TabeleLegateDeElevi();
-    std::vector<std::pair<const TCampPreluat*, CheieCamp>> deScris;
-    for (const TCampPreluat& camp : campuri)
-        if (!camp.NuImport) deScris.emplace_back(&camp, DesparteCheie(camp.Cheie));
-
     TRezumatPreluare rezumat;
-    GrupDeRanduri grup(RanduriPeGrup);
+    TJurnalPreluare jurnal(Fisier, Foaie, lista.NrRanduri());
+    rezumat.IdJurnal = jurnal.Id();
+    ScriitorElevi scriitor(lista, campuri, jurnal, rezumat);
     InAsteptare asteptare;
+    QString stare = StarePreluare::InCurs;
+    // each group's commit carries the counts it makes true, so a crash leaves them right
+    GrupDeRanduri grup(RanduriPeGrup, [&] {
+        jurnal.Numara(rezumat.Adaugati + asteptare.adaugati, rezumat.Actualizati + asteptare.actualizati,
+                      stare);
+    });
     rezumat.Randuri = lista.NrRanduri();
     rezumat.FaraCod = lista.RanduriFaraCod;
     rezumat.CnpGresit = CnpuriGresite(lista, coloanaCnp, campuri, rezumat.FaraCod);
@@ -353,25 +439,7 @@ TRezumatPreluare TPreluareExcel::Executa(const TListaColoaneExcel& lista, const 
         }
         try {
             grup.incepeRand();
-            const auto gasit = cnpuri.constFind(cnp);
-            const bool nou = gasit == cnpuri.constEnd();
-            const int id = nou ? StocElevi::ElevNou(legate) : *gasit;
-            if (nou) StocElevi::RescrieTextul(id, cheieCnp, cnp);
-            const QSet<QString> existente = nou ? QSet<QString>() : StocElevi::CheiStocate(id);
-            for (const auto& [camp, cheie] : deScris) {
-                if (!nou && !existente.contains(StocElevi::TextCheie(cheie)))
-                    StocElevi::AdaugaRandGol(id, cheie);
-                const QString valoare = *ValoareaCampului(*camp, lista, i, cnp);
-                if (valoare.size() > LungimeValoare)
-                    rezumat.Trunchiate.push_back(
-                        {randFoaie, QStringLiteral("campul \"%1\" are %2 caractere; s-au pastrat primele %3")
-                                        .arg(camp->Eticheta)
-                                        .arg(valoare.size())
-                                        .arg(LungimeValoare)});
-                StocElevi::RescrieTextul(id, cheie, valoare.left(LungimeValoare));
-            }
-            if (nou) cnpuri.insert(cnp, id);
-            asteptare.scris(nou, randFoaie);
+            asteptare.scris(scriitor.scrie(i, randFoaie, cnp), randFoaie);
             if (grup.randScris()) asteptare.salvat(rezumat);
         } catch (const std::exception& e) {
             try {
@@ -388,6 +456,7 @@ TRezumatPreluare TPreluareExcel::Executa(const TListaColoaneExcel& lista, const 
                 {randFoaie, QStringLiteral("CNP-ul %1 nu trece verificarea").arg(cnp)});
     }
     try {
+        stare = stareaFinala(rezumat);
         grup.termina();
         asteptare.salvat(rezumat);
     } catch (const std::exception& e) {

@@ -43,6 +43,10 @@ QString EtichetaCurata(const QString& eticheta);
 QString PrimaParte(const QString& text);
 QString ADouaParte(const QString& text);
 
+// The profile's CNP line that the import matches students by.
+struct CheieCamp;
+CheieCamp CheiaCnp();
+
 // The value a field gets for kept row `rand`; nullopt when the field is not imported.
 std::optional<QString> ValoareaCampului(const TCampPreluat& camp, const TListaColoaneExcel& lista, int rand,
                                         const QString& cnp);
@@ -78,8 +82,9 @@ struct TRezumatPreluare {
     std::vector<int> FaraCod;              // other rows with text but no 13-digit cell anywhere
     std::vector<TRandSemnalat> Trunchiate; // a value cut to the length a value row holds
     bool Oprita = false;
-    QString Eroare;             // the failure that ended it
-    std::optional<int> OpritLa; // the worksheet row not written because of the stop or failure
+    std::optional<int> IdJurnal; // its entry in the import journal
+    QString Eroare;              // the failure that ended it
+    std::optional<int> OpritLa;  // the worksheet row not written because of the stop or failure
     bool Completa() const { return !Oprita && Eroare.isEmpty(); }
 
     QString Text() const;
@@ -96,6 +101,8 @@ public:
     int RanduriPeGrup = RanduriPeGrupImplicit;
     // Called before each row (index from 0, of n); false stops the import there.
     std::function<bool(int i, int n)> Progres;
+    // Where the rows come from, as the import journal names them.
+    QString Fisier, Foaie;
 
     // Fails before writing anything when the profile has no CNP line or the CNP column is not
     // among the read columns; a failure while writing ends in the summary instead.

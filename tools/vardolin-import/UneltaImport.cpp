@@ -2,16 +2,21 @@
 
 #include "data/UDm.h"
 #include "data/UProfilVardolin.h"
+#include "import/AnularePreluare.h"
 #include "import/CitireFoaie.h"
 #include "platform/Eroare.h"
 #include "platform/FoaieDeCalcul.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 const char* const utilizareUneltaImport =
     "Utilizare: vardolin-import FISIER --sheet FOAIE --cnp COLOANA --map HARTA.ini [--forms Vardolin] "
     "[--batch N]\n"
+    "       vardolin-import --undo\n"
     "  Preia elevii din foaia de calcul in baza de date din dosarul de date (VARDOLIN_DATA_DIR).\n"
+    "  --undo: anuleaza ultima preluare neanulata (sterge elevii adaugati de ea si pune la loc\n"
+    "  valorile schimbate, afara de cele modificate intre timp, pe care le listeaza).\n"
     "  --batch N: cate randuri se salveaza odata (implicit 500).\n"
     "  HARTA.ini: cate o sectiune pe camp, de exemplu [Vardolin.FATA.C_NUME_L1], cu\n"
     "  mode=0..4, column=, constant=, fete=, baieti=, skip=true|false.\n";
@@ -47,6 +52,22 @@ Optiuni citesteOptiunile(const QStringList& argumente) {
     if (o.fisier.isEmpty() || o.foaie.isEmpty() || o.cnp.isEmpty() || o.harta.isEmpty())
         throw Eroare(QStringLiteral("Comanda nu este recunoscuta"));
     return o;
+}
+
+void deschideBaza(TDM& dm) {
+    InregistreazaProfilVardolin();
+    FbConexiune::pregatesteMotorulIncorporat();
+    TDM::seteazaEcranePornire(nullptr);
+    dm.DataModuleCreate();
+}
+
+bool anuleazaUltimaPreluare(QString& iesire) {
+    TDM dm;
+    deschideBaza(dm);
+    const auto ultima = UltimaPreluare();
+    if (!ultima) throw Eroare(QStringLiteral("Nu exista nicio preluare de anulat."));
+    iesire += AnuleazaPreluarea(ultima->Id).Text() + u'\n';
+    return true;
 }
 
 TextIni citesteHarta(const QString& cale) {
@@ -106,6 +127,7 @@ std::vector<TCampPreluat> CampuriDinHarta(std::vector<TCampPreluat> campuri, con
 }
 
 bool ruleazaUneltaImport(const QStringList& argumente, QString& iesire) {
+    if (argumente == QStringList(QStringLiteral("--undo"))) return anuleazaUltimaPreluare(iesire);
     const Optiuni o = citesteOptiunile(argumente);
     const TextIni harta = citesteHarta(o.harta);
     const RegistruDeCalcul registru = RegistruDeCalcul::deschide(o.fisier);
@@ -114,14 +136,13 @@ bool ruleazaUneltaImport(const QStringList& argumente, QString& iesire) {
     TListaColoaneExcel coloane;
     CitesteFoaia(*foaie, coloane);
 
-    InregistreazaProfilVardolin();
-    FbConexiune::pregatesteMotorulIncorporat();
     TDM dm;
-    TDM::seteazaEcranePornire(nullptr);
-    dm.DataModuleCreate();
+    deschideBaza(dm);
     const auto campuri = CampuriDinHarta(CampuriDePreluat(), harta, o.formulare);
     TPreluareExcel preluare;
     preluare.RanduriPeGrup = o.grup;
+    preluare.Fisier = QFileInfo(o.fisier).absoluteFilePath();
+    preluare.Foaie = o.foaie;
     const TRezumatPreluare rezumat = preluare.Executa(coloane, o.cnp, campuri);
     if (rezumat.Completa())
         iesire += QStringLiteral("Am finalizat preluarea din Excel cu succes\n");

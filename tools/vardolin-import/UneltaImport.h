@@ -20,4 +20,5 @@ std::vector<TCampPreluat> CampuriDinHarta(std::vector<TCampPreluat> campuri, con
 
 // Runs the import; the summary goes to iesire. Returns false when the import did not end
 // (a stop or a failure: the summary says where). Fails with an Eroare before writing anything.
+// "--undo" alone undoes the newest import not undone yet and writes what it did.
 bool ruleazaUneltaImport(const QStringList& argumente, QString& iesire);

@@ -87,6 +87,8 @@ void TVardolineMain::creeazaMeniul() {
     Configurare1->addSeparator()->setObjectName(QStringLiteral("N2"));
     ImportdinExcel1 =
         element(Configurare1, QStringLiteral("Import din Excel"), QStringLiteral("ImportdinExcel1"));
+    AnuleazaPreluarea1 = element(Configurare1, QStringLiteral("Anuleaza ultima preluare..."),
+                                 QStringLiteral("AnuleazaPreluarea1"));
     Configurare1->addSeparator();
     BazaDeDate1 = element(Configurare1, QStringLiteral("Baza de date..."), QStringLiteral("BazaDeDate1"));
     SalvareBaza1 =
@@ -136,6 +138,7 @@ void TVardolineMain::creeazaMeniul() {
     connect(Formatnote1, &QAction::triggered, this, &TVardolineMain::Formatnote1Click);
     connect(Configurareimprimanta2, &QAction::triggered, this, &TVardolineMain::Configurareimprimanta2Click);
     connect(ImportdinExcel1, &QAction::triggered, this, &TVardolineMain::ImportdinExcel1Click);
+    connect(AnuleazaPreluarea1, &QAction::triggered, this, &TVardolineMain::AnuleazaPreluarea1Click);
     connect(BazaDeDate1, &QAction::triggered, this, &TVardolineMain::BazaDeDate1Click);
     connect(SalvareBaza1, &QAction::triggered, this, &TVardolineMain::SalvareBaza1Click);
     connect(RestaurareBaza1, &QAction::triggered, this, &TVardolineMain::RestaurareBaza1Click);
@@ -253,6 +256,16 @@ void TVardolineMain::ImportdinExcel1Click() {
         const auto expert = std::make_unique<TImportExcelExpert>(this);
         dialoguri().arataModal(*expert);
     });
+    reincarcaLista();
+}
+
+void TVardolineMain::AnuleazaPreluarea1Click() {
+    bool anulata = false;
+    protejat(this, [&] { anulata = DM() && AnuleazaUltimaPreluare(this); });
+    if (anulata) reincarcaLista();
+}
+
+void TVardolineMain::reincarcaLista() {
     protejat(this, [&] {
         const auto liste = findChildren<TListaElevi*>(Qt::FindDirectChildrenOnly);
         if (liste.isEmpty()) return;

@@ -18,6 +18,7 @@ public:
     QAction* Configurarescoala1;
     QAction* Formatnote1;
     QAction* ImportdinExcel1;
+    QAction* AnuleazaPreluarea1;
     QAction* BazaDeDate1;
     QAction* SalvareBaza1;
     QAction* RestaurareBaza1;
@@ -37,6 +38,7 @@ public slots:
     void Formatnote1Click();
     void Configurareimprimanta2Click();
     void ImportdinExcel1Click();
+    void AnuleazaPreluarea1Click();
     void BazaDeDate1Click();
     void SalvareBaza1Click();
     void RestaurareBaza1Click();
@@ -48,6 +50,7 @@ public slots:
 private:
     void FormCreate();
     void creeazaMeniul();
+    void reincarcaLista();
 };
 
 // Fits the main window to the monitor under the mouse pointer.

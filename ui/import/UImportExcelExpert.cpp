@@ -1,6 +1,7 @@
 #include "import/UImportExcelExpert.h"
 
 #include "data/UProfilDiploma.h"
+#include "import/AnularePreluare.h"
 #include "import/MemoriePreluare.h"
 #include "import/UExcelSelectieColoana.h"
 #include "import/UKivExcelImportFrame.h"
@@ -493,6 +494,8 @@ void TImportExcelExpert::ExecutaPreluarea() {
     MemoreazaAlegerile(EdCnp->text(), campuri);
     TProgresPreluare progres(this);
     TPreluareExcel preluare;
+    preluare.Fisier = EdFisier->text();
+    preluare.Foaie = CbFoaie->currentText();
     preluare.Progres = [&](int i, int n) {
         if (LaRand) LaRand(progres, i);
         return progres.Arata(i, n);
@@ -506,4 +509,26 @@ void TImportExcelExpert::ExecutaPreluarea() {
     TRezumatFereastra fereastra(this, titlu, r.Text());
     dialoguri().arataModal(fereastra);
     if (r.Completa()) accept();
+}
+
+bool AnuleazaUltimaPreluare(QWidget* parinte) {
+    const auto ultima = UltimaPreluare();
+    if (!ultima) {
+        dialoguri().mesaj(parinte, QStringLiteral("Nu exista nicio preluare de anulat."));
+        return false;
+    }
+    std::optional<TAnularePreluare> plan;
+    {
+        CursorAsteptare asteptare;
+        plan = PlanificaAnularea(*ultima);
+    }
+    if (!dialoguri().intrebare(parinte, plan->Intrebare())) return false;
+    {
+        CursorAsteptare asteptare;
+        plan = AnuleazaPreluarea(ultima->Id);
+    }
+    TRezumatFereastra fereastra(parinte, QStringLiteral("Preluarea a fost anulata."), plan->Text());
+    fereastra.setWindowTitle(QStringLiteral("Anulare preluare"));
+    dialoguri().arataModal(fereastra);
+    return true;
 }

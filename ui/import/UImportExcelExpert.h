@@ -117,3 +117,7 @@ private:
     std::optional<TRezumatPreluare> rezumat_;
     QStringList memorate_; // fields whose last choices were remembered: no proposal overrides them
 };
+
+// "Anuleaza ultima preluare": asks with what undoing the newest import will do, undoes it and shows
+// what was done and what was left alone. True when something was undone.
+bool AnuleazaUltimaPreluare(QWidget* parinte);

@@ -6,6 +6,7 @@
 #include "platform/Cai.h"
 #include "platform/Eroare.h"
 #include "platform/StocSetari.h"
+#include "register/SchemaRegistru.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,6 +61,16 @@ QString sablonLaVersiunea(const QString& dosar, int versiune) {
     if (versiune >= 2)
         ruleaza("ALTER TABLE PROFIL_DIPLOMA ADD LATIME_SUGERATA INTEGER, ADD COD_LINIE VARCHAR(32)");
     if (versiune >= 3) ruleaza("ALTER TABLE PROFIL_DIPLOMA ADD ORDINE INTEGER");
+    if (versiune >= 4) {
+        t.start();
+        for (const QString& sql : instructiuniSchemaRegistru()) {
+            q.seteazaSql(sql);
+            q.executa();
+        }
+        t.commit();
+        ruleaza("INSERT INTO FORMULARE_PRIMITE (ID_PRIMIRE, SERIA, DE_LA, PANA_LA, DATA_PRIMIRII) VALUES "
+                "(1, 'S', 1, 5, '2026-01-01')");
+    }
     ruleaza(QString("UPDATE CONFID_DB SET VERSIUNE=%1").arg(versiune));
     ruleaza("insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM) values "
             "('Vardolin', 'FATA', 'C_NUME_L1', 'Pastrat', 0)");
@@ -79,7 +90,7 @@ private slots:
         const QString cale = b.mediu().cale("DB/Vardolin2006.FDB");
         QVERIFY(QFile::exists(cale));
         QCOMPARE(b.dm().caleBazaDeDate(), cale);
-        QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 4);
+        QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 5);
 
         QCOMPARE(b.valoare("select count(*) from RDB$RELATIONS where RDB$RELATION_NAME in ('ELEVI','SCOALA')")
                      .toInt(),
@@ -142,6 +153,7 @@ private slots:
         QTest::newRow("1") << 1;
         QTest::newRow("2") << 2;
         QTest::newRow("3") << 3;
+        QTest::newRow("4") << 4;
     }
     void sabloaneLaFiecareVersiune() {
         QFETCH(int, versiune);
@@ -157,16 +169,20 @@ private slots:
             "'PROFIL_DIPLOMA' and RDB$FIELD_NAME in ('LATIME_SUGERATA','COD_LINIE','ORDINE')) as N "
             "from CONFID_DB");
         Q1().deschide();
-        QCOMPARE(Q1().intreg("VERSIUNE"), 4);
+        QCOMPARE(Q1().intreg("VERSIUNE"), 5);
         QCOMPARE(Q1().intreg("N"), 3);
         Q1().inchide();
         Q1().seteazaSql(
             "select (select count(*) from \"DATE\" where VALOARE_TEXT = 'Pastrat') as PASTRAT, "
+            "(select count(*) from FORMULARE_PRIMITE) as PRIMIRI, "
             "(select count(*) from RDB$RELATIONS where RDB$RELATION_NAME in ('FORMULARE_PRIMITE', "
-            "'FORMULARE', 'REGISTRU', 'JURNAL_REGISTRU')) as TABELE from RDB$DATABASE");
+            "'FORMULARE', 'REGISTRU', 'JURNAL_REGISTRU', 'PRELUARI', 'PRELUARI_ELEVI', 'PRELUARI_VALORI')) "
+            "as "
+            "TABELE from RDB$DATABASE");
         Q1().deschide();
         QCOMPARE(Q1().intreg("PASTRAT"), 1);
-        QCOMPARE(Q1().intreg("TABELE"), 4);
+        QCOMPARE(Q1().intreg("PRIMIRI"), versiune >= 4 ? 1 : 0);
+        QCOMPARE(Q1().intreg("TABELE"), 7);
     }
 
     void sablonulLipsaOpresteProgramul() {
@@ -192,7 +208,7 @@ private slots:
         b.Opreste();
         Cai::seteazaDosarExecutabil(b.mediu().cale("gol"));
         b.Porneste();
-        QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 4);
+        QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 5);
         QVERIFY(b.mediu().dialoguri().mesaje.empty());
     }
 
@@ -295,7 +311,7 @@ private slots:
         isql.closeWriteChannel();
         isql.waitForFinished();
         b.Porneste();
-        QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 4);
+        QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 5);
     }
 
     void manerelePublicateCerBazaDeschisa() {

@@ -1,6 +1,7 @@
 #include "BazaTest.h"
 #include "data/UProfilDiploma.h"
 #include "data/UValoareCamp.h"
+#include "import/AnularePreluare.h"
 #include "import/CitireFoaie.h"
 #include "import/PreluareExcel.h"
 #include "platform/Eroare.h"
@@ -87,6 +88,17 @@ private slots:
         b->executa("delete from SCOALA");
         b->executa("delete from \"DATE\"");
         b->executa("insert into SCOALA (ID_SCOALA) values (7)");
+    }
+
+    // Every student with every value row: what an undo must give back exactly.
+    QStringList elevii() {
+        QStringList r;
+        for (const QVariant& v : b->coloana(
+                 "select e.ID_ELEVI || ';' || coalesce(d.COD_FORMULAR || '.' || d.COD_PAGINA || '.' || "
+                 "d.COD_CAMP || '=' || d.VALOARE_TEXT || ';' || coalesce(d.IDF_SCOALA, '-'), '-') from "
+                 "ELEVI e left join \"DATE\" d on d.ID_ELEVI = e.ID_ELEVI order by 1"))
+            r << v.toString();
+        return r;
     }
 
     void valoareaCampului_data() {
@@ -251,14 +263,90 @@ private slots:
         QCOMPARE(r.OpritLa, std::optional<int>(3));
     }
 
+    // The import undone gives back the students and values as they were: into an empty database,
+    // and onto stored students (a value row missing before, a code twice in the sheet).
+    void anulareaRefaceElevii_data() {
+        QTest::addColumn<QList<QStringList>>("inainte");
+        QTest::addColumn<QList<QStringList>>("anulate");
+        QTest::newRow("baza goala") << QList<QStringList>{}
+                                    << QList<QStringList>{{"Pop Ion", Baiat, "X"}, {"Rus Ana", Fata, "Y"}};
+        QTest::newRow("elevi existenti")
+            << QList<QStringList>{{"Pop Ion", Baiat, "X"}, {"Rus Ana", Fata, "Y"}}
+            << QList<QStringList>{{"Popa Ion", Baiat, "Z"},
+                                  {"Dan Ion", Eronat, "V"},
+                                  {"Dan Ioan", Eronat, "W"},
+                                  {"Rus Ana", Fata, "Y2"},
+                                  {"Rus Anca", Fata, "Y3"}};
+    }
+    void anulareaRefaceElevii() {
+        QFETCH(QList<QStringList>, inainte);
+        QFETCH(QList<QStringList>, anulate);
+        if (!inainte.isEmpty()) {
+            importa(inainte);
+            b->executa(QString("delete from \"DATE\" where COD_CAMP = 'D_NUME' and ID_ELEVI = %1")
+                           .arg(idDupaCnp(Baiat)));
+        }
+        const QStringList vechi = elevii();
+        const auto r = importa(anulate);
+        QVERIFY(elevii() != vechi);
+        const auto ultima = UltimaPreluare();
+        QVERIFY(ultima && ultima->Id == r.IdJurnal);
+        QCOMPARE(ultima->Adaugati, r.Adaugati);
+        const TAnularePreluare plan = PlanificaAnularea(*ultima);
+        const TAnularePreluare facut = AnuleazaPreluarea(ultima->Id);
+        QCOMPARE(elevii(), vechi);
+        QCOMPARE(facut.DeSters.size(), plan.DeSters.size());
+        QCOMPARE(int(facut.DeSters.size()), inainte.isEmpty() ? 2 : 1);
+        QCOMPARE(facut.DeRepus.size(), plan.DeRepus.size());
+        QVERIFY(facut.Lasate.isEmpty());
+        QVERIFY_THROWS_EXCEPTION(Eroare, AnuleazaPreluarea(ultima->Id));
+        QVERIFY(!UltimaPreluare() || UltimaPreluare()->Id != ultima->Id);
+    }
+
+    // What changed after the import stays, and the summary lists it: a value edited since, a
+    // created student edited since, a created student the register names.
+    void anulareaLasaCeSaSchimbatDupa() {
+        importa({{"Pop Ion", Baiat, "X"}});
+        const auto r = importa({{"Popa Ion", Baiat, "Z"}, {"Rus Ana", Fata, "Y"}, {"Dan Ion", Eronat, "V"}});
+        b->executa(
+            QString(
+                "update \"DATE\" set VALOARE_TEXT = 'de mana' where COD_CAMP = 'D_NUME' and ID_ELEVI = %1")
+                .arg(idDupaCnp(Baiat)));
+        b->executa(
+            QString(
+                "update \"DATE\" set VALOARE_TEXT = 'Rusu' where COD_CAMP = 'C_NUME_L1' and ID_ELEVI = %1")
+                .arg(idDupaCnp(Fata)));
+        b->executa("insert into FORMULARE_PRIMITE (ID_PRIMIRE, SERIA, DE_LA, PANA_LA, DATA_PRIMIRII) values "
+                   "(900, 'T', 1, 1, '2026-06-01')");
+        b->executa("insert into FORMULARE (SERIA, NUMARUL, ID_PRIMIRE) values ('T', 1, 900)");
+        b->executa(
+            QString("insert into REGISTRU (ID_REGISTRU, AN, NR_INREGISTRARE, DATA_TIPARIRII, ID_ELEV, "
+                    "SERIA, NUMARUL, STAREA) values (900, 2026, 900, '2026-06-02', %1, 'T', 1, 'tiparit')")
+                .arg(idDupaCnp(Eronat)));
+        const TAnularePreluare a = AnuleazaPreluarea(*r.IdJurnal);
+        QCOMPARE(elevi(), 3);
+        QCOMPARE(text("C_NUME_L1", idDupaCnp(Baiat)), "Pop");
+        QCOMPARE(text("D_NUME", idDupaCnp(Baiat)), "de mana");
+        QCOMPARE(a.DeRepus.size(), size_t(1));
+        const QString t = a.Text();
+        for (const QString& rand :
+             {QString("Elevi stersi: 0\nValori puse la loc: 1\n"
+                      "Lasate neschimbate (modificate dupa preluare sau trecute in registru): 3"),
+              QString("  elevul cu CNP %1: adaugat de preluare, dar modificat dupa ea; ramane").arg(Fata),
+              QString("  elevul cu CNP %1: este trecut in registrul actelor de studii; ramane").arg(Eronat),
+              QString("  elevul cu CNP %1, campul \"").arg(Baiat),
+              QString("\": acum \"de mana\", preluarea scrisese \"Z\"; ramane")})
+            QVERIFY2(t.contains(rand), qPrintable(t));
+    }
+
     void esecuriInainteDeScriere_data() {
         QTest::addColumn<QString>("coloana");
         QTest::addColumn<bool>("faraCnpInProfil");
         QTest::addColumn<QString>("mesaj");
-        QTest::newRow("coloana CNP necunoscuta")
-            << "Q" << false
-            << "Coloana Q aleasa pentru CNP nu exista in aceasta foaie (foaia are coloanele A-B). Alegeti "
-               "alta coloana.";
+        QTest::newRow("coloana CNP necunoscuta") << "Q" << false
+                                                 << "Coloana Q aleasa pentru CNP nu exista in aceasta "
+                                                    "foaie (foaia are coloanele A-B). Alegeti "
+                                                    "alta coloana.";
         QTest::newRow("coloana unui camp necunoscuta")
             << "B" << false << "Coloana Z aleasa pentru campul \"\" nu exista in aceasta foaie";
         QTest::newRow("fara CNP in profil") << "B" << true << "NU exista CNP in profil diploma!";

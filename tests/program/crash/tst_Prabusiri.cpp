@@ -344,6 +344,30 @@ int randuriImportate(BazaTest& baza) {
     return importate;
 }
 
+// Every student with every value row and link, as text.
+QStringList elevii(BazaTest& baza) {
+    QStringList r;
+    for (const QVariant& v : baza.coloana(QStringLiteral(
+             "select e.ID_ELEVI || ';' || coalesce(d.COD_FORMULAR || '.' || d.COD_PAGINA || '.' || "
+             "d.COD_CAMP "
+             "|| '=' || d.VALOARE_TEXT || ';' || coalesce(d.IDF_SCOALA, '-'), '-') from ELEVI e left join "
+             "\"DATE\" d on d.ID_ELEVI = e.ID_ELEVI order by 1")))
+        r << v.toString();
+    return r;
+}
+
+// Undoes the last import with the tool; a kill before the import's journal entry was committed
+// leaves nothing to undo.
+void anuleazaCuUnealta(BazaTest& baza) {
+    baza.Opreste();
+    QProcess p;
+    p.start(MediuTest::dosarProgram() + QStringLiteral("/vardolin-import"), {QStringLiteral("--undo")});
+    QVERIFY(p.waitForFinished(120000));
+    const QByteArray eroare = p.readAllStandardError();
+    QVERIFY2(p.exitCode() == 0 || eroare.contains("Nu exista nicio preluare de anulat"), eroare.constData());
+    baza.Porneste();
+}
+
 // Runs the import to its end: every row of the sheet is imported.
 void importaPanaLaCapat(BazaTest& baza) {
     baza.Opreste();
@@ -498,12 +522,14 @@ private slots:
     }
 
     // The import killed while it writes: after the restart each student of the sheet is untouched
-    // or wholly imported, and running the import again completes it. Every kill starts from the
-    // same stored students and lands anywhere within the time a whole import takes here.
+    // or wholly imported, undoing it gives back exactly the students and values of before, and
+    // running the import again completes it. Every kill starts from the same stored students and
+    // lands anywhere within the time a whole import takes here.
     void importulIntreg() {
         BazaTest baza;
         eleviVechi(baza);
         scrieFoaiaSiHarta(baza.mediu());
+        const QStringList inainte = elevii(baza);
         const QString fisierBaza = baza.dm().caleBazaDeDate();
         const QString fisierVechi = fisierBaza + QStringLiteral(".vechi");
         baza.Opreste();
@@ -530,6 +556,9 @@ private slots:
             const int importate = randuriImportate(baza);
             if (QTest::currentTestFailed()) return;
             if (importate > 0 && importate < RanduriImport) ++laMijloc;
+            anuleazaCuUnealta(baza);
+            if (QTest::currentTestFailed()) return;
+            QCOMPARE(elevii(baza), inainte);
         }
         importaPanaLaCapat(baza);
         qInfo("%d kills, %d of them in the middle of the sheet", UcideriImport, laMijloc);

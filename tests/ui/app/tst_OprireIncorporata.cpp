@@ -77,7 +77,7 @@ private slots:
         qputenv("VARDOLIN_DATABASE", baza.toUtf8());
         BazaTest b;
         QCOMPARE(b.valoare("SELECT COUNT(*) FROM ELEVI").toInt(), 0);
-        QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 4);
+        QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 5);
         qunsetenv("VARDOLIN_DATABASE");
     }
 };

@@ -105,10 +105,11 @@ private slots:
         QStringList elemente;
         for (QAction* a : w.Configurare1->actions())
             elemente << (a->isSeparator() ? "-" : a->text());
-        QCOMPARE(elemente, QStringList({"Configurare diploma", "Configurare scoala", "Format note", "-",
-                                        "Import din Excel", "-", "Baza de date...", "Salvare baza de date...",
-                                        "Restaurare din salvare...", "Salvari automate...",
-                                        "Verifica baza de date..."}));
+        QCOMPARE(
+            elemente,
+            QStringList({"Configurare diploma", "Configurare scoala", "Format note", "-", "Import din Excel",
+                         "Anuleaza ultima preluare...", "-", "Baza de date...", "Salvare baza de date...",
+                         "Restaurare din salvare...", "Salvari automate...", "Verifica baza de date..."}));
         QVERIFY(w.findChild<QAction*>("Despreaplicatie1"));
         QVERIFY(w.findChild<QAction*>("Configurareimprimanta2"));
     }

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -297,6 +298,34 @@ private slots:
         QCOMPARE(b->valoare("select count(*) from ELEVI").toInt(), 1);
         QCOMPARE(d().texte("fereastra").last(), "TRezumatFereastra");
         QVERIFY(w.Rezumat()->Text().startsWith("Preluarea a fost oprita la randul 3 din foaie"));
+    }
+
+    // The menu's undo asks with what it will do, shows what it did, and finds nothing more to undo.
+    void anulareDinMeniu() {
+        for (const char* tabel : {"PRELUARI_VALORI", "PRELUARI_ELEVI", "PRELUARI"})
+            b->executa(QString("delete from %1").arg(tabel));
+        TListaColoaneExcel coloane;
+        CitesteFoaia(RegistruDeCalcul::deschide(fisier).foi.at(0), coloane);
+        auto campuri = CampuriDePreluat();
+        for (TCampPreluat& c : campuri)
+            c.NuImport = true;
+        TPreluareExcel().Executa(coloane, "B", campuri);
+        TVardolineMain w;
+        d().raspunsuri.push_back(true);
+        QString rezumat;
+        d().ferestre.push_back([&](QDialog& f) {
+            rezumat = f.findChild<QPlainTextEdit*>("Text")->toPlainText();
+            return int(QDialog::Accepted);
+        });
+        w.AnuleazaPreluarea1->trigger();
+        QVERIFY(d().texte("intrebare")
+                    .last()
+                    .contains("Se vor sterge 2 elevi adaugati de ea si se vor pune la "
+                              "loc 0 valori schimbate de ea."));
+        QVERIFY2(rezumat.contains("Elevi stersi: 2\nValori puse la loc: 0"), qPrintable(rezumat));
+        QCOMPARE(b->valoare("select count(*) from ELEVI").toInt(), 0);
+        w.AnuleazaPreluarea1->trigger();
+        QCOMPARE(d().texte("mesaj").last(), "Nu exista nicio preluare de anulat.");
     }
 
     void meniulPrincipal() {
