@@ -1,5 +1,6 @@
 #include "UneltaFormular.h"
 
+#include "EleviDinLinieDeComanda.h"
 #include "data/StocElevi.h"
 #include "data/UDm.h"
 #include "data/UProfilVardolin.h"
@@ -70,24 +71,9 @@ int idElev(const QString& text) {
 // "all", or ids and ranges joined by commas: 3,7,10-12.
 void citesteElevii(const QString& text, OptiuniUnealta& o) {
     o.lot = true;
-    if (text == u"all") {
-        o.toti = true;
-        return;
-    }
-    const auto gresit = [&] {
-        return Eroare::format("--students trebuie sa fie all sau numere de elevi ca 3,7,10-12, nu \"%s\".",
-                              {text});
-    };
-    for (const QString& bucata : text.split(u',')) {
-        const QStringList capete = bucata.split(u'-');
-        if (capete.size() > 2) throw gresit();
-        bool ok1 = false, ok2 = true;
-        const int de = capete[0].toInt(&ok1);
-        const int la = capete.size() == 2 ? capete[1].toInt(&ok2) : de;
-        if (!ok1 || !ok2 || de <= 0 || la < de || la - de >= 1000000) throw gresit();
-        for (int id = de; id <= la; ++id)
-            o.elevi.push_back(id);
-    }
+    const auto elevi = EleviDinLinieDeComanda(text);
+    o.toti = !elevi;
+    if (elevi) o.elevi.insert(o.elevi.end(), elevi->begin(), elevi->end());
 }
 
 QString codPaginaDinParte(const QString& parte) {
