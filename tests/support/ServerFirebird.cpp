@@ -1,11 +1,15 @@
 #include "ServerFirebird.h"
 
+#include "BazaTest.h"
 #include "MediuTest.h"
+#include "data/UDm.h"
+#include "platform/Eroare.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QThread>
+#include <cstdio>
 
 #include <arpa/inet.h>
 #include <csignal>
@@ -138,4 +142,19 @@ void ServerFirebird::opreste() {
         proces_->waitForFinished(5000);
     }
     pid_ = 0;
+}
+
+int RuleazaCopilCuBaza(const std::function<void()>& lucru) {
+    MediuTest mediu;
+    AsiguraProfilulInregistrat();
+    TDM::seteazaEcranePornire(nullptr);
+    TDM dm;
+    try {
+        dm.DataModuleCreate();
+        lucru();
+    } catch (const Eroare& e) {
+        std::fprintf(stderr, "%s\n", qPrintable(e.text()));
+        return 1;
+    }
+    return 0;
 }

@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 // A private Firebird server for the tests, unattended and without systemd: its own folder with
@@ -40,3 +41,7 @@ private:
     int port_ = 0;
     QString eroare_;
 };
+
+// A child program of a test with a server: its own settings, the data module started as the
+// program starts it, then the work; the exit code 1 with the message on stderr when it fails.
+int RuleazaCopilCuBaza(const std::function<void()>& lucru);

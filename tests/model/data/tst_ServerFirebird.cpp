@@ -27,12 +27,7 @@ void folosesteServerul(const ServerFirebird& s, const QString& nume) {
 // The child: the start-up of the data module, then as many students as asked, each added as the
 // student window adds one (id from the generator, row, then a value row), committed one by one.
 int ruleazaCopil() {
-    MediuTest mediu;
-    AsiguraProfilulInregistrat();
-    TDM::seteazaEcranePornire(nullptr);
-    TDM dm;
-    try {
-        dm.DataModuleCreate();
+    return RuleazaCopilCuBaza([] {
         const int elevi = qEnvironmentVariableIntValue("VARDOLIN_TEST_ELEVI");
         const QString eticheta = qEnvironmentVariable("VARDOLIN_TEST_ETICHETA");
         for (int i = 0; i < elevi; ++i) {
@@ -52,11 +47,7 @@ int ruleazaCopil() {
             Q1().executa();
             garda.Commit();
         }
-    } catch (const Eroare& e) {
-        std::fprintf(stderr, "%s\n", qPrintable(e.text()));
-        return 1;
-    }
-    return 0;
+    });
 }
 
 std::unique_ptr<QProcess> pornesteCopil(const QString& eticheta, int elevi) {

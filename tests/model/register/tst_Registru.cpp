@@ -48,22 +48,13 @@ QString refuzul(const std::function<void()>& f) {
 
 // A child program: records its pile of sheets, all starting from the same first number.
 int ruleazaCopil() {
-    MediuTest mediu;
-    AsiguraProfilulInregistrat();
-    TDM::seteazaEcranePornire(nullptr);
-    TDM dm;
-    try {
-        dm.DataModuleCreate();
+    return RuleazaCopilCuBaza([] {
         const int baza = qEnvironmentVariableIntValue("VARDOLIN_TEST_ELEV");
         InregistrareTeanc teanc(QStringLiteral("A"), 1, true);
         for (int i = 0; i < 25; ++i)
             teanc.foaieTiparita(elev(baza + i));
         teanc.confirmaToate();
-    } catch (const Eroare& e) {
-        std::fprintf(stderr, "%s\n", qPrintable(e.text()));
-        return 1;
-    }
-    return 0;
+    });
 }
 
 } // namespace
