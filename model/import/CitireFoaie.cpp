@@ -3,6 +3,11 @@
 #include "platform/Eroare.h"
 #include "platform/FoaieDeCalcul.h"
 
+#include <QHash>
+#include <QSet>
+#include <algorithm>
+#include <optional>
+
 namespace {
 
 bool areText(const FoaieDeCalcul& foaie, int rand, int coloana) {
@@ -39,33 +44,118 @@ void TListaColoaneExcel::Clear() {
 
 namespace {
 
-// "Media de absolvire (cotor)" -> "media de absolvire": what two spellings of a name share.
-QString numeSimplu(const QString& text) {
+// "[Scoala]Media de absolvire (cotor){certificat}" -> "media de absolvire cotor": the words of a
+// name without case, diacritics or punctuation; what is in square brackets or braces never counts,
+// what is in parentheses only when `cuParanteze`.
+QStringList cuvinte(const QString& text, bool cuParanteze) {
     QString simplu;
-    int paranteze = 0;
+    QString inchideri; // the closing bracket of each open one
     for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
-        if (c == u'(' || c == u'[' || c == u'{') ++paranteze;
-        if (paranteze == 0) {
-            if (c.isLetterOrNumber() && c.category() != QChar::Mark_NonSpacing)
-                simplu += c.toLower();
-            else if (c.isSpace() || c.isPunct())
-                simplu += u' ';
+        if (c == u'(' || c == u'[' || c == u'{') {
+            inchideri += c == u'(' ? u')' : c == u'[' ? u']' : u'}';
+            simplu += u' ';
+        } else if (!inchideri.isEmpty() && c == inchideri.back()) {
+            inchideri.chop(1);
+            simplu += u' ';
+        } else if (!inchideri.isEmpty() &&
+                   (!cuParanteze || inchideri.contains(u']') || inchideri.contains(u'}'))) {
+            continue;
+        } else if (c.isLetterOrNumber() && c.category() != QChar::Mark_NonSpacing) {
+            simplu += c.toLower();
+        } else if (c.isSpace() || c.isPunct()) {
+            simplu += u' ';
         }
-        if ((c == u')' || c == u']' || c == u'}') && paranteze > 0) --paranteze;
     }
-    return simplu.simplified();
+    return simplu.split(u' ', Qt::SkipEmptyParts);
+}
+
+// The line a name names ("Nume (linia 2)", "Nume linie 2"): its number, 0 when none; the words
+// without it in `rest`.
+int linia(QStringList cuv, QStringList* rest = nullptr) {
+    int numar = 0;
+    for (qsizetype i = 0; i + 1 < cuv.size(); ++i)
+        if ((cuv[i] == u"linia" || cuv[i] == u"linie" || cuv[i] == u"randul") && cuv[i + 1].toInt() > 0) {
+            numar = cuv[i + 1].toInt();
+            cuv.remove(i, 2);
+            break;
+        }
+    if (rest) *rest = cuv;
+    return numar;
+}
+
+// The name without brackets or line, as a header usually spells it.
+QString baza(const QString& text) {
+    QStringList rest;
+    linia(cuvinte(text, false), &rest);
+    return rest.join(u' ');
+}
+
+// Headers that schools write for a field under another name.
+QString numeUzual(const QString& antet) {
+    static const QHash<QString, QString> uzuale{
+        {QStringLiteral("numele"), QStringLiteral("nume")},
+        {QStringLiteral("nume si prenume"), QStringLiteral("nume")},
+        {QStringLiteral("numele si prenumele"), QStringLiteral("nume")},
+        {QStringLiteral("nume prenume"), QStringLiteral("nume")},
+        {QStringLiteral("numele complet"), QStringLiteral("nume")},
+        {QStringLiteral("nume elev"), QStringLiteral("nume")},
+        {QStringLiteral("numele elevului"), QStringLiteral("nume")},
+        {QStringLiteral("numele si prenumele elevului"), QStringLiteral("nume")},
+        {QStringLiteral("cod numeric personal"), QStringLiteral("cnp")},
+        {QStringLiteral("c n p"), QStringLiteral("cnp")},
+        {QStringLiteral("medie"), QStringLiteral("media")},
+        {QStringLiteral("media generala"), QStringLiteral("media")},
+    };
+    return uzuale.value(antet, antet);
+}
+
+// How well a header names a field, lower being better: the whole label, the label without its
+// brackets, a usual name of it, the start of it ("Media" for "Media de absolvire"); nullopt when
+// it does not. A
+// field of a second line takes only a header that names that line, and a header naming a line only
+// that line's field: "Nume" is the first line's column, never the second's.
+std::optional<int> potrivire(const QString& eticheta, const QString& antet) {
+    const QStringList camp = cuvinte(eticheta, true), cap = cuvinte(antet, true);
+    const QString bazaCamp = baza(eticheta), bazaAntet = baza(antet);
+    if (bazaCamp.isEmpty() || bazaAntet.isEmpty()) return std::nullopt;
+    const int linieCamp = linia(camp), linieAntet = linia(cap);
+    if ((linieCamp > 1 || linieAntet > 0) && linieCamp != linieAntet) return std::nullopt;
+    if (camp == cap) return 0;
+    // among equal matches, a plain label ("Nume") before one with more in brackets
+    const int inParanteze = camp.join(u' ') != bazaCamp ? 1 : 0;
+    if (bazaCamp == bazaAntet) return 2 + inParanteze;
+    const QString uzual = numeUzual(bazaAntet);
+    if (uzual == bazaCamp) return 4 + inParanteze;
+    if (bazaCamp.startsWith(uzual + u' ')) return 6 + inParanteze;
+    return std::nullopt;
 }
 
 } // namespace
 
+QStringList TListaColoaneExcel::ColoaneCuAntetul(const QStringList& etichete,
+                                                 const QStringList& luate) const {
+    struct Candidat {
+        int scor, camp, coloana;
+    };
+    std::vector<Candidat> candidati;
+    for (int f = 0; f < etichete.size(); ++f)
+        for (int c = 0; c < Antet.size() && c < Count(); ++c)
+            if (!luate.contains(Items(c).Litere))
+                if (const auto scor = potrivire(etichete[f], Antet[c])) candidati.push_back({*scor, f, c});
+    std::stable_sort(candidati.begin(), candidati.end(),
+                     [](const Candidat& a, const Candidat& b) { return a.scor < b.scor; });
+    QStringList propuse(etichete.size());
+    QSet<int> date;
+    for (const Candidat& k : candidati)
+        if (propuse[k.camp].isEmpty() && !date.contains(k.coloana)) {
+            propuse[k.camp] = Items(k.coloana).Litere;
+            date.insert(k.coloana);
+        }
+    return propuse;
+}
+
 QString TListaColoaneExcel::ColoanaCuAntetul(const QString& eticheta) const {
-    const QString camp = numeSimplu(eticheta);
-    if (camp.isEmpty()) return {};
-    for (int c = 0; c < Antet.size() && c < Count(); ++c) {
-        const QString antet = numeSimplu(Antet[c]);
-        if (!antet.isEmpty() && (antet == camp || camp.startsWith(antet + u' '))) return Items(c).Litere;
-    }
-    return {};
+    return ColoaneCuAntetul({eticheta}, {}).front();
 }
 
 const TColoanaExcel* TListaColoaneExcel::Coloana(const QString& litere) const {

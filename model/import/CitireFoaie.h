@@ -40,9 +40,16 @@ public:
     };
     std::vector<TRandFaraCod> RanduriDeVerificat;
 
-    // The column whose header names the field: its label ("Media de absolvire") or the start of
-    // it ("Media"), without case, diacritics, brackets or punctuation; empty when none does.
+    // The column whose header names the field: its label ("Media de absolvire"), a usual name or
+    // the start of it ("Media"), without case, diacritics, brackets or punctuation; empty when
+    // none does.
     QString ColoanaCuAntetul(const QString& eticheta) const;
+    // The same for several fields at once (one column each, in the order of `etichete`; empty for
+    // none), a column going to one field only, the one it names best: the whole label, then the
+    // label without brackets, then a usual name, then the label's start; on a tie, the first
+    // field. A field of a second line ("linia 2") takes only a header naming that line. The
+    // columns `luate` (chosen already) are not proposed.
+    QStringList ColoaneCuAntetul(const QStringList& etichete, const QStringList& luate) const;
 
 private:
     std::vector<std::unique_ptr<TColoanaExcel>> coloane_;

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -27,6 +28,8 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -49,6 +52,14 @@ struct CursorAsteptare {
     CursorAsteptare() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~CursorAsteptare() { QApplication::restoreOverrideCursor(); }
 };
+
+// The modes as the review names them: the field page's long captions would leave the example no room.
+QString NumeScurtMod(int mod) {
+    static const QStringList nume{
+        QStringLiteral("din coloana"), QStringLiteral("constanta"), QStringLiteral("din CNP (fete / baieti)"),
+        QStringLiteral("prima parte a coloanei"), QStringLiteral("a doua parte a coloanei")};
+    return nume.value(mod);
+}
 
 QPixmap imagineAntet() {
     QSvgRenderer svg(QStringLiteral(":/import/antet.svg"));
@@ -264,6 +275,7 @@ QWidget* TImportExcelExpert::paginaFinala() {
     TabelRevizuire->verticalHeader()->hide();
     TabelRevizuire->horizontalHeader()->setStretchLastSection(true);
     l->addWidget(TabelRevizuire, 1);
+    TabelRevizuire->viewport()->installEventFilter(this);
     text(p, l, QStringLiteral("Dublu clic pe un camp pentru a-l schimba."));
     connect(TabelRevizuire, &QTableWidget::cellDoubleClicked, this, [this](int rand, int) {
         mergiLa(PgPrimulCamp + rand);
@@ -288,8 +300,7 @@ void TImportExcelExpert::umpleRevizuirea() {
     TabelRevizuire->setRowCount(int(cadre_.size()));
     for (int r = 0; r < int(cadre_.size()); ++r) {
         const TCampPreluat c = cadre_[size_t(r)]->Camp();
-        const QString mod =
-            c.NuImport ? QStringLiteral("nu se importa") : cadre_[size_t(r)]->CbMod->itemText(c.Mod);
+        const QString mod = c.NuImport ? QStringLiteral("nu se importa") : NumeScurtMod(c.Mod);
         QString coloana, exemplu;
         if (!c.NuImport && c.FolosesteColoana()) {
             coloana = c.Coloana;
@@ -303,10 +314,30 @@ void TImportExcelExpert::umpleRevizuirea() {
             exemplu = QStringLiteral("fete: %1; baieti: %2").arg(c.TextFete, c.TextBaieti);
         }
         const QStringList celule{c.Eticheta, mod, coloana, exemplu};
-        for (int k = 0; k < celule.size(); ++k)
-            TabelRevizuire->setItem(r, k, new QTableWidgetItem(celule[k]));
+        for (int k = 0; k < celule.size(); ++k) {
+            auto* celula = new QTableWidgetItem(celule[k]);
+            celula->setToolTip(celule[k]);
+            TabelRevizuire->setItem(r, k, celula);
+        }
     }
+    latimiRevizuire();
+}
+
+// The example is what the review is for: the other columns take what they need up to a share of
+// the table, the example the rest (the whole text is in each cell's tooltip).
+void TImportExcelExpert::latimiRevizuire() {
+    QHeaderView* antet = TabelRevizuire->horizontalHeader();
     TabelRevizuire->resizeColumnsToContents();
+    const int latime = TabelRevizuire->viewport()->width();
+    static constexpr double Parti[] = {0.32, 0.2, 0.16};
+    for (int k = 0; k < 3; ++k)
+        antet->resizeSection(k, std::min(antet->sectionSize(k), int(latime * Parti[k])));
+    antet->setStretchLastSection(true);
+}
+
+bool TImportExcelExpert::eventFilter(QObject* obiect, QEvent* e) {
+    if (obiect == TabelRevizuire->viewport() && e->type() == QEvent::Resize) latimiRevizuire();
+    return QDialog::eventFilter(obiect, e);
 }
 
 QWidget* TImportExcelExpert::paginaFormulare() {
@@ -472,14 +503,25 @@ void TImportExcelExpert::CitesteFoaia() {
     mergiLa(PgCnp);
 }
 
-// The header row proposes the columns of fields used for the first time; remembered choices win.
+// The header row proposes the columns of fields used for the first time, one field a column;
+// remembered choices win, and a column chosen already is not proposed again.
 void TImportExcelExpert::propuneColoane() {
     if (EdCnp->text().isEmpty()) EdCnp->setText(coloane_.ColoanaCuAntetul(QStringLiteral("CNP")));
+    QStringList luate{EdCnp->text()}, etichete;
+    std::vector<TKivExcelImportFrame*> dePropus;
     for (TKivExcelImportFrame* c : cadre_) {
         const TCampPreluat camp = c->Camp();
-        if (memorate_.contains(camp.Cheie) || !camp.FolosesteColoana() || !camp.Coloana.isEmpty()) continue;
-        c->EdColoana->setText(coloane_.ColoanaCuAntetul(camp.Eticheta));
+        if (camp.NuImport || !camp.FolosesteColoana()) continue;
+        if (!camp.Coloana.isEmpty())
+            luate << camp.Coloana;
+        else if (!memorate_.contains(camp.Cheie) && formulareBifate_.contains(c->CodFormular())) {
+            dePropus.push_back(c);
+            etichete << camp.Eticheta;
+        }
     }
+    const QStringList propuse = coloane_.ColoaneCuAntetul(etichete, luate);
+    for (size_t i = 0; i < dePropus.size(); ++i)
+        dePropus[i]->EdColoana->setText(propuse[qsizetype(i)]);
 }
 
 std::vector<TCampPreluat> TImportExcelExpert::campuri() const {
@@ -491,7 +533,12 @@ std::vector<TCampPreluat> TImportExcelExpert::campuri() const {
 
 void TImportExcelExpert::ExecutaPreluarea() {
     const auto campuri = this->campuri();
-    MemoreazaAlegerile(EdCnp->text(), campuri);
+    // a field passed over only because its form was not ticked keeps what was remembered for it
+    std::vector<TCampPreluat> alese;
+    std::copy_if(campuri.begin(), campuri.end(), std::back_inserter(alese), [&](const TCampPreluat& c) {
+        return !c.NuImport || formulareBifate_.contains(c.CodFormular());
+    });
+    MemoreazaAlegerile(EdCnp->text(), alese);
     TProgresPreluare progres(this);
     TPreluareExcel preluare;
     preluare.Fisier = EdFisier->text();

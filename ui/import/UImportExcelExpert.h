@@ -94,6 +94,9 @@ public:
     QLabel* LabelPrevizualizare;
     QTableWidget* TabelRevizuire;
 
+protected:
+    bool eventFilter(QObject* obiect, QEvent* e) override;
+
 private:
     QWidget* paginaIntroducere();
     QWidget* paginaFisier();
@@ -106,6 +109,7 @@ private:
     TKivExcelImportFrame* cadru(int pagina) const { return cadre_.at(size_t(pagina - PgPrimulCamp)); }
     std::vector<TCampPreluat> campuri() const;
     void umpleRevizuirea();
+    void latimiRevizuire();
     void propuneColoane();
 
     std::optional<RegistruDeCalcul> registru_;

@@ -59,8 +59,8 @@ TKivExcelImportFrame::TKivExcelImportFrame(QWidget* owner) : QFrame(owner) {
     QFont gros = LabelEticheta->font();
     gros.setBold(true);
     LabelEticheta->setFont(gros);
-    l->addWidget(LabelCheie);
     l->addWidget(LabelEticheta);
+    l->addWidget(LabelCheie);
     l->addSpacing(8);
 
     l->addWidget(new QLabel(QStringLiteral("Cum generez date pentru aceasta coloana:"), this));
@@ -119,8 +119,13 @@ void TKivExcelImportFrame::InitCamp(const QString& cheie, const QString& etichet
     cheie_ = cheie;
     eticheta_ = eticheta;
     codFormular_ = DesparteCheie(cheie).formular;
-    LabelCheie->setText(SeparaCuvinte(cheie));
+    // the key is the profile's own name, for whoever edits the profile: a tooltip only
+    const CheieCamp parti = DesparteCheie(cheie);
+    LabelCheie->setText(QStringLiteral("Formularul %1, pagina %2")
+                            .arg(SeparaCuvinte(parti.formular), parti.pagina.toLower()));
     LabelEticheta->setText(eticheta);
+    for (QLabel* l : {LabelCheie, LabelEticheta})
+        l->setToolTip(QStringLiteral("Cheia campului in profil: %1").arg(cheie));
     CbMod->setCurrentIndex(mgDinColoana);
     CbModChange();
 }
@@ -175,6 +180,7 @@ TCampPreluat TKivExcelImportFrame::Camp() const {
 }
 
 void TKivExcelImportFrame::SeteazaCamp(const TCampPreluat& c) {
+    SeteazaNuImport(c.NuImport);
     CbMod->setCurrentIndex(c.Mod >= 0 && c.Mod < CbMod->count() ? c.Mod : int(mgDinColoana));
     EdColoana->setText(c.Coloana);
     EdConstanta->setText(c.Constanta);

@@ -108,6 +108,65 @@ private slots:
         QCOMPARE(lista.ColoanaCuAntetul("Nota obtinuta"), QString());
     }
 
+    // A header row proposes each column to one field only, the one it names best; a second line
+    // takes only a header naming it. Labels as the profile's fields have them, in its order.
+    void coloaneCuAntetul_data() {
+        QTest::addColumn<QString>("antet");
+        QTest::addColumn<QString>("luate");
+        QTest::addColumn<QString>("propuse"); // field index=column
+        QTest::newRow("nr crt, nume, prenume") << "Nr. crt.|Nume|Prenume|CNP|Media"
+                                               << ""
+                                               << "4=B 7=E";
+        QTest::newRow("numele si prenumele") << "NUMELE SI PRENUMELE|CNP"
+                                             << ""
+                                             << "4=A";
+        QTest::newRow("initiala tatalui") << "Nume|Initiala tatalui|Prenume"
+                                          << ""
+                                          << "4=A";
+        QTest::newRow("doua coloane nume") << "Nume|CNP|Nume"
+                                           << ""
+                                           << "1=C 4=A";
+        QTest::newRow("liniile numite") << "Nume (linia 1)|Nume linia 2|NUME"
+                                        << ""
+                                        << "1=A 2=B 4=C";
+        QTest::newRow("doua note, media generala") << "Nota|Nota|Media generala"
+                                                   << ""
+                                                   << "5=A 6=B 7=C";
+        QTest::newRow("calificarea pe linia 1") << "Calificare profesionala|CNP"
+                                                << ""
+                                                << "8=A";
+        QTest::newRow("coloana aleasa deja") << "Nume|CNP"
+                                             << "A"
+                                             << "";
+    }
+    void coloaneCuAntetul() {
+        QFETCH(QString, antet);
+        QFETCH(QString, luate);
+        QFETCH(QString, propuse);
+        const QStringList etichete{"Abreviere",
+                                   "Nume (linia 1, cotor)",
+                                   "Nume (linia 2, cotor)",
+                                   "Articol (cotor)",
+                                   "Nume",
+                                   "Nota obtinuta",
+                                   "Nota obtinuta",
+                                   "Media de absolvire",
+                                   "Calificare profesionala (linia 1, cotor spate)",
+                                   "Calificare profesionala (linia 2, cotor spate)"};
+        QStringList celule;
+        const QStringList capete = antet.split(u'|');
+        for (int c = 0; c < capete.size(); ++c)
+            celule << FoaieDeCalcul::numeColoana(c) + "1=" + capete[c]
+                   << FoaieDeCalcul::numeColoana(c) + "2=" + Cnp;
+        TListaColoaneExcel lista;
+        CitesteFoaia(foaie(celule), lista);
+        const QStringList alese = lista.ColoaneCuAntetul(etichete, luate.split(u' ', Qt::SkipEmptyParts));
+        QStringList gasite;
+        for (int f = 0; f < alese.size(); ++f)
+            if (!alese[f].isEmpty()) gasite << QStringLiteral("%1=%2").arg(f).arg(alese[f]);
+        QCOMPARE(gasite.join(u' '), propuse);
+    }
+
     // Rows repeated down the sheet cost one entry in it; kept, they would fill the memory.
     void preaMulteRanduri() {
         FoaieDeCalcul f;

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -231,6 +232,64 @@ private slots:
         QCOMPARE(cadru(alta, "C_ARTICOL")->EdFete->text(), "eleva");
     }
 
+    // "NU import" is remembered like a column; a change made from the review page is remembered
+    // too; a field passed over because its form was not ticked keeps what it had.
+    void nuImportMemorat() {
+        b->executa(
+            "insert into PROFIL_DIPLOMA (COD_FORMULAR, COD_PAGINA, COD_CAMP, ETICHETA_EDITOR, TIP_DE_DATE, "
+            "ASOCIAT_CU, ORDINE) values ('Alt', 'FATA', 'X', 'Altceva', 'TEXT', 'ELEVI', 2)");
+        TCampPreluat alt;
+        alt.Cheie = "Alt.FATA.X";
+        alt.Coloana = "C";
+        MemoreazaAlegerile(QString(), {alt});
+        const auto importa = [&](const std::function<void(TImportExcelExpert&)>& laRevizuire) {
+            TImportExcelExpert w;
+            panaLaCnp(w);
+            inainte(w);
+            while (w.PaginaCurenta() >= 5)
+                inainte(w);
+            QCOMPARE(w.PaginaCurenta(), 3);
+            laRevizuire(w);
+            inainte(w);
+            QCOMPARE(w.result(), int(QDialog::Accepted));
+        };
+        {
+            TImportExcelExpert w;
+            for (auto* c : w.Cadre())
+                c->SeteazaNuImport(c != cadru(w, "C_NUME_L1") && c->CodFormular() == "Vardolin");
+            cadru(w, "C_NUME_L1")->EdColoana->setText("A");
+            panaLaCnp(w);
+            inainte(w);
+            while (w.PaginaCurenta() >= 5)
+                inainte(w);
+            inainte(w);
+            QCOMPARE(w.result(), int(QDialog::Accepted));
+        }
+        importa([&](TImportExcelExpert& w) {
+            QVERIFY(!cadru(w, "C_NUME_L1")->NuImport());
+            int nuSeImporta = 0;
+            for (int r = 0; r < w.TabelRevizuire->rowCount(); ++r)
+                nuSeImporta += w.TabelRevizuire->item(r, 1)->text() == "nu se importa";
+            QCOMPARE(nuSeImporta, int(w.Cadre().size()) - 1);
+            const int rand =
+                int(std::find(w.Cadre().begin(), w.Cadre().end(), cadru(w, "D_NUME")) - w.Cadre().begin());
+            emit w.TabelRevizuire->cellDoubleClicked(rand, 0);
+            QVERIFY(cadru(w, "D_NUME")->NuImport());
+            cadru(w, "D_NUME")->SeteazaNuImport(false);
+            cadru(w, "D_NUME")->EdColoana->setText("C");
+            while (w.PaginaCurenta() >= 5)
+                inainte(w);
+        });
+        TImportExcelExpert urmatorul;
+        QVERIFY(!cadru(urmatorul, "D_NUME")->NuImport());
+        QCOMPARE(cadru(urmatorul, "D_NUME")->EdColoana->text(), "C");
+        QVERIFY(cadru(urmatorul, "C_ABREVIERE")->NuImport());
+        QVERIFY(!cadru(urmatorul, "X")->NuImport());
+        QCOMPARE(cadru(urmatorul, "X")->EdColoana->text(), "C");
+        QCOMPARE(b->coloana("select VALOARE_TEXT from \"DATE\" where COD_CAMP = 'D_NUME' order by ID_ELEVI"),
+                 QVariantList({"XII A", "XII B"}));
+    }
+
     // The header proposes columns to fields used for the first time, a remembered one wins; the
     // last page reviews every field with an example and the counts, and opens a field's page.
     void revizuireSiPropuneri() {
@@ -245,8 +304,14 @@ private slots:
         panaLaCnp(w);
         QCOMPARE(w.EdCnp->text(), "B");
         QCOMPARE(cadru(w, "C_NUME_L1")->EdColoana->text(), "A");
+        QCOMPARE(cadru(w, "C_NUME_L2")->EdColoana->text(), QString()); // one field a column
         QCOMPARE(cadru(w, "D_NUME")->EdColoana->text(), "C");
         QCOMPARE(cadru(w, "C_ABREVIERE")->EdColoana->text(), QString());
+        // the page names the field by its label; the profile's key is for the administrator
+        QCOMPARE(cadru(w, "C_NUME_L1")->LabelEticheta->text(), "Nume (linia 1, cotor)");
+        QCOMPARE(cadru(w, "C_NUME_L1")->LabelCheie->text(), "Formularul Vardolin, pagina fata");
+        QCOMPARE(cadru(w, "C_NUME_L1")->LabelEticheta->toolTip(),
+                 "Cheia campului in profil: Vardolin.FATA.C_NUME_L1");
         for (auto* c : w.Cadre())
             c->SeteazaNuImport(c != cadru(w, "C_NUME_L1") && c != cadru(w, "D_NUME"));
         inainte(w);
@@ -266,8 +331,15 @@ private slots:
             return std::pair{-1, QStringList()};
         };
         QCOMPARE(linie("C_NUME_L1").second,
-                 QStringList({"Nume (linia 1, cotor)", "Preiau direct dintr-o coloana Excel", "A (Nume)",
-                              "Pop Ion"}));
+                 QStringList({"Nume (linia 1, cotor)", "din coloana", "A (Nume)", "Pop Ion"}));
+        // the example keeps at least a third of the table, and each cell's tooltip has the whole text
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QHeaderView* antet = w.TabelRevizuire->horizontalHeader();
+        const int latime = w.TabelRevizuire->viewport()->width();
+        QVERIFY2(antet->sectionSize(3) * 3 >= latime, qPrintable(QString::number(antet->sectionSize(3))));
+        QCOMPARE(antet->length(), latime);
+        QCOMPARE(w.TabelRevizuire->item(linie("C_NUME_L1").first, 1)->toolTip(), "din coloana");
         QCOMPARE(linie("D_NUME").second.mid(2), QStringList({"C (Clasa)", "XII A"}));
         QCOMPARE(linie("C_ABREVIERE").second.at(1), "nu se importa");
         emit w.TabelRevizuire->cellDoubleClicked(linie("D_NUME").first, 0);
