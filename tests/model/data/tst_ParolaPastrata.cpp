@@ -75,10 +75,12 @@ private slots:
     }
 
     void cleanupTestCase() {
-        for (QProcess* p : {keyringuri[0].get(), keyringuri[1].get(), keyringuri[2].get(), &magistrala}) {
+        for (auto& p : keyringuri) {
             p->kill();
             p->waitForFinished();
         }
+        magistrala.kill();
+        magistrala.waitForFinished();
     }
 };
 
