@@ -9,6 +9,7 @@ packages=(
   libbenchmark-dev
   libgsf-1-dev libxlsxwriter-dev
   qtkeychain-qt6-dev
+  dbus-daemon dbus-tests
   fonts-liberation fontconfig
   poppler-utils mupdf-tools
   xvfb xauth

@@ -1,8 +1,10 @@
 #include "data/SalvariAutomate.h"
 
 #include "data/SalvareBaza.h"
+#include "data/SetariConexiune.h"
 #include "platform/Cai.h"
 #include "platform/Eroare.h"
+#include "platform/Firebird.h"
 #include "platform/SirConexiune.h"
 #include "platform/StocSetari.h"
 
@@ -20,6 +22,7 @@ namespace SalvariAutomate {
 namespace {
 const QString cheie = QStringLiteral("Software\\Orvanta\\Kalvor\\2006\\SalvariAutomate");
 const QString formatMoment = QStringLiteral("yyyy-MM-dd-HHmmss");
+const QString cheieListaServer = QStringLiteral("SalvariPeServer");
 
 QString numeSalvare(const QDateTime& moment, int elevi) {
     return QStringLiteral("Vardolin-%1-%2-elevi.fbk").arg(moment.toString(formatMoment)).arg(elevi);
@@ -60,23 +63,129 @@ void aplicaRegulaDePastrare(const QString& dosar, const Setari& setari) {
         if (deSters.contains(s.moment)) QFile::remove(s.fisier);
 }
 
-// The test restore: into a file beside the backup (a server on this computer can write there),
-// removed afterwards.
-int verificaPrinRestaurare(const FbServicii::Acces& acces, const QString& fisier, const QString& proba) {
-    QFile::remove(proba);
-    const QString prefix =
-        EsteBazaPeServer(acces.baza)
-            ? acces.baza.trimmed().left(acces.baza.trimmed().size() - CaleaPeServer(acces.baza).size())
-            : QString();
-    try {
-        FbServicii::Restaureaza(acces, fisier, prefix + proba, {});
-        const int elevi = SalvareBaza::EleviInBazaRestaurata(acces, prefix + proba);
+// "host/port:" of a server name, which names a path on that server; empty for a local file.
+QString prefixServer(const QString& baza) {
+    if (!EsteBazaPeServer(baza)) return {};
+    const QString b = baza.trimmed();
+    return b.left(b.size() - CaleaPeServer(baza).size());
+}
+
+// A file of a folder on the server, with the server's own separator.
+QString inDosarPeServer(QString dosar, const QString& nume) {
+    const QChar separator = dosar.contains(u'\\') && !dosar.contains(u'/') ? u'\\' : u'/';
+    while (dosar.endsWith(u'/') || dosar.endsWith(u'\\'))
+        dosar.chop(1);
+    return dosar + separator + nume;
+}
+
+// The test restore's database removed: a file here, dropped through the server there.
+void stergeProba(const FbServicii::Acces& acces, const QString& proba) {
+    if (!EsteBazaPeServer(acces.baza)) {
         QFile::remove(proba);
+        return;
+    }
+    try {
+        FbConexiune db;
+        db.seteazaNumeBazaDeDate(prefixServer(acces.baza) + proba);
+        db.parametri() << QStringLiteral("USER_NAME=") + acces.utilizator
+                       << QStringLiteral("password=") + acces.parola;
+        db.conecteaza();
+        db.stergeBaza();
+    } catch (const Eroare&) {
+        // There is none: the restore did not get to make it.
+    }
+}
+
+// The test restore: into a database beside the backup (a path as the engine doing the work sees
+// it), removed afterwards.
+int verificaPrinRestaurare(const FbServicii::Acces& acces, const QString& fisier, const QString& proba) {
+    stergeProba(acces, proba);
+    try {
+        FbServicii::Restaureaza(acces, fisier, prefixServer(acces.baza) + proba, {});
+        const int elevi = SalvareBaza::EleviInBazaRestaurata(acces, prefixServer(acces.baza) + proba);
+        stergeProba(acces, proba);
         return elevi;
     } catch (...) {
-        QFile::remove(proba);
+        stergeProba(acces, proba);
         throw;
     }
+}
+
+QString numeProba(const QDateTime& moment) {
+    return QStringLiteral("Vardolin-%1-verificare.FDB").arg(moment.toString(formatMoment));
+}
+
+Eroare eroareVerificare(const QString& fisier, const Eroare& e) {
+    return Eroare(QStringLiteral("Salvarea automata %1 nu a trecut verificarea (restaurarea de proba nu a "
+                                 "reusit) si nu poate fi folosita. Faceti o salvare din Configurare > "
+                                 "Salvari automate > Salveaza acum; daca nici ea nu reuseste, folositi "
+                                 "Configurare > Verifica baza de date.\n\n%2")
+                      .arg(QDir::toNativeSeparators(fisier), e.text()));
+}
+
+// What this computer recorded of the backups on servers: database, file, moment, student count.
+QList<QStringList> inregistrari() {
+    QList<QStringList> r;
+    for (const QString& rand : StocSetari::deschide(cheie)->value(cheieListaServer).toStringList())
+        if (const QStringList c = rand.split(u'\t'); c.size() == 4) r << c;
+    return r;
+}
+
+// The record of one file on the server replaced by `salvare`, or dropped when there is none.
+void noteazaPeServer(const QString& baza, const QString& fisier, const std::optional<Salvare>& salvare) {
+    QStringList r;
+    for (const QStringList& c : inregistrari())
+        if (c[0] != baza.trimmed() || c[1] != fisier) r << c.join(u'\t');
+    if (salvare)
+        r << QStringList{baza.trimmed(), fisier, salvare->moment.toString(Qt::ISODate),
+                         QString::number(salvare->elevi)}
+                 .join(u'\t');
+    const auto stoc = StocSetari::deschide(cheie);
+    stoc->setValue(cheieListaServer, r);
+    stoc->sync();
+}
+
+// The fixed name a backup takes on the server: the first of a month the month's, any other its
+// day's; each comes round again after as many months or days as are kept.
+QString numePeServer(const Setari& setari, const QString& baza, const QDate& zi) {
+    const auto luna = [](const QDate& d) { return d.year() * 12 + d.month() - 1; };
+    bool primaDinLuna = setari.lunare > 0;
+    for (const Salvare& s : ListaPeServer(baza))
+        if (luna(s.moment.date()) == luna(zi)) primaDinLuna = false;
+    return primaDinLuna
+               ? QStringLiteral("Vardolin-luna-%1.fbk").arg(luna(zi) % setari.lunare + 1, 2, 10, QChar(u'0'))
+               : QStringLiteral("Vardolin-zi-%1.fbk")
+                     .arg(zi.toJulianDay() % std::max(1, setari.zilnice) + 1, 2, 10, QChar(u'0'));
+}
+
+// The server writes the backup in its folder and checks it there; this computer records it.
+Salvare faPeServer(const FbServicii::Acces& acces, const Setari& setari, const QDateTime& moment,
+                   const FbServicii::Progres& progres) {
+    const QString dosar = DosarPeServer(setari, acces.baza);
+    if (dosar.isEmpty())
+        throw Eroare(QStringLiteral("Nu se stie in ce dosar de pe server sa fie scrise salvarile. Scrieti "
+                                    "dosarul salvarilor pe server in Configurare > Baza de date."));
+    const QString fisier = inDosarPeServer(dosar, numePeServer(setari, acces.baza, moment.date()));
+    // Not listed while it is rewritten: a backup stopped midway is never offered.
+    noteazaPeServer(acces.baza, fisier, std::nullopt);
+    try {
+        FbServicii::Salveaza(acces, fisier, progres);
+    } catch (const Eroare& e) {
+        if (!e.text().contains(QStringLiteral("cannot open backup file"))) throw;
+        throw Eroare(QStringLiteral("Serverul %1 nu a putut scrie salvarea in %2, pe discul lui. Dosarul "
+                                    "trebuie sa existe pe server si serverul sa poata scrie in el: cereti "
+                                    "administratorului serverului sa-l creeze sau alegeti altul in "
+                                    "Configurare > Baza de date.\n\n%3")
+                         .arg(ServerulBazei(acces.baza), fisier, e.text()));
+    }
+    Salvare s{fisier, moment, 0};
+    try {
+        s.elevi = verificaPrinRestaurare(acces, fisier, inDosarPeServer(dosar, numeProba(moment)));
+    } catch (const Eroare& e) {
+        throw eroareVerificare(fisier, e);
+    }
+    noteazaPeServer(acces.baza, fisier, s);
+    return s;
 }
 } // namespace
 
@@ -92,6 +201,7 @@ Setari Citeste() {
     s.ultimaCopie = QDateTime::fromString(stoc->value(QStringLiteral("UltimaCopie")).toString(), Qt::ISODate);
     s.copieLipsaAnuntata =
         QDate::fromString(stoc->value(QStringLiteral("CopieLipsaAnuntata")).toString(), Qt::ISODate);
+    s.dosarPeServer = DosarSalvariPeServer();
     return s;
 }
 
@@ -115,6 +225,13 @@ QString Dosar(const Setari& s) {
     return s.dosar.trimmed().isEmpty() ? Cai::inDosarDate(QStringLiteral("Salvari")) : s.dosar.trimmed();
 }
 
+QString DosarPeServer(const Setari& s, const QString& baza) {
+    if (!s.dosarPeServer.trimmed().isEmpty()) return s.dosarPeServer.trimmed();
+    const QString cale = CaleaPeServer(baza);
+    const qsizetype separator = std::max(cale.lastIndexOf(u'/'), cale.lastIndexOf(u'\\'));
+    return separator < 0 ? QString() : cale.left(std::max<qsizetype>(separator, 1));
+}
+
 bool EsteDatorata(const Setari& s, const QDate& azi) {
     return s.activ && (!s.ultimaSalvare.isValid() || s.ultimaSalvare < azi);
 }
@@ -126,6 +243,19 @@ QList<Salvare> Lista(const QString& cale) {
         if (auto s = dinNume(dosar, nume)) r << *s;
     std::sort(r.begin(), r.end(), [](const Salvare& a, const Salvare& b) { return a.moment > b.moment; });
     return r;
+}
+
+QList<Salvare> ListaPeServer(const QString& baza) {
+    QList<Salvare> r;
+    for (const QStringList& c : inregistrari())
+        if (c[0] == baza.trimmed())
+            r << Salvare{c[1], QDateTime::fromString(c[2], Qt::ISODate), c[3].toInt()};
+    std::sort(r.begin(), r.end(), [](const Salvare& a, const Salvare& b) { return a.moment > b.moment; });
+    return r;
+}
+
+QList<Salvare> Salvarile(const Setari& setari, const QString& baza) {
+    return EsteBazaPeServer(baza) ? ListaPeServer(baza) : Lista(Dosar(setari));
 }
 
 QList<QDateTime> DeSters(QList<QDateTime> momente, int zilnice, int lunare) {
@@ -174,17 +304,11 @@ Salvare Verifica(const FbServicii::Acces& acces, const Setari& setari, const QDa
     const QString incomplet = dosar.filePath(numeIncomplet(moment));
     Salvare s{{}, moment, 0};
     try {
-        s.elevi = verificaPrinRestaurare(
-            acces, incomplet,
-            dosar.filePath(QStringLiteral("Vardolin-%1-verificare.FDB").arg(moment.toString(formatMoment))));
+        s.elevi = verificaPrinRestaurare(acces, incomplet, dosar.filePath(numeProba(moment)));
     } catch (const Eroare& e) {
         const QString defect = dosar.filePath(numeDefect(moment));
         QFile::rename(incomplet, defect);
-        throw Eroare(QStringLiteral("Salvarea automata %1 nu a trecut verificarea (restaurarea de proba nu a "
-                                    "reusit) si nu poate fi folosita. Faceti o salvare din Configurare > "
-                                    "Salvari automate > Salveaza acum; daca nici ea nu reuseste, folositi "
-                                    "Configurare > Verifica baza de date.\n\n%2")
-                         .arg(QDir::toNativeSeparators(defect), e.text()));
+        throw eroareVerificare(defect, e);
     }
     s.fisier = dosar.filePath(numeSalvare(moment, s.elevi));
     if (!QFile::rename(incomplet, s.fisier))
@@ -194,6 +318,7 @@ Salvare Verifica(const FbServicii::Acces& acces, const Setari& setari, const QDa
 
 Salvare Fa(const FbServicii::Acces& acces, const Setari& setari, const QDateTime& cerut,
            const FbServicii::Progres& progres) {
+    if (EsteBazaPeServer(acces.baza)) return faPeServer(acces, setari, cerut, progres);
     // Two backups in the same second (one before a restore just after the daily one) get
     // different names.
     QDateTime moment = cerut;

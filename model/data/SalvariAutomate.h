@@ -21,12 +21,17 @@ struct Setari {
     QDate ultimaSalvare;
     QDateTime ultimaCopie;
     QDate copieLipsaAnuntata; // the last day the unreachable copy folder was reported
+    QString dosarPeServer;    // from the connection settings; empty: the database's own folder
 };
 
 Setari Citeste();
 void Scrie(const Setari& setari);
 // The folder the backups go to.
 QString Dosar(const Setari& setari);
+
+// For a database on a server: the folder the server writes the backups into, as the server names
+// it; empty when it cannot be known (a database named by an alias and no folder set).
+QString DosarPeServer(const Setari& setari, const QString& baza);
 
 // The first start of a day owes a backup; a later start of the same day does not.
 bool EsteDatorata(const Setari& setari, const QDate& azi);
@@ -40,11 +45,23 @@ struct Salvare {
 // The checked backups of a folder, newest first; half-written and failed ones are not listed.
 QList<Salvare> Lista(const QString& dosar);
 
+// The checked backups of a database on a server, newest first, as this computer recorded them
+// (the program cannot list a folder of another computer). On the server the backups have fixed
+// names, one per day of the kept days and one per kept month, each overwritten in its turn, so
+// the server keeps as many as the keeping rule without deleting any file.
+QList<Salvare> ListaPeServer(const QString& baza);
+
+// The checked backups of the database, newest first: those in the folder, or on a server those
+// recorded.
+QList<Salvare> Salvarile(const Setari& setari, const QString& baza);
+
 // The moments the keeping rule removes: every backup of the `zilnice` most recent days that have
 // one is kept, and the first backup of each of the `lunare` most recent months.
 QList<QDateTime> DeSters(QList<QDateTime> momente, int zilnice, int lunare);
 
-// Writes a backup into the folder under a temporary name, checks it by a test restore, and only
+// For a database on a server the backup is written by the server into DosarPeServer under the
+// name of its day or month, checked there by a test restore, and recorded; else:
+// writes a backup into the folder under a temporary name, checks it by a test restore, and only
 // then gives it its name; a backup failing the check is kept renamed as failed and the error says
 // so. The old ones are removed by the keeping rule. Runs on any thread.
 Salvare Fa(const FbServicii::Acces& acces, const Setari& setari, const QDateTime& moment,

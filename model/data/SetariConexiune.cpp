@@ -11,26 +11,40 @@
 namespace {
 const QString cheieBaza = QStringLiteral("Software\\Orvanta\\Kalvor\\2006\\Baza");
 const QString cheieParola = QStringLiteral("ParolaBazaDeDate");
+const QString cheieDosarSalvari = QStringLiteral("DosarSalvariPeServer");
 const char* const variabile[] = {"VARDOLIN_DATABASE", "VARDOLIN_DB_USER", "VARDOLIN_DB_PASSWORD"};
-} // namespace
 
-SetariConexiune CitesteSetariConexiune() {
+// The stored settings; `parolaNeprimita`, when given, tells that the keyring keeping the password
+// did not answer.
+SetariConexiune citeste(bool* parolaNeprimita) {
     const auto stoc = StocSetari::deschide(cheieBaza);
     SetariConexiune s;
     s.baza = stoc->value(QStringLiteral("BazaDeDate")).toString();
     s.utilizator = stoc->value(QStringLiteral("Utilizator"), s.utilizator).toString();
+    s.dosarSalvari = stoc->value(cheieDosarSalvari).toString();
     if (stoc->value(QStringLiteral("ParolaInKeyring"), false).toBool()) {
-        if (const auto parola = ParolaPastrata::Citeste(cheieParola)) s.parola = *parola;
+        if (const auto parola = ParolaPastrata::Citeste(cheieParola)) {
+            s.parola = *parola;
+        } else if (ParolaPastrata::NuRaspunde()) {
+            s.parola.clear();
+            if (parolaNeprimita) *parolaNeprimita = true;
+        }
     } else {
         s.parola = stoc->value(QStringLiteral("Parola"), s.parola).toString();
     }
     return s;
+}
+} // namespace
+
+SetariConexiune CitesteSetariConexiune() {
+    return citeste(nullptr);
 }
 
 void ScrieSetariConexiune(const SetariConexiune& setari) {
     const auto stoc = StocSetari::deschide(cheieBaza);
     stoc->setValue(QStringLiteral("BazaDeDate"), setari.baza.trimmed());
     stoc->setValue(QStringLiteral("Utilizator"), setari.utilizator.trimmed());
+    stoc->setValue(cheieDosarSalvari, setari.dosarSalvari.trimmed());
     // In the keyring when one takes it; else in the settings file, which only its owner reads.
     const bool inKeyring = ParolaPastrata::Scrie(cheieParola, setari.parola);
     stoc->setValue(QStringLiteral("ParolaInKeyring"), inKeyring);
@@ -43,11 +57,23 @@ void ScrieSetariConexiune(const SetariConexiune& setari) {
         throw Eroare(QStringLiteral("Nu pot salva setarile bazei de date in %1").arg(StocSetari::fisier()));
 }
 
+QString DosarSalvariPeServer() {
+    return StocSetari::deschide(cheieBaza)->value(cheieDosarSalvari).toString();
+}
+
 SetariConexiune SetariConexiuneEfective() {
-    SetariConexiune s = CitesteSetariConexiune();
+    bool parolaNeprimita = false;
+    SetariConexiune s = citeste(&parolaNeprimita);
     QString* campuri[] = {&s.baza, &s.utilizator, &s.parola};
     for (int i = 0; i < 3; ++i)
         if (!qEnvironmentVariableIsEmpty(variabile[i])) *campuri[i] = qEnvironmentVariable(variabile[i]);
+    // The password is asked for rather than guessed when the keyring keeping it did not answer.
+    if (parolaNeprimita && qEnvironmentVariableIsEmpty(variabile[2]))
+        throw Eroare(QStringLiteral("Keyring-ul sistemului, unde este pastrata parola bazei de date, nu a "
+                                    "raspuns in %1 de secunde. Scrieti parola in setarile de conectare care "
+                                    "urmeaza; ea va fi pastrata in fisierul de setari, pe care il poate citi "
+                                    "doar contul dumneavoastra.")
+                         .arg(ParolaPastrata::Limita().count() / 1000));
     return s;
 }
 

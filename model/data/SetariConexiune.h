@@ -9,12 +9,18 @@ struct SetariConexiune {
     QString baza; // empty: the default file next to the program; else a file or a server name
     QString utilizator = QStringLiteral("sysdba");
     QString parola = QStringLiteral("plumbarte");
+    // For a database on a server: the folder on the server the backups go to, as the server names
+    // it; empty: the database's own folder.
+    QString dosarSalvari;
 };
 
 // What the settings store holds, without the environment.
 SetariConexiune CitesteSetariConexiune();
 void ScrieSetariConexiune(const SetariConexiune& setari);
-// What the program uses: the stored settings with the environment variables over them.
+// Only the backup folder on the server, without asking the keyring.
+QString DosarSalvariPeServer();
+// What the program uses: the stored settings with the environment variables over them. Fails,
+// saying so, when the keyring keeping the password did not answer.
 SetariConexiune SetariConexiuneEfective();
 // The environment variables that are set and hide a stored value.
 QStringList VariabileConexiuneDinMediu();

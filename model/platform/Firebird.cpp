@@ -254,6 +254,19 @@ void FbConexiune::deconecteaza() {
     }
 }
 
+void FbConexiune::stergeBaza() {
+    if (!atasare_) return;
+    for (auto* q : interogari_)
+        q->elibereaza();
+    Stare st;
+    try {
+        atasare_->dropDatabase(&st);
+        atasare_ = nullptr;
+    } catch (const FbException& e) {
+        ridica(e);
+    }
+}
+
 void FbConexiune::creeazaBazaDeDate(const QString& cale, const QString& utilizator, const QString& parola) {
     pregatesteMotorulIncorporat();
     Stare st;

@@ -39,6 +39,8 @@ public:
     void conecteaza();
     void deconecteaza();
     bool conectata() const { return atasare_ != nullptr; }
+    // Deletes the connected database's file (a throw-away one: a test restore on a server).
+    void stergeBaza();
 
     // Creates an empty database file (tools and tests).
     static void creeazaBazaDeDate(const QString& cale, const QString& utilizator, const QString& parola);

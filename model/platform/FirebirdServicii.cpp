@@ -118,6 +118,15 @@ void Salveaza(const Acces& acces, const QString& fisierSalvare, const Progres& p
         a->insertTag(s.status(), isc_spb_verbose);
         s.ruleaza(a, progres);
     } catch (const Eroare& e) {
+        // Firebird 3 lets only SYSDBA and the database's owner back it up: not the program's own
+        // user on a server.
+        if (e.text().contains(QStringLiteral("SYSDBA or owner")))
+            throw Eroare(
+                QStringLiteral("Utilizatorul %1 nu are voie sa faca salvari ale bazei de date: serverul "
+                               "Firebird le permite doar lui SYSDBA si proprietarului ei. Salvarile "
+                               "le face administratorul serverului; opriti salvarile automate din "
+                               "Configurare > Salvari automate.")
+                    .arg(acces.utilizator.toUpper()));
         throw Eroare(
             QStringLiteral("Salvarea bazei de date in %1 nu a reusit.\n\n%2").arg(fisierSalvare, e.text()));
     }

@@ -72,7 +72,7 @@ void SalveazaBazaDeDate(QWidget* parinte, TDM& dm) {
 
 bool RestaureazaBazaDeDate(QWidget* parinte, TDM& dm) {
     const QList<SalvariAutomate::Salvare> automate =
-        SalvariAutomate::Lista(SalvariAutomate::Dosar(SalvariAutomate::Citeste()));
+        SalvariAutomate::Salvarile(SalvariAutomate::Citeste(), dm.caleBazaDeDate());
     const QString fisier =
         automate.isEmpty()
             ? dialoguri().fisierDeDeschis(parinte, QStringLiteral("Restaurare din salvare"), filtru)

@@ -8,6 +8,7 @@
 #include "platform/Ecran.h"
 #include "platform/Eroare.h"
 #include "platform/Protejat.h"
+#include "platform/SirConexiune.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -28,16 +29,18 @@ QString dataSau(const QDateTime& moment, const QString& altfel) {
     return moment.isValid() ? moment.toString(QStringLiteral("dd.MM.yyyy HH:mm")) : altfel;
 }
 
-// After a backup: today's date noted, the copy made when the second folder answers.
-void dupaSalvare(SA::Setari& setari) {
+// After a backup: today's date noted, the copy made when the second folder answers (only the
+// backups on this computer can be copied).
+void dupaSalvare(SA::Setari& setari, const QString& baza) {
     setari.ultimaSalvare = QDate::currentDate();
-    if (SA::Copiaza(setari)) setari.ultimaCopie = QDateTime::currentDateTime();
+    if (!EsteBazaPeServer(baza) && SA::Copiaza(setari)) setari.ultimaCopie = QDateTime::currentDateTime();
     SA::Scrie(setari);
 }
 } // namespace
 
 TSalvariAutomate::TSalvariAutomate(QWidget* owner, TDM& dm)
-    : QDialog(owner), dm_(dm), setari_(SA::Citeste()) {
+    : QDialog(owner), dm_(dm), setari_(SA::Citeste()), baza_(dm.caleBazaDeDate()),
+      peServer_(EsteBazaPeServer(baza_)) {
     setObjectName(QStringLiteral("SalvariAutomate"));
     setWindowTitle(QStringLiteral("Salvari automate"));
     ChkActiv = new QCheckBox(QStringLiteral("Salvare automata la prima pornire din fiecare zi"), this);
@@ -55,6 +58,23 @@ TSalvariAutomate::TSalvariAutomate(QWidget* owner, TDM& dm)
     SpinLunare->setRange(0, 120);
     LblUltima = new QLabel(this);
     LblUltima->setObjectName(QStringLiteral("LblUltima"));
+    LblPeServer = new QLabel(this);
+    LblPeServer->setObjectName(QStringLiteral("LblPeServer"));
+    LblPeServer->setWordWrap(true);
+    if (peServer_) {
+        // The server's folder is set with the connection, the same for every computer.
+        EdDosar->setText(SA::DosarPeServer(setari_, baza_));
+        EdDosar->setReadOnly(true);
+        EdDosarCopie->setEnabled(false);
+        LblPeServer->setText(
+            QStringLiteral("Baza de date este pe serverul %1: salvarile sunt scrise de server, pe discul "
+                           "lui, in dosarul de mai sus (se schimba in Configurare > Baza de date). Acolo "
+                           "fiecare zi si fiecare luna pastrata are salvarea ei (Vardolin-zi-NN.fbk, "
+                           "Vardolin-luna-NN.fbk), inlocuita cand ii vine iar randul. A doua copie se face "
+                           "doar pentru o baza de date de pe acest calculator.")
+                .arg(ServerulBazei(baza_)));
+    }
+    LblPeServer->setVisible(peServer_);
     auto* acum = new QPushButton(QStringLiteral("Salveaza acum"), this);
     acum->setObjectName(QStringLiteral("BtnSalveazaAcum"));
     auto* butoane = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -68,6 +88,7 @@ TSalvariAutomate::TSalvariAutomate(QWidget* owner, TDM& dm)
     forma->addRow(QStringLiteral("A doua copie in:"), EdDosarCopie);
     forma->addRow(QStringLiteral("Zile pastrate:"), SpinZilnice);
     forma->addRow(QStringLiteral("Luni pastrate (prima salvare a lunii):"), SpinLunare);
+    forma->addRow(LblPeServer);
     forma->addRow(LblUltima);
     auto* l = new QVBoxLayout(this);
     l->addLayout(forma);
@@ -82,15 +103,17 @@ TSalvariAutomate::TSalvariAutomate(QWidget* owner, TDM& dm)
 
 void TSalvariAutomate::citesteCampurile() {
     setari_.activ = ChkActiv->isChecked();
-    const QString dosar = QDir::fromNativeSeparators(EdDosar->text().trimmed());
-    setari_.dosar = dosar == SA::Dosar(SA::Setari{}) ? QString() : dosar;
-    setari_.dosarCopie = QDir::fromNativeSeparators(EdDosarCopie->text().trimmed());
+    if (!peServer_) {
+        const QString dosar = QDir::fromNativeSeparators(EdDosar->text().trimmed());
+        setari_.dosar = dosar == SA::Dosar(SA::Setari{}) ? QString() : dosar;
+        setari_.dosarCopie = QDir::fromNativeSeparators(EdDosarCopie->text().trimmed());
+    }
     setari_.zilnice = SpinZilnice->value();
     setari_.lunare = SpinLunare->value();
 }
 
 void TSalvariAutomate::arataUltimele() {
-    const QList<SA::Salvare> salvari = SA::Lista(SA::Dosar(setari_));
+    const QList<SA::Salvare> salvari = SA::Salvarile(setari_, baza_);
     LblUltima->setText(QStringLiteral("Ultima salvare: %1\nUltima copie in al doilea dosar: %2")
                            .arg(salvari.isEmpty()
                                     ? QStringLiteral("niciuna")
@@ -106,15 +129,18 @@ void TSalvariAutomate::SalveazaAcum() {
         const SA::Salvare s = SalvareAutomataAcum(this, dm_);
         setari_ = SA::Citeste();
         arataUltimele();
-        dialoguri().mesaj(this, QStringLiteral("Baza de date a fost salvata si verificata in\n%1")
-                                    .arg(QDir::toNativeSeparators(s.fisier)));
+        dialoguri().mesaj(this, peServer_ ? QStringLiteral("Baza de date a fost salvata si verificata de "
+                                                           "server, pe discul lui, in\n%1")
+                                                .arg(s.fisier)
+                                          : QStringLiteral("Baza de date a fost salvata si verificata in\n%1")
+                                                .arg(QDir::toNativeSeparators(s.fisier)));
     });
 }
 
 void TSalvariAutomate::accept() {
     protejat(this, [&] {
         citesteCampurile();
-        if (!QDir().mkpath(SA::Dosar(setari_)))
+        if (!peServer_ && !QDir().mkpath(SA::Dosar(setari_)))
             throw Eroare(QStringLiteral("Dosarul %1 nu poate fi creat. Alegeti alt dosar pentru salvari.")
                              .arg(EdDosar->text()));
         SA::Scrie(setari_);
@@ -131,7 +157,7 @@ SA::Salvare SalvareAutomataAcum(QWidget* parinte, TDM& dm) {
         s = SA::Fa(SalvareBaza::Accesul(dm), setari, QDateTime::currentDateTime(),
                    [&](const QString& l) { progres.Adauga(l); });
     }
-    dupaSalvare(setari);
+    dupaSalvare(setari, dm.caleBazaDeDate());
     return s;
 }
 
@@ -147,9 +173,7 @@ void TSalvareZilnica::Asteapta() {
 
 bool TSalvareZilnica::PornesteDacaEDatorata(TDM& dm) {
     const SA::Setari setari = SA::Citeste();
-    if (fir_ || !dm.Db.conectata() || !SA::EsteDatorata(setari, QDate::currentDate()) ||
-        !SalvareBaza::FisiereleSuntPeAcestCalculator(dm.caleBazaDeDate()))
-        return false;
+    if (fir_ || !dm.Db.conectata() || !SA::EsteDatorata(setari, QDate::currentDate())) return false;
     // Taken here: the worker never touches the data module.
     const FbServicii::Acces acces = SalvareBaza::Accesul(dm);
     auto eroare = std::make_shared<QString>();
@@ -160,7 +184,7 @@ bool TSalvareZilnica::PornesteDacaEDatorata(TDM& dm) {
             *eroare = e.text();
         }
     });
-    connect(fir_, &QThread::finished, this, [this, eroare] {
+    connect(fir_, &QThread::finished, this, [this, eroare, baza = acces.baza] {
         fir_->deleteLater();
         fir_ = nullptr;
         protejat(fereastra_, [&] {
@@ -169,10 +193,10 @@ bool TSalvareZilnica::PornesteDacaEDatorata(TDM& dm) {
                 dialoguri().eroare(fereastra_,
                                    QStringLiteral("Salvarea automata de azi nu a reusit.\n\n") + *eroare);
             } else {
-                dupaSalvare(setari);
+                dupaSalvare(setari, baza);
             }
             if (const QString avertisment = SA::AvertismentCopie(setari, QDate::currentDate());
-                !avertisment.isEmpty()) {
+                !avertisment.isEmpty() && !EsteBazaPeServer(baza)) {
                 setari.copieLipsaAnuntata = QDate::currentDate();
                 SA::Scrie(setari);
                 dialoguri().avertisment(fereastra_, avertisment);

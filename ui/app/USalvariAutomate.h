@@ -27,6 +27,8 @@ public:
     QSpinBox* SpinZilnice;
     QSpinBox* SpinLunare;
     QLabel* LblUltima;
+    // For a database on a server: where the server writes the backups.
+    QLabel* LblPeServer;
 
     void accept() override;
     void SalveazaAcum();
@@ -34,6 +36,8 @@ public:
 private:
     TDM& dm_;
     SalvariAutomate::Setari setari_;
+    QString baza_;
+    bool peServer_;
     void citesteCampurile();
     void arataUltimele();
 };

@@ -35,6 +35,11 @@ TSetariBazaDeDate::TSetariBazaDeDate(QWidget* owner) : QDialog(owner) {
         numit(new QRadioButton(QStringLiteral("Server Firebird (mai multe calculatoare)"), this), "RbServer");
     EdServer = numit(new QLineEdit(this), "EdServer");
     EdServer->setPlaceholderText(QStringLiteral("server:/srv/vardolin/Vardolin2006.FDB"));
+    EdDosarSalvari = numit(new QLineEdit(this), "EdDosarSalvari");
+    EdDosarSalvari->setPlaceholderText(QStringLiteral("(implicit: dosarul bazei de date pe server)"));
+    EdDosarSalvari->setToolTip(QStringLiteral("Dosarul de pe server in care serverul scrie salvarile, asa "
+                                              "cum il vede serverul (de exemplu /srv/vardolin/salvari sau "
+                                              "C:\\Salvari); trebuie sa existe pe server"));
     EdUtilizator = numit(new QLineEdit(this), "EdUtilizator");
     EdParola = numit(new QLineEdit(this), "EdParola");
     EdParola->setEchoMode(QLineEdit::Password);
@@ -57,6 +62,7 @@ TSetariBazaDeDate::TSetariBazaDeDate(QWidget* owner) : QDialog(owner) {
     campuri->addRow(fisier);
     campuri->addRow(RbServer);
     campuri->addRow(EdServer);
+    campuri->addRow(QStringLiteral("Dosarul salvarilor pe server:"), EdDosarSalvari);
     campuri->addRow(QStringLiteral("Utilizator:"), EdUtilizator);
     campuri->addRow(QStringLiteral("Parola:"), EdParola);
     auto* butoane = new QHBoxLayout;
@@ -93,6 +99,7 @@ void TSetariBazaDeDate::arata(const SetariConexiune& s) {
     const bool server = EsteBazaPeServer(s.baza);
     (server ? RbServer : RbFisier)->setChecked(true);
     (server ? EdServer : EdFisier)->setText(s.baza);
+    EdDosarSalvari->setText(s.dosarSalvari);
     EdUtilizator->setText(s.utilizator);
     EdParola->setText(s.parola);
     actualizeazaStarea();
@@ -102,6 +109,7 @@ void TSetariBazaDeDate::actualizeazaStarea() {
     EdFisier->setEnabled(RbFisier->isChecked());
     BtnAlegeFisier->setEnabled(RbFisier->isChecked());
     EdServer->setEnabled(RbServer->isChecked());
+    EdDosarSalvari->setEnabled(RbServer->isChecked());
     // Offered once: while the server is reached as SYSDBA.
     BtnUtilizatorPropriu->setVisible(
         RbServer->isChecked() &&
@@ -113,6 +121,7 @@ SetariConexiune TSetariBazaDeDate::Setari() const {
     s.baza = (RbServer->isChecked() ? EdServer : EdFisier)->text().trimmed();
     s.utilizator = EdUtilizator->text().trimmed();
     s.parola = EdParola->text();
+    if (RbServer->isChecked()) s.dosarSalvari = EdDosarSalvari->text().trimmed();
     return s;
 }
 

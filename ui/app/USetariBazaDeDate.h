@@ -24,6 +24,7 @@ public:
     QPushButton* BtnAlegeFisier;
     QRadioButton* RbServer;
     QLineEdit* EdServer;
+    QLineEdit* EdDosarSalvari;
     QLineEdit* EdUtilizator;
     QLineEdit* EdParola;
     QLabel* LblMediu;

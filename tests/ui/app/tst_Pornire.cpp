@@ -3,6 +3,7 @@
 #include "app/Pornire.h"
 #include "app/USetariBazaDeDate.h"
 #include "data/SetariConexiune.h"
+#include "platform/StocSetari.h"
 
 #include <QApplication>
 #include <QDir>
@@ -56,7 +57,7 @@ private slots:
         QFETCH(QString, parola);
         QFETCH(QString, mesaj);
         MediuTest mediu;
-        ScrieSetariConexiune({baza, ServerFirebird::utilizator, parola});
+        ScrieSetariConexiune({baza, ServerFirebird::utilizator, parola, {}});
         auto& d = mediu.dialoguri();
         d.raspunsuri = {true};
         d.ferestre.push_back([&](QDialog& f) {
@@ -82,12 +83,42 @@ private slots:
     // "Nu" closes the program: the start is not continued.
     void renuntareInchideProgramul() {
         MediuTest mediu;
-        ScrieSetariConexiune({server->nume("V.FDB"), ServerFirebird::utilizator, "gresita"});
+        ScrieSetariConexiune({server->nume("V.FDB"), ServerFirebird::utilizator, "gresita", {}});
         TDM::seteazaEcranePornire(nullptr);
         TDM dm;
         QVERIFY(!PornesteBazaDeDate(dm));
         QCOMPARE(mediu.dialoguri().texte("intrebare").size(), 1);
         QVERIFY(!dm.Db.conectata());
+    }
+
+    // "Utilizator propriu pe server...": given SYSDBA's password the window creates the program's
+    // user; from then on the settings name that user, and SYSDBA's password is in no setting.
+    void utilizatorPropriu() {
+        MediuTest mediu;
+        qputenv("VARDOLIN_FARA_KEYRING", "1");
+        const QString baza = server->copieSablon("PROPRIU.FDB");
+        ScrieSetariConexiune({baza, ServerFirebird::utilizator, ServerFirebird::parola, {}});
+        TSetariBazaDeDate setari;
+        QVERIFY(setari.BtnUtilizatorPropriu->isVisibleTo(&setari));
+        mediu.dialoguri().ferestre.push_back([](QDialog& f) {
+            f.findChild<QLineEdit*>("EdParolaSysdba")->setText(ServerFirebird::parola);
+            f.findChild<QLineEdit*>("EdNumeNou")->setText("secretariat");
+            f.findChild<QLineEdit*>("EdParolaNoua")->setText("parolaSecretariat1");
+            return int(QDialog::Accepted);
+        });
+        setari.BtnUtilizatorPropriu->click();
+        QCOMPARE(mediu.dialoguri().texte("eroare"), QStringList());
+        QCOMPARE(mediu.dialoguri().texte("mesaj").size(), 1);
+        QCOMPARE(setari.EdUtilizator->text(), QString("SECRETARIAT"));
+        QVERIFY(!setari.BtnUtilizatorPropriu->isVisibleTo(&setari));
+        const SetariConexiune s = CitesteSetariConexiune();
+        QCOMPARE(s.utilizator, QString("SECRETARIAT"));
+        QCOMPARE(s.parola, QString("parolaSecretariat1"));
+        IncearcaConexiunea(s);
+        QFile fisier(StocSetari::fisier());
+        QVERIFY(fisier.open(QIODevice::ReadOnly));
+        QVERIFY(!fisier.readAll().contains(ServerFirebird::parola));
+        qunsetenv("VARDOLIN_FARA_KEYRING");
     }
 
     // SIGTERM ends the running program at once, with exit code 0, and the database stays whole.

@@ -1,7 +1,9 @@
 #include "BazaTest.h"
+#include "ServerFirebird.h"
 #include "app/USalvareBaza.h"
 #include "app/USalvariAutomate.h"
 #include "app/UVardolinMain.h"
+#include "data/SetariConexiune.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -112,6 +114,62 @@ private slots:
         const auto salvari = SalvariAutomate::Lista(SalvariAutomate::Dosar(SalvariAutomate::Citeste()));
         QCOMPARE(salvari.size(), 2);
         QCOMPARE(salvari[0].elevi, 2);
+    }
+
+    // Through a server the backups are written by the server into its folder named in the
+    // connection settings, the month's first and then the day's; the window says where, and the
+    // restore dialog offers what this computer recorded.
+    void salvariPeServer() {
+        ServerFirebird server;
+        QVERIFY2(server.pornit(), qPrintable(server.eroare()));
+        qputenv("VARDOLIN_DATABASE", server.copieSablon("SCOALA.FDB").toUtf8());
+        qputenv("VARDOLIN_DB_USER", ServerFirebird::utilizator);
+        qputenv("VARDOLIN_DB_PASSWORD", ServerFirebird::parola);
+        qputenv("VARDOLIN_FARA_KEYRING", "1");
+        BazaTest b;
+        auto& d = b.mediu().dialoguri();
+        b.executa("insert into ELEVI (ID_ELEVI) values (1)");
+        const QString dosar = server.cale("salvari");
+        SetariConexiune c;
+        c.dosarSalvari = dosar;
+        ScrieSetariConexiune(c);
+
+        TSalvariAutomate f(nullptr, b.dm());
+        QCOMPARE(f.EdDosar->text(), dosar);
+        QVERIFY(f.EdDosar->isReadOnly() && !f.EdDosarCopie->isEnabled());
+        QVERIFY2(f.LblPeServer->text().contains("serverul 127.0.0.1/"), qPrintable(f.LblPeServer->text()));
+        // The folder is made by the server's administrator: until then, the message says so.
+        f.findChild<QPushButton*>("BtnSalveazaAcum")->click();
+        QCOMPARE(d.texte("eroare").size(), 1);
+        QVERIFY2(d.texte("eroare")[0].contains("Dosarul trebuie sa existe pe server"),
+                 qPrintable(d.texte("eroare")[0]));
+        d.mesaje.clear();
+        QDir().mkpath(dosar);
+        f.findChild<QPushButton*>("BtnSalveazaAcum")->click();
+        f.findChild<QPushButton*>("BtnSalveazaAcum")->click();
+        QCOMPARE(d.texte("eroare"), QStringList());
+        const QString luna =
+            QString("Vardolin-luna-%1.fbk").arg(QDate::currentDate().month(), 2, 10, QChar('0'));
+        QVERIFY2(d.texte("mesaj").front().endsWith(dosar + "/" + luna), qPrintable(d.texte("mesaj").front()));
+        // The month's and the day's backups; the test restores are gone.
+        const QStringList fisiere = QDir(dosar).entryList(QDir::Files);
+        QCOMPARE(fisiere.size(), 2);
+        QVERIFY(fisiere.contains(luna));
+        const auto salvari = SalvariAutomate::ListaPeServer(b.dm().caleBazaDeDate());
+        QCOMPARE(salvari.size(), 2);
+        QCOMPARE(salvari[0].elevi, 1);
+        QVERIFY2(f.LblUltima->text().contains("(1 elev)"), qPrintable(f.LblUltima->text()));
+
+        int randuri = 0;
+        d.ferestre.push_back([&](QDialog& alege) {
+            randuri = alege.findChild<QListWidget*>("LstSalvari")->count();
+            return int(QDialog::Rejected);
+        });
+        QVERIFY(!RestaureazaBazaDeDate(nullptr, b.dm()));
+        QCOMPARE(randuri, 2);
+        for (const char* v :
+             {"VARDOLIN_DATABASE", "VARDOLIN_DB_USER", "VARDOLIN_DB_PASSWORD", "VARDOLIN_FARA_KEYRING"})
+            qunsetenv(v);
     }
 
     // After a restore from the menu the main window's title counts the restored students.
