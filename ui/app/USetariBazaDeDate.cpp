@@ -29,7 +29,7 @@ TSetariBazaDeDate::TSetariBazaDeDate(QWidget* owner) : QDialog(owner) {
 
     RbFisier = numit(new QRadioButton(QStringLiteral("Fisier pe acest calculator"), this), "RbFisier");
     EdFisier = numit(new QLineEdit(this), "EdFisier");
-    EdFisier->setPlaceholderText(QStringLiteral("(implicit: DB/Vardolin2006.FDB langa program)"));
+    EdFisier->setPlaceholderText(QStringLiteral("(implicit: DB/Vardolin2006.FDB din dosarul de date)"));
     BtnAlegeFisier = numit(new QPushButton(QStringLiteral("..."), this), "BtnAlegeFisier");
     RbServer =
         numit(new QRadioButton(QStringLiteral("Server Firebird (mai multe calculatoare)"), this), "RbServer");
