@@ -5,6 +5,7 @@
 #include "import/JurnalPreluari.h"
 #include "import/PreluareExcel.h"
 #include "platform/Eroare.h"
+#include "platform/Sistem.h"
 
 #include <QDateTime>
 #include <utility>

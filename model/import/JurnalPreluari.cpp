@@ -2,10 +2,9 @@
 
 #include "data/UDm.h"
 #include "platform/Eroare.h"
+#include "platform/Sistem.h"
 
 #include <QCryptographicHash>
-#include <QDir>
-#include <QSysInfo>
 #include <algorithm>
 
 namespace {
@@ -76,18 +75,6 @@ QString AmprentaTextelor(const QHash<QString, QString>& texte) {
         h.addData((cheie + u'\x1f' + texte.value(cheie) + u'\x1e').toUtf8());
     }
     return QString::fromLatin1(h.result().toHex());
-}
-
-QString UtilizatorulSistemului() {
-    for (const char* v : {"USER", "USERNAME", "LOGNAME"})
-        if (!qEnvironmentVariable(v).isEmpty()) return qEnvironmentVariable(v);
-    // a session started without them (a service, a bare root shell) still has a home folder
-    const QString acasa = QDir::home().dirName();
-    return acasa.isEmpty() ? QStringLiteral("necunoscut") : acasa;
-}
-
-QString CalculatorulSistemului() {
-    return QSysInfo::machineHostName();
 }
 
 TJurnalPreluare::TJurnalPreluare(const QString& fisier, const QString& foaie, int randuri) {

@@ -27,10 +27,6 @@ inline const QString Anulata = QStringLiteral("anulata");
 // equal prints, and any edit of a value changes it.
 QString AmprentaTextelor(const QHash<QString, QString>& texte);
 
-// Who runs the program: the operating system's user and computer.
-QString UtilizatorulSistemului();
-QString CalculatorulSistemului();
-
 // One import's entry in the journal: the students it created and, for each value it changed on a
 // student stored before, the old text (none when the value row did not exist). Every write joins
 // the transaction the caller holds, so the entry commits with the rows it describes.

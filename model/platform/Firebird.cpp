@@ -436,10 +436,15 @@ void FbInterogare::pregateste() {
         curenta_.bufferIntrare.assign(curenta_.intrare->getMessageLength(&st), 0);
         curenta_.bufferIesire.assign(curenta_.iesire->getMessageLength(&st), 0);
         curenta_.campuri.clear();
+        curenta_.coloane.clear();
         const unsigned n = curenta_.iesire->getCount(&st);
         for (unsigned i = 0; i < n; ++i) {
             const QString alias = QString::fromUtf8(curenta_.iesire->getAlias(&st, i)).toUpper();
             if (!curenta_.campuri.contains(alias)) curenta_.campuri.insert(alias, int(i));
+            curenta_.coloane.push_back(
+                {curenta_.iesire->getOffset(&st, i), curenta_.iesire->getNullOffset(&st, i),
+                 curenta_.iesire->getType(&st, i) & ~1u, curenta_.iesire->getLength(&st, i),
+                 curenta_.iesire->getScale(&st, i)});
         }
     } catch (const FbException& e) {
         elibereazaInstructiunea();
@@ -588,6 +593,7 @@ void FbInterogare::elibereaza() {
 void FbInterogare::elibereazaInstructiunea() {
     elibereazaHandle(curenta_.instructiune, curenta_.intrare, curenta_.iesire);
     curenta_.campuri.clear();
+    curenta_.coloane.clear();
 }
 
 int FbInterogare::indiceCamp(const QString& numeCamp) const {
@@ -609,7 +615,8 @@ bool FbInterogare::areCamp(const QString& numeCamp) const {
 }
 
 bool FbInterogare::esteNull(const QString& numeCamp) const {
-    return valoareCamp(indiceCamp(numeCamp)).isNull();
+    const Coloana& col = curenta_.coloane[size_t(indiceCamp(numeCamp))];
+    return citeste<short>(curenta_.bufferIesire.data() + col.offsetNull) != 0;
 }
 
 QVariant FbInterogare::camp(const QString& numeCamp) const {
@@ -634,43 +641,37 @@ qint64 FbInterogare::intreg(const QString& numeCamp) const {
 }
 
 QVariant FbInterogare::valoareCamp(int i) const {
-    Stare st;
-    try {
-        const unsigned char* baza = curenta_.bufferIesire.data();
-        if (citeste<short>(baza + curenta_.iesire->getNullOffset(&st, i)) != 0) return {};
-        const unsigned char* v = baza + curenta_.iesire->getOffset(&st, i);
-        const unsigned tip = curenta_.iesire->getType(&st, i) & ~1u;
-        const int scala = curenta_.iesire->getScale(&st, i);
-        const auto numar = [scala](qint64 n) -> QVariant {
-            if (scala == 0) return n;
-            return double(n) * std::pow(10.0, scala);
-        };
-        switch (tip) {
-        case SQL_VARYING:
-            return QString::fromUtf8(reinterpret_cast<const char*>(v + 2), citeste<ISC_USHORT>(v));
-        case SQL_TEXT: {
-            QByteArray octeti(reinterpret_cast<const char*>(v), curenta_.iesire->getLength(&st, i));
-            while (!octeti.isEmpty() && octeti.back() == ' ')
-                octeti.chop(1);
-            return QString::fromUtf8(octeti);
-        }
-        case SQL_SHORT:
-            return numar(citeste<ISC_SHORT>(v));
-        case SQL_LONG:
-            return numar(citeste<ISC_LONG>(v));
-        case SQL_INT64:
-            return numar(citeste<ISC_INT64>(v));
-        case SQL_FLOAT:
-            return double(citeste<float>(v));
-        case SQL_DOUBLE:
-        case SQL_D_FLOAT:
-            return citeste<double>(v);
-        case SQL_BOOLEAN:
-            return citeste<FB_BOOLEAN>(v) != FB_FALSE;
-        default:
-            return QStringLiteral("?");
-        }
-    } catch (const FbException& e) {
-        ridica(e, curenta_.sql);
+    const Coloana& col = curenta_.coloane[size_t(i)];
+    const unsigned char* baza = curenta_.bufferIesire.data();
+    if (citeste<short>(baza + col.offsetNull) != 0) return {};
+    const unsigned char* v = baza + col.offset;
+    const auto numar = [&col](qint64 n) -> QVariant {
+        if (col.scala == 0) return n;
+        return double(n) * std::pow(10.0, col.scala);
+    };
+    switch (col.tip) {
+    case SQL_VARYING:
+        return QString::fromUtf8(reinterpret_cast<const char*>(v + 2), citeste<ISC_USHORT>(v));
+    case SQL_TEXT: {
+        QByteArrayView octeti(reinterpret_cast<const char*>(v), qsizetype(col.lungime));
+        while (!octeti.isEmpty() && octeti.back() == ' ')
+            octeti.chop(1);
+        return QString::fromUtf8(octeti);
+    }
+    case SQL_SHORT:
+        return numar(citeste<ISC_SHORT>(v));
+    case SQL_LONG:
+        return numar(citeste<ISC_LONG>(v));
+    case SQL_INT64:
+        return numar(citeste<ISC_INT64>(v));
+    case SQL_FLOAT:
+        return double(citeste<float>(v));
+    case SQL_DOUBLE:
+    case SQL_D_FLOAT:
+        return citeste<double>(v);
+    case SQL_BOOLEAN:
+        return citeste<FB_BOOLEAN>(v) != FB_FALSE;
+    default:
+        return QStringLiteral("?");
     }
 }

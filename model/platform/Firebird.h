@@ -122,6 +122,15 @@ public:
     void elibereaza();
 
 private:
+    // Where a result column lies in the row buffer, read once when prepared: asking the
+    // metadata for every value read costs more than the value itself.
+    struct Coloana {
+        unsigned offset = 0;
+        unsigned offsetNull = 0;
+        unsigned tip = 0;
+        unsigned lungime = 0;
+        int scala = 0;
+    };
     struct Parametru {
         QString nume;
         QVariant valoare;
@@ -141,6 +150,7 @@ private:
         std::vector<unsigned char> bufferIntrare;
         std::vector<unsigned char> bufferIesire;
         QHash<QString, int> campuri;
+        std::vector<Coloana> coloane;
     };
     static constexpr size_t NrPastrate = 8;
     void elibereazaInstructiunea();

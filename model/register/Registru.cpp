@@ -3,8 +3,8 @@
 #include "data/UDm.h"
 #include "data/UValoareCamp.h"
 #include "platform/Eroare.h"
+#include "platform/Sistem.h"
 
-#include <QSysInfo>
 #include <QThread>
 #include <algorithm>
 #include <array>
@@ -52,12 +52,6 @@ qint64 valoareGenerator(const char* generator) {
     return q().intreg(QStringLiteral("ID"));
 }
 
-QString utilizatorulSistemului() {
-    for (const char* v : {"USER", "USERNAME", "LOGNAME"})
-        if (!qEnvironmentVariable(v).isEmpty()) return qEnvironmentVariable(v);
-    return QStringLiteral("necunoscut");
-}
-
 // One line of the journal, in the transaction of the change it describes.
 void jurnalizeaza(qint64 idRegistru, qint64 idPrimire, const QString& ce) {
     const qint64 id = valoareGenerator("G_ID_JURNAL");
@@ -66,8 +60,8 @@ void jurnalizeaza(qint64 idRegistru, qint64 idPrimire, const QString& ce) {
                        "ID_PRIMIRE, CE) VALUES (:ID, :UTILIZATOR, :CALCULATOR, :REG, :PRIM, :CE)"));
     q().param(QStringLiteral("ID"), id);
     // Who and where do not change while the program runs; asked once, not per printed sheet.
-    static const QString utilizator = utilizatorulSistemului().left(100);
-    static const QString calculator = QSysInfo::machineHostName().left(100);
+    static const QString utilizator = UtilizatorulSistemului().left(100);
+    static const QString calculator = CalculatorulSistemului().left(100);
     q().param(QStringLiteral("UTILIZATOR"), utilizator);
     q().param(QStringLiteral("CALCULATOR"), calculator);
     q().param(QStringLiteral("REG"), idRegistru ? QVariant(idRegistru) : QVariant());
@@ -114,8 +108,8 @@ const QString selectIntrari = QStringLiteral(
     "r.MENTIUNI, CAST(r.DATA_ANULARII AS VARCHAR(10)) AS DATA_ANULARII, r.MOTIV_ANULARE "
     "FROM REGISTRU r LEFT JOIN REGISTRU o ON o.ID_REGISTRU = r.ID_ORIGINAL");
 
-IntrareRegistru intrareCitita() {
-    IntrareRegistru i;
+// Fills the entry in place: a register of thousands is read into one growing list.
+void citesteIntrarea(IntrareRegistru& i) {
     i.id = q().intreg(QStringLiteral("ID_REGISTRU"));
     i.an = int(q().intreg(QStringLiteral("AN")));
     i.nr = int(q().intreg(QStringLiteral("NR_INREGISTRARE")));
@@ -142,7 +136,6 @@ IntrareRegistru intrareCitita() {
     i.mentiuni = textCitit(QStringLiteral("MENTIUNI"));
     i.dataAnularii = dataCitita(QStringLiteral("DATA_ANULARII"));
     i.motivAnulare = textCitit(QStringLiteral("MOTIV_ANULARE"));
-    return i;
 }
 
 // The entries a query with the given condition finds, in register order.
@@ -156,7 +149,7 @@ std::vector<IntrareRegistru> intrariCu(const QString& conditie, const QVariantMa
     InchideLaIesire inchide(q());
     std::vector<IntrareRegistru> r;
     for (; !q().eof(); q().urmator())
-        r.push_back(intrareCitita());
+        citesteIntrarea(r.emplace_back());
     return r;
 }
 

@@ -6,6 +6,7 @@
 #include <QSvgRenderer>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -21,8 +22,9 @@ struct Scara {
     int px(double mm) const { return int(std::lround(mm * pxPeMm)); }
 };
 
-// The words of a text in lines that fit the width; the last line keeps what does not fit.
-QStringList randuriText(Imprimanta& imp, const QString& text, int latime, int maxRanduri) {
+// The words of a text in lines that fit the width; with a limit, the last line keeps what does
+// not fit. A word wider than the width has a line of its own.
+QStringList randuriText(Imprimanta& imp, const QString& text, int latime, int maxRanduri = 0) {
     QStringList randuri;
     QString curent;
     for (const QString& cuvant : text.split(u' ', Qt::SkipEmptyParts)) {
@@ -39,15 +41,61 @@ QStringList randuriText(Imprimanta& imp, const QString& text, int latime, int ma
     return randuri;
 }
 
-void scrieCelula(Imprimanta& imp, const Scara& s, const QRect& celula, const QString& text) {
-    const int interior = celula.width() - s.px(2.0);
-    const QStringList randuri = randuriText(imp, text, interior, 2);
-    const int inaltimeRand = imp.masoaraText(QStringLiteral("Ag")).height();
+int inaltimeRandText(Imprimanta& imp) {
+    return imp.masoaraText(QStringLiteral("Ag")).height();
+}
+
+// The lines of text centred in the cell.
+void scrieCelula(Imprimanta& imp, const Scara& s, const QRect& celula, const QStringList& randuri) {
+    const int inaltimeRand = inaltimeRandText(imp);
     int y = celula.top() + (celula.height() - inaltimeRand * int(randuri.size())) / 2;
     for (const QString& r : randuri) {
         imp.scrieText(QPoint(celula.left() + s.px(1.0), y), celula.adjusted(1, 1, -1, -1), r);
         y += inaltimeRand;
     }
+}
+
+int latimeText(const Scara& s, const std::vector<double>& xMm, int c) {
+    return s.px(xMm[size_t(c) + 1] - xMm[size_t(c)]) - s.px(2.0);
+}
+
+// A line of the table as printed: each cell's text wrapped to its column, and the row's height,
+// grown to the cell with the most lines (a long remark is never cut).
+struct RandAsezat {
+    std::vector<QStringList> celule;
+    double inaltimeMm;
+};
+
+std::vector<RandAsezat> aseazaRandurile(Imprimanta& imp, const Scara& s, const TabelTiparit& t,
+                                        const std::vector<double>& xMm) {
+    const double randTextMm = inaltimeRandText(imp) / s.pxPeMm;
+    std::vector<RandAsezat> r;
+    r.reserve(size_t(t.linii.size()));
+    for (const QStringList& linie : t.linii) {
+        RandAsezat rand{{}, t.inaltimeRandMm};
+        for (int c = 0; c < int(t.coloane.size()) && c < int(linie.size()); ++c) {
+            rand.celule.push_back(randuriText(imp, linie[c], latimeText(s, xMm, c)));
+            rand.inaltimeMm = std::max(rand.inaltimeMm, double(rand.celule.back().size()) * randTextMm + 2.0);
+        }
+        r.push_back(std::move(rand));
+    }
+    return r;
+}
+
+// The first row of each page: as many rows as fit, a row never split; a row taller than a page
+// has one of its own.
+std::vector<int> imparteInPagini(const std::vector<RandAsezat>& randuri, double locMm) {
+    std::vector<int> prime{0};
+    double ocupat = 0;
+    for (int r = 0; r < int(randuri.size()); ++r) {
+        const double h = randuri[size_t(r)].inaltimeMm;
+        if (r > prime.back() && ocupat + h > locMm + 1e-6) {
+            prime.push_back(r);
+            ocupat = 0;
+        }
+        ocupat += h;
+    }
+    return prime;
 }
 
 // The table's grid as a picture in millimetres, stretched over its place on the page.
@@ -76,7 +124,8 @@ void font(Imprimanta& imp, const Scara& s, double mm, bool gros = false) {
 }
 
 void tiparestePagina(Imprimanta& imp, const Scara& s, const TabelTiparit& t, const std::vector<double>& xMm,
-                     int prima, int cate, int pagina, int pagini, double latimeMm, double inaltimeMm) {
+                     const std::vector<RandAsezat>& randuri, int prima, int cate, int pagina, int pagini,
+                     double latimeMm, double inaltimeMm) {
     const QRect tot(0, 0, s.px(latimeMm), s.px(inaltimeMm));
     font(imp, s, 3.6);
     imp.scrieText(QPoint(s.px(margineMm), s.px(margineMm)), tot, t.scoala);
@@ -94,7 +143,7 @@ void tiparestePagina(Imprimanta& imp, const Scara& s, const TabelTiparit& t, con
     const double sus = margineMm + antetMm - 8;
     std::vector<double> yMm{0, randTitluriMm};
     for (int r = 0; r < cate; ++r)
-        yMm.push_back(randTitluriMm + (r + 1) * t.inaltimeRandMm);
+        yMm.push_back(yMm.back() + randuri[size_t(prima + r)].inaltimeMm);
     const auto celula = [&](int c, double y0, double y1) {
         return QRect(QPoint(s.px(margineMm + xMm[c]), s.px(sus + y0)),
                      QPoint(s.px(margineMm + xMm[c + 1]), s.px(sus + y1)));
@@ -105,12 +154,13 @@ void tiparestePagina(Imprimanta& imp, const Scara& s, const TabelTiparit& t, con
                    xMm, yMm);
     font(imp, s, textMm - 0.2, true);
     for (int c = 0; c < int(t.coloane.size()); ++c)
-        scrieCelula(imp, s, celula(c, 0, randTitluriMm), t.coloane[c]);
+        scrieCelula(imp, s, celula(c, 0, randTitluriMm),
+                    randuriText(imp, t.coloane[c], latimeText(s, xMm, c), 2));
     font(imp, s, textMm);
     for (int r = 0; r < cate; ++r) {
-        const QStringList& linie = t.linii[prima + r];
-        for (int c = 0; c < int(t.coloane.size()) && c < int(linie.size()); ++c)
-            scrieCelula(imp, s, celula(c, yMm[r + 1], yMm[r + 2]), linie[c]);
+        const auto& celule = randuri[size_t(prima + r)].celule;
+        for (int c = 0; c < int(celule.size()); ++c)
+            scrieCelula(imp, s, celula(c, yMm[r + 1], yMm[r + 2]), celule[size_t(c)]);
     }
 }
 
@@ -135,12 +185,14 @@ int tiparesteTabel(Imprimanta& imp, const TabelTiparit& t) {
         for (double l : t.latimi)
             xMm.push_back(xMm.back() + l * latimeTabel / suma);
         const double locRanduri = inaltimeMm - 2 * margineMm - antetMm - subsolMm - randTitluriMm + 8;
-        const int pePagina = std::max(1, int(locRanduri / t.inaltimeRandMm));
-        const int pagini = std::max(1, int((t.linii.size() + pePagina - 1) / pePagina));
+        font(imp, s, textMm);
+        const std::vector<RandAsezat> randuri = aseazaRandurile(imp, s, t, xMm);
+        const std::vector<int> prime = imparteInPagini(randuri, locRanduri);
+        const int pagini = int(prime.size());
         for (int p = 0; p < pagini; ++p) {
             if (p > 0) imp.paginaNoua();
-            const int prima = p * pePagina;
-            tiparestePagina(imp, s, t, xMm, prima, std::min(pePagina, int(t.linii.size()) - prima), p + 1,
+            const int urmatoarea = p + 1 < pagini ? prime[size_t(p) + 1] : int(randuri.size());
+            tiparestePagina(imp, s, t, xMm, randuri, prime[size_t(p)], urmatoarea - prime[size_t(p)], p + 1,
                             pagini, latimeMm, inaltimeMm);
         }
         imp.terminaLucrare();

@@ -345,6 +345,14 @@ QString TKivVirtualGrid::TextCelula(int c, int linie) {
 
 // ---- painting ----
 
+void TKivVirtualGrid::paintEvent(QPaintEvent* e) {
+    QPainter p(viewport());
+    // The painter is saved and restored around each cell: starting from the usual cell font
+    // spares setting (and resolving) it again for every cell.
+    if (Coloane.Count() > 0) p.setFont(fontPictat(Coloane[0]->Stil(1).FontNormal.Font, 0).font);
+    DeseneazaCelule(p, e->rect());
+}
+
 void TKivVirtualGrid::DrawCell(QPainter& p, int c, int r, const QRect& d, TGridDrawState stare) {
     if (r == 0) return deseneazaHeader(p, c, d);
     if (!LiniaRandului(r) || c >= Coloane.Count()) return p.fillRect(d, CuloareInQColor(clWindow));
@@ -373,10 +381,10 @@ const TKivCuloriColoana& stilulLiniei(const TKivVirtualGridColumn& col, int stil
 
 // Placed by hand: the painter's rectangle form lays the text out anew for every cell, and a
 // left-aligned text needs no measuring at all (shaping is most of a cell's cost).
-void scrieText(QPainter& p, const QRect& d, Qt::Alignment aliniere, const QString& text) {
+void scrieText(QPainter& p, const QRect& d, Qt::Alignment aliniere, const QString& text,
+               const QFontMetrics& fm) {
     if (text.isEmpty()) return;
     const QRect interior = d.adjusted(2, 1, -2, -1);
-    const QFontMetrics fm = p.fontMetrics();
     int x = interior.left();
     if (aliniere & (Qt::AlignRight | Qt::AlignHCenter)) {
         const int latime = fm.horizontalAdvance(text);
@@ -397,10 +405,11 @@ void TKivVirtualGrid::deseneazaDate(QPainter& p, int c, int r, const QRect& d, T
     const TKivCuloriColoana& stil = stilulLiniei(col, L->Stil());
     const bool selectat = stare.testFlag(TGridDrawStateFlag::gdSelected);
     TColor fundal = selectat ? stil.CuloareBackgroundSelectat : stil.CuloareBackgroundNormal;
-    TKivFont font = selectat ? stil.FontSelectat : stil.FontNormal;
+    const TKivFont& fontStil = selectat ? stil.FontSelectat : stil.FontNormal;
+    const FontPictat& cuAtributele = fontPictat(fontStil.Font, L->Atribute);
+    TKivFont font{cuAtributele.font, fontStil.Culoare};
     if (!selectat && L->CuloareFundal != clNone) fundal = L->CuloareFundal;
     if (!selectat && L->CuloareFont != clNone) font.Culoare = L->CuloareFont;
-    font.Font = cuAtribute(font.Font, L->Atribute);
 
     TextSauEroare text;
     try {
@@ -421,15 +430,29 @@ void TKivVirtualGrid::deseneazaDate(QPainter& p, int c, int r, const QRect& d, T
     p.fillRect(d, CuloareInQColor(fundal));
     const bool fixa = c < FixedCols();
     const TColor linie = fixa ? clWindowText : clBtnShadow;
-    p.setPen(CuloareInQColor(linie));
     const bool faraVerticale = optiuni_.testFlag(TKivGridOption::goNuAfisezLiniiVerticale);
-    if (!faraVerticale) p.drawLine(d.topRight(), d.bottomRight());
+    // One-pixel lines as filled rectangles: the same pixels without the pen's line drawing.
+    const QColor culoareLinie = CuloareInQColor(linie);
+    if (!faraVerticale) p.fillRect(QRect(d.topRight(), d.bottomRight()), culoareLinie);
     if (!optiuni_.testFlag(TKivGridOption::goNuAfisezLiniiOrizontale))
-        p.drawLine(d.bottomLeft(), d.bottomRight());
-    p.setFont(font.Font);
+        p.fillRect(QRect(d.bottomLeft(), d.bottomRight()), culoareLinie);
+    // The cell formatter may give a font of its own.
+    const FontPictat& folosit =
+        font.Font.isCopyOf(cuAtributele.font) ? cuAtributele : fontPictat(font.Font, 0);
+    if (p.font() != folosit.font) p.setFont(folosit.font);
     p.setPen(text.eroare ? QColor(Qt::red) : CuloareInQColor(font.Culoare));
-    scrieText(p, d, stil.Aliniere, text.text);
+    scrieText(p, d, stil.Aliniere, text.text, folosit.masura);
     if (c == FixedCols() - 1) deseneazaUmbra(p, d, fundal, true, false);
+}
+
+const TKivVirtualGrid::FontPictat& TKivVirtualGrid::fontPictat(const QFont& baza, std::uint8_t atribute) {
+    for (const FontPictat& f : fonturi_)
+        if (f.atribute == atribute && f.baza == baza) return f;
+    // Formatters that make a new font per cell would grow it without end.
+    if (fonturi_.size() >= 64) fonturi_.clear();
+    const QFont font = cuAtribute(baza, atribute);
+    fonturi_.push_back({baza, atribute, font, QFontMetrics(font, this)});
+    return fonturi_.back();
 }
 
 // Five one-pixel lines from the cell's colour towards the line colour, ending at the edge.
@@ -522,19 +545,35 @@ QStringList TKivVirtualGrid::RanduriTitlu(int c) const {
     return ImparteTitlul(col.NumeColoana(), QFontMetrics(FontTitlu(col)), ColWidths(c) - 7);
 }
 
+const TKivVirtualGrid::TitluImpartit& TKivVirtualGrid::titluImpartit(const TKivVirtualGridColumn& col,
+                                                                     int latime) {
+    const auto c = size_t(col.Index());
+    if (titluri_.size() <= c) titluri_.resize(c + 1);
+    TitluImpartit& t = titluri_[c];
+    const QFont& baza = col.Stil(1).FontNormal.Font;
+    if (t.latime != latime || t.titlu != col.NumeColoana() || t.baza != baza) {
+        t.titlu = col.NumeColoana();
+        t.latime = latime;
+        t.baza = baza;
+        t.font = FontTitlu(col);
+        const QFontMetrics fm(t.font, this);
+        t.inaltimeRand = fm.height();
+        t.randuri = ImparteTitlul(t.titlu, fm, latime - 7);
+    }
+    return t;
+}
+
 void TKivVirtualGrid::deseneazaTitlu(QPainter& p, const TKivVirtualGridColumn& col, const QRect& zona) {
-    const QFont font = FontTitlu(col);
-    const QFontMetrics fm(font);
-    const QStringList randuri = ImparteTitlul(col.NumeColoana(), fm, zona.width() - 7);
+    const TitluImpartit& t = titluImpartit(col, zona.width());
     p.save();
     p.setClipRect(zona.adjusted(0, 0, -1, -1), Qt::IntersectClip);
-    p.setFont(font);
+    p.setFont(t.font);
     p.setPen(CuloareInQColor(col.Stil(1).FontNormal.Culoare));
-    int y = zona.top() + (zona.height() - int(randuri.size()) * fm.height()) / 2;
-    for (const QString& rand : randuri) {
-        p.drawText(QRect(zona.left() + 2, y, zona.width() - 4, fm.height()),
+    int y = zona.top() + (zona.height() - int(t.randuri.size()) * t.inaltimeRand) / 2;
+    for (const QString& rand : t.randuri) {
+        p.drawText(QRect(zona.left() + 2, y, zona.width() - 4, t.inaltimeRand),
                    int(col.AliniereTextInHeader() | Qt::AlignVCenter) | Qt::TextSingleLine, rand);
-        y += fm.height();
+        y += t.inaltimeRand;
     }
     p.restore();
 }

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QVariant>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -302,6 +303,7 @@ public:
     void Editeaza(QChar primul = {});
 
 protected:
+    void paintEvent(QPaintEvent* e) override;
     void DrawCell(QPainter& p, int c, int r, const QRect& d, TGridDrawState stare) override;
     void CurrentCellMoved(TGridCoord vechi) override;
     void ColWidthsChanged() override;
@@ -326,6 +328,28 @@ private:
     void repaintFierbinte(const TKivCelulaGrid& celula);
     int pozitieFierbinte(int c, int r) const;
 
+    // A cell font as painted (a style's font with a line's attributes) and its measures, made
+    // once: a changed QFont is resolved and shaped anew, which cost most of a cell's painting.
+    struct FontPictat {
+        QFont baza;
+        std::uint8_t atribute;
+        QFont font;
+        QFontMetrics masura;
+    };
+    const FontPictat& fontPictat(const QFont& baza, std::uint8_t atribute);
+    // A column's title wrapped to its width, kept while the title, width and font stay.
+    struct TitluImpartit {
+        QString titlu;
+        int latime = -1;
+        QFont baza;
+        QFont font;
+        int inaltimeRand = 0;
+        QStringList randuri;
+    };
+    const TitluImpartit& titluImpartit(const TKivVirtualGridColumn& col, int latime);
+
+    std::deque<FontPictat> fonturi_;
+    std::vector<TitluImpartit> titluri_;
     int actualizari_ = 0;
     int headerHeight_ = 48;
     int nrColoaneFixe_ = 1;

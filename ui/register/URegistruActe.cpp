@@ -94,8 +94,11 @@ TRegistruActe::TRegistruActe(QWidget* parinte) : QDialog(parinte) {
     connect(An, &QSpinBox::valueChanged, this, reincarca);
     connect(Stare, &QComboBox::currentIndexChanged, this, reincarca);
     connect(Numarul, &QSpinBox::valueChanged, this, reincarca);
+    filtruText_.setSingleShot(true);
+    filtruText_.setInterval(250);
+    connect(&filtruText_, &QTimer::timeout, this, reincarca);
     for (QLineEdit* e : {Nume, Cnp, Seria})
-        connect(e, &QLineEdit::textChanged, this, reincarca);
+        connect(e, &QLineEdit::textChanged, &filtruText_, qOverload<>(&QTimer::start));
     connect(Confirma, &QPushButton::clicked, this, [this] { confirmaClick(); });
     connect(Elibereaza, &QPushButton::clicked, this, [this] { elibereazaClick(); });
     connect(Anuleaza, &QPushButton::clicked, this, [this] { anuleazaClick(); });
@@ -128,6 +131,7 @@ void TRegistruActe::coloane() {
 }
 
 void TRegistruActe::Incarca() {
+    filtruText_.stop();
     FiltruRegistru f;
     f.an = An->value();
     if (Stare->currentIndex() > 0) f.stare = stareDinText(Stare->currentText());

@@ -3,6 +3,7 @@
 #include "register/Registru.h"
 
 #include <QDialog>
+#include <QTimer>
 #include <vector>
 
 class QComboBox;
@@ -20,7 +21,7 @@ class TRegistruActe : public QDialog {
 public:
     explicit TRegistruActe(QWidget* parinte = nullptr);
 
-    // Reads the entries the filter keeps.
+    // Reads the entries the filter keeps (also what a text filter still waits to apply).
     void Incarca();
     // The entry on the grid's current row, if any.
     const IntrareRegistru* Selectata() const;
@@ -51,6 +52,8 @@ private:
     // Runs an action on the selected entry and reads the register again.
     template <class F> void peSelectata(F&& actiune);
 
+    // Typing in a text filter reloads once the typing pauses, not once per key.
+    QTimer filtruText_;
     std::vector<IntrareRegistru> intrari_;
     // Each entry's texts, made when its row is first painted: scrolling repaints the same rows.
     std::vector<QStringList> texte_;
