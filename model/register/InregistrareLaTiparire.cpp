@@ -1,5 +1,7 @@
 #include "register/InregistrareLaTiparire.h"
 
+#include "platform/Eroare.h"
+
 void InregistrareLaTiparire::folosesteTeancul(const AlegereTeanc& teanc,
                                               std::optional<CerereDuplicat> duplicat, qint64 deAnulat) {
     teanc_.reset();
@@ -24,8 +26,13 @@ void InregistrareLaTiparire::foaieTiparita(const FoaieTiparita& foaie) {
 void InregistrareLaTiparire::predare() {
     if (foi_.empty()) return;
     if (vestea_) vestea_(foi_);
-    const std::vector<ElevDeInregistrat> elevi = eleviDinBaza(foi_);
-    teanc_->foiTiparite(elevi, deAnulat_);
+    try {
+        teanc_->foiTiparite(eleviDinBaza(foi_), deAnulat_);
+    } catch (const Eroare& e) {
+        throw Eroare(QStringLiteral("Foile nu au putut fi inregistrate in registru, asa ca nu s-a tiparit "
+                                    "nimic. ") +
+                     e.text());
+    }
     foi_.clear();
     deAnulat_ = 0;
 }
