@@ -96,10 +96,13 @@ RezultatLot LucrareTiparire::tipareste(const PaginiLot& foi, OrdineLot ordine, c
     spune([&](AscultatorLucrare& a) { a.incepe(latura_, elevi); });
     RezultatLot rezultat;
     try {
-        rezultat = TiparesteLotul(pagini, *dispozitiv_, optiuni, progres, [&](int i) {
-            const FoaieTiparita foaie{elevi[size_t(i - 1)], latura_, i};
-            spune([&](AscultatorLucrare& a) { a.foaieTiparita(foaie); });
-        });
+        rezultat = TiparesteLotul(
+            pagini, *dispozitiv_, optiuni, progres,
+            [&](int i) {
+                const FoaieTiparita foaie{elevi[size_t(i - 1)], latura_, i};
+                spune([&](AscultatorLucrare& a) { a.foaieTiparita(foaie); });
+            },
+            [&] { spune([](AscultatorLucrare& a) { a.predare(); }); });
     } catch (...) {
         spune([](AscultatorLucrare& a) { a.anulata(); });
         throw;

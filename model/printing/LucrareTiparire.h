@@ -29,9 +29,12 @@ public:
         Q_UNUSED(latura);
         Q_UNUSED(elevi);
     }
-    // A sheet has been drawn into the job. An Eroare thrown here stops the job, cancels it and
-    // reaches the job's caller with its message.
+    // A sheet has been drawn into the job; it leaves with the whole job, after predare. An
+    // Eroare thrown here stops the job, cancels it and reaches the job's caller with its message.
     virtual void foaieTiparita(const FoaieTiparita& foaie) = 0;
+    // Every sheet told is about to go to the printer, none has left yet. An Eroare thrown here
+    // cancels the job (nothing prints) and reaches the caller; a kill before it prints nothing.
+    virtual void predare() {}
     // The job went to the printer with every sheet told.
     virtual void terminata() {}
     // The job did not reach the printer whole (stopped, failed or refused by a listener): the

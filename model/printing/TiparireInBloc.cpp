@@ -45,10 +45,15 @@ std::vector<size_t> PozitiiInOrdine(size_t n, OrdineLot ordine) {
 
 RezultatLot TiparesteLotul(const std::vector<const PaginaFormular*>& pagini, Imprimanta& dispozitiv,
                            const OptiuniLot& optiuni, const ProgresLot& progres,
-                           const PaginaTiparita& tiparita) {
+                           const PaginaTiparita& tiparita, const PredareLot& predare) {
     RezultatLot rezultat;
     const int n = int(pagini.size());
     if (n == 0) return rezultat;
+    // The job leaves for the printer only here, with every sheet told and handed over.
+    const auto trimite = [&] {
+        if (predare) predare();
+        dispozitiv.terminaLucrare();
+    };
     dispozitiv.incepeLucrare(optiuni.titlu);
     try {
         for (int i = 0; i < n; ++i) {
@@ -61,16 +66,20 @@ RezultatLot TiparesteLotul(const std::vector<const PaginaFormular*>& pagini, Imp
             try {
                 PrintPage(*pagini[size_t(i)], dispozitiv, optiuni.rotit, optiuni.stanga, optiuni.sus);
             } catch (...) {
-                if (optiuni.terminaLaEsec) dispozitiv.terminaLucrare();
+                if (!optiuni.terminaLaEsec) throw;
+                // What was drawn prints all the same: a sheet of the job like any other.
+                ++rezultat.tiparite;
+                if (tiparita) tiparita(i + 1);
+                trimite();
                 throw;
             }
             ++rezultat.tiparite;
             if (tiparita) tiparita(i + 1);
         }
+        trimite();
     } catch (...) {
         dispozitiv.anuleazaLucrare();
         throw;
     }
-    dispozitiv.terminaLucrare();
     return rezultat;
 }

@@ -54,6 +54,9 @@ struct OptiuniLot {
 using ProgresLot = std::function<bool(int i, int n)>;
 // Told after the page i (from 1) has been drawn into the job; an Eroare thrown cancels the job.
 using PaginaTiparita = std::function<void(int i)>;
+// Told once every page is drawn, just before the job goes to the printer: nothing of it has left
+// yet (the spooler and the PDF printer take a job whole when it ends). An Eroare thrown cancels it.
+using PredareLot = std::function<void()>;
 
 struct RezultatLot {
     int tiparite = 0;
@@ -64,4 +67,4 @@ struct RezultatLot {
 // failure, cancels the job: nothing of it is printed or kept.
 RezultatLot TiparesteLotul(const std::vector<const PaginaFormular*>& pagini, Imprimanta& dispozitiv,
                            const OptiuniLot& optiuni, const ProgresLot& progres = {},
-                           const PaginaTiparita& tiparita = {});
+                           const PaginaTiparita& tiparita = {}, const PredareLot& predare = {});

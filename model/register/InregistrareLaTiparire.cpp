@@ -1,8 +1,11 @@
 #include "register/InregistrareLaTiparire.h"
 
+#include "platform/Eroare.h"
+
 void InregistrareLaTiparire::folosesteTeancul(const AlegereTeanc& teanc,
                                               std::optional<CerereDuplicat> duplicat, qint64 deAnulat) {
     teanc_.reset();
+    foi_.clear();
     deAnulat_ = 0;
     if (teanc.proba) return;
     teanc_ =
@@ -13,16 +16,23 @@ void InregistrareLaTiparire::folosesteTeancul(const AlegereTeanc& teanc,
 void InregistrareLaTiparire::incepe(int latura, const std::vector<int>& elevi) {
     Q_UNUSED(elevi);
     fata_ = latura == LaturaFata;
+    foi_.clear();
 }
 
 void InregistrareLaTiparire::foaieTiparita(const FoaieTiparita& foaie) {
-    if (vestea_) vestea_(foaie);
-    if (!teanc_ || !fata_ || foaie.idElev == 0) return;
-    const IntrareRegistru& noua = teanc_->foaieTiparita(elevDinBaza(foaie.idElev));
-    ++inregistrate_;
-    if (deAnulat_) {
-        Registru::anuleaza(deAnulat_,
-                           QStringLiteral("retiparit pe formularul %1").arg(formularIntrare(noua)));
-        deAnulat_ = 0;
+    if (teanc_ && fata_ && foaie.idElev != 0) foi_.push_back(foaie.idElev);
+}
+
+void InregistrareLaTiparire::predare() {
+    if (foi_.empty()) return;
+    if (vestea_) vestea_(foi_);
+    try {
+        teanc_->foiTiparite(eleviDinBaza(foi_), deAnulat_);
+    } catch (const Eroare& e) {
+        throw Eroare(QStringLiteral("Foile nu au putut fi inregistrate in registru, asa ca nu s-a tiparit "
+                                    "nimic. ") +
+                     e.text());
     }
+    foi_.clear();
+    deAnulat_ = 0;
 }

@@ -1,7 +1,7 @@
 #include "register/Registru.h"
 
 #include "data/UDm.h"
-#include "data/UValoareCamp.h"
+#include "data/ValoriInBloc.h"
 #include "platform/Eroare.h"
 #include "platform/Sistem.h"
 
@@ -278,6 +278,60 @@ std::vector<int> numereLibere(const QString& seria) {
     return r;
 }
 
+// A printed front's entry, waiting for its check.
+IntrareRegistru intrareTiparita(const ElevDeInregistrat& elev, const QString& seria, int numarul,
+                                const std::optional<CerereDuplicat>& duplicat) {
+    IntrareRegistru i;
+    i.dataTiparirii = QDate::currentDate();
+    i.idElev = elev.id;
+    i.nume = elev.nume;
+    i.cnp = elev.cnp;
+    i.calificarea = elev.calificarea;
+    i.seria = seria;
+    i.numarul = numarul;
+    i.stare = StareAct::Neconfirmat;
+    if (duplicat) {
+        i.idOriginal = duplicat->idOriginal;
+        i.motivDuplicat = duplicat->motiv;
+        i.nrAprobare = duplicat->nrAprobare;
+        i.dataAprobarii = duplicat->dataAprobarii;
+    }
+    return i;
+}
+
+// Writes a printed front's entry and its journal line; the caller's transaction commits them.
+IntrareRegistru scrieTiparita(const IntrareRegistru& i) {
+    const IntrareRegistru scrisa = scrieIntrare(i);
+    jurnalizeaza(scrisa.id, 0,
+                 (i.idOriginal ? QStringLiteral("tiparit duplicat: ") : QStringLiteral("tiparit: ")) +
+                     descriere(scrisa));
+    return scrisa;
+}
+
+bool formularRefuzat(const Eroare& e) {
+    return incalca(e, "UQ_REGISTRU_FORMULAR") || incalca(e, "FK_REGISTRU_FORMULAR");
+}
+
+// In the caller's transaction.
+void confirmaIntrarea(qint64 id) {
+    const IntrareRegistru i = intrareSigura(id);
+    if (i.stare != StareAct::Neconfirmat) return;
+    schimbaStarea(i, i.idOriginal ? StareAct::Duplicat : StareAct::Tiparit, {}, {},
+                  QStringLiteral("confirmat"));
+}
+
+// In the caller's transaction.
+void anuleazaIntrarea(qint64 id, const QString& motiv) {
+    const IntrareRegistru i = intrareSigura(id);
+    if (i.stare == StareAct::Anulat)
+        throw Eroare(QStringLiteral("Formularul %1 este deja anulat.").arg(formularIntrare(i)));
+    schimbaStarea(i, StareAct::Anulat,
+                  QStringLiteral("MOTIV_ANULARE = :MOTIV, DATA_ANULARII = ") + dataParam("DATA"),
+                  {{QStringLiteral("MOTIV"), motiv.trimmed().left(300)},
+                   {QStringLiteral("DATA"), textData(QDate::currentDate())}},
+                  QStringLiteral("anulat (%1)").arg(motiv.trimmed()));
+}
+
 } // namespace
 
 QString textStare(StareAct stare) {
@@ -296,13 +350,21 @@ StareAct stareDinText(const QString& text) {
 }
 
 ElevDeInregistrat elevDinBaza(qint64 idElev) {
-    const auto valoare = [idElev](const char* pagina, const char* camp) {
-        return ValoareCamp(QStringLiteral("Vardolin"), QLatin1String(pagina), QLatin1String(camp),
-                           int(idElev))
-            .trimmed();
-    };
-    return {idElev, valoare("FATA", "D_NUME"), valoare("FATA", "D_CNP"),
-            valoare("SPATE", "D_CALIFICARE_PROFESIONALA")};
+    return eleviDinBaza({int(idElev)}).front();
+}
+
+std::vector<ElevDeInregistrat> eleviDinBaza(const std::vector<int>& idElevi) {
+    const CheieCamp nume{QStringLiteral("Vardolin"), QStringLiteral("FATA"), QStringLiteral("D_NUME")};
+    const CheieCamp cnp{QStringLiteral("Vardolin"), QStringLiteral("FATA"), QStringLiteral("D_CNP")};
+    const CheieCamp calificarea{QStringLiteral("Vardolin"), QStringLiteral("SPATE"),
+                                QStringLiteral("D_CALIFICARE_PROFESIONALA")};
+    GardaTranzactie garda(GardaTranzactie::Imbricata);
+    const ValoriInBloc valori = ValoriInBloc::citeste(idElevi, {nume, cnp, calificarea});
+    std::vector<ElevDeInregistrat> elevi;
+    for (const int id : idElevi)
+        elevi.push_back({id, valori.valoare(id, nume).trimmed(), valori.valoare(id, cnp).trimmed(),
+                         valori.valoare(id, calificarea).trimmed()});
+    return elevi;
 }
 
 QString mentiuniIntrare(const IntrareRegistru& i) {
@@ -447,43 +509,18 @@ void verificaTeancul(const QString& seriaData, int primul, bool crescator, int c
 
 IntrareRegistru inregistreaza(const ElevDeInregistrat& elev, const QString& seriaData, int numarul,
                               const std::optional<CerereDuplicat>& duplicat) {
-    IntrareRegistru i;
-    i.dataTiparirii = QDate::currentDate();
-    i.idElev = elev.id;
-    i.nume = elev.nume;
-    i.cnp = elev.cnp;
-    i.calificarea = elev.calificarea;
-    i.seria = normalizeazaSeria(seriaData);
-    i.numarul = numarul;
-    i.stare = StareAct::Neconfirmat;
-    if (duplicat) {
-        i.idOriginal = duplicat->idOriginal;
-        i.motivDuplicat = duplicat->motiv;
-        i.nrAprobare = duplicat->nrAprobare;
-        i.dataAprobarii = duplicat->dataAprobarii;
-    }
+    const IntrareRegistru i = intrareTiparita(elev, normalizeazaSeria(seriaData), numarul, duplicat);
     try {
-        return inTranzactie([&] {
-            const IntrareRegistru scrisa = scrieIntrare(i);
-            jurnalizeaza(scrisa.id, 0,
-                         (duplicat ? QStringLiteral("tiparit duplicat: ") : QStringLiteral("tiparit: ")) +
-                             descriere(scrisa));
-            return scrisa;
-        });
+        return inTranzactie([&] { return scrieTiparita(i); });
     } catch (const Eroare& e) {
-        if (!incalca(e, "UQ_REGISTRU_FORMULAR") && !incalca(e, "FK_REGISTRU_FORMULAR")) throw;
+        if (!formularRefuzat(e)) throw;
         GardaTranzactie garda;
         throw Eroare(motivFormularIndisponibil(i.seria, numarul) + propunere(i.seria));
     }
 }
 
 void confirma(qint64 id) {
-    inTranzactie([&] {
-        const IntrareRegistru i = intrareSigura(id);
-        if (i.stare != StareAct::Neconfirmat) return;
-        schimbaStarea(i, i.idOriginal ? StareAct::Duplicat : StareAct::Tiparit, {}, {},
-                      QStringLiteral("confirmat"));
-    });
+    inTranzactie([&] { confirmaIntrarea(id); });
 }
 
 void corecteazaNumarul(qint64 id, int numarNou) {
@@ -509,16 +546,7 @@ void corecteazaNumarul(qint64 id, int numarNou) {
 
 void anuleaza(qint64 id, const QString& motiv) {
     if (motiv.trimmed().isEmpty()) throw Eroare(QStringLiteral("Scrieti motivul anularii."));
-    inTranzactie([&] {
-        const IntrareRegistru i = intrareSigura(id);
-        if (i.stare == StareAct::Anulat)
-            throw Eroare(QStringLiteral("Formularul %1 este deja anulat.").arg(formularIntrare(i)));
-        schimbaStarea(i, StareAct::Anulat,
-                      QStringLiteral("MOTIV_ANULARE = :MOTIV, DATA_ANULARII = ") + dataParam("DATA"),
-                      {{QStringLiteral("MOTIV"), motiv.trimmed().left(300)},
-                       {QStringLiteral("DATA"), textData(QDate::currentDate())}},
-                      QStringLiteral("anulat (%1)").arg(motiv.trimmed()));
-    });
+    inTranzactie([&] { anuleazaIntrarea(id, motiv); });
 }
 
 qint64 anuleazaFormularul(const QString& seriaData, int numarul, const QString& motiv) {
@@ -674,28 +702,61 @@ InregistrareTeanc::InregistrareTeanc(QString seria, int primul, bool crescator,
       duplicat_(std::move(duplicat)) {}
 
 const IntrareRegistru& InregistrareTeanc::foaieTiparita(const ElevDeInregistrat& elev) {
+    foiTiparite({elev});
+    return intrari_.back();
+}
+
+void InregistrareTeanc::foiTiparite(const std::vector<ElevDeInregistrat>& foi, qint64 deAnulat) {
+    if (foi.empty()) return;
+    struct Scrise {
+        int urmator;
+        std::vector<IntrareRegistru> intrari;
+        QStringList observatii;
+    };
+    // Begun again whole when another computer's entry got in the way.
+    Scrise scrise = inTranzactie([&] {
+        Scrise s{urmator_, {}, {}};
+        for (const ElevDeInregistrat& elev : foi)
+            s.intrari.push_back(scrieFoaia(elev, s.urmator, s.observatii));
+        if (deAnulat)
+            anuleazaIntrarea(
+                deAnulat,
+                QStringLiteral("retiparit pe formularul %1").arg(formularIntrare(s.intrari.back())));
+        return s;
+    });
+    urmator_ = scrise.urmator;
+    intrari_.insert(intrari_.end(), scrise.intrari.begin(), scrise.intrari.end());
+    observatii_ << scrise.observatii;
+}
+
+IntrareRegistru InregistrareTeanc::scrieFoaia(const ElevDeInregistrat& elev, int& urmator,
+                                              QStringList& observatii) const {
     for (;;) {
-        const int numarul = urmator_;
+        const int numarul = urmator;
         if (numarul <= 0)
             throw Eroare(QStringLiteral("Numerele teancului seria %1 ajung sub 1.").arg(seria_));
-        urmator_ += pas_;
+        urmator += pas_;
         try {
-            intrari_.push_back(Registru::inregistreaza(elev, seria_, numarul, duplicat_));
-            return intrari_.back();
+            return scrieTiparita(intrareTiparita(elev, seria_, numarul, duplicat_));
         } catch (const Eroare& e) {
+            // The failed statement alone is undone; the transaction goes on.
+            if (!formularRefuzat(e)) throw;
+            if (incalca(e, "FK_REGISTRU_FORMULAR"))
+                throw Eroare(motivFormularIndisponibil(seria_, numarul) + propunere(seria_));
             // Only a number another computer took since the paper dialog is passed over: the
             // sheet is shown with the next one, to be checked against the paper.
-            if (!e.text().contains(QStringLiteral("este deja folosit"))) throw;
-            observatii_ << QStringLiteral("Formularul seria %1 nr. %2 era deja inregistrat; foaia lui %3 a "
-                                          "primit numarul urmator. Verificati numarul de pe hartie.")
-                               .arg(seria_)
-                               .arg(numarul)
-                               .arg(elev.nume);
+            observatii << QStringLiteral("Formularul seria %1 nr. %2 era deja inregistrat; foaia lui %3 a "
+                                         "primit numarul urmator. Verificati numarul de pe hartie.")
+                              .arg(seria_)
+                              .arg(numarul)
+                              .arg(elev.nume);
         }
     }
 }
 
 void InregistrareTeanc::confirmaToate() {
-    for (const auto& i : intrari_)
-        Registru::confirma(i.id);
+    inTranzactie([&] {
+        for (const auto& i : intrari_)
+            confirmaIntrarea(i.id);
+    });
 }

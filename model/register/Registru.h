@@ -34,6 +34,8 @@ struct ElevDeInregistrat {
 };
 // The student's name, CNP and qualification as the certificate prints them.
 ElevDeInregistrat elevDinBaza(qint64 idElev);
+// The same for many students, read together, in the order given.
+std::vector<ElevDeInregistrat> eleviDinBaza(const std::vector<int>& idElevi);
 
 // Who received an issued certificate: the graduate when primitor is empty, else a proxy.
 struct Predare {
@@ -157,7 +159,11 @@ public:
     InregistrareTeanc(QString seria, int primul, bool crescator,
                       std::optional<CerereDuplicat> duplicat = std::nullopt);
 
-    // One printed front; a number another computer took meanwhile is passed over.
+    // The sheets of a job about to go to the printer, in the order they print: recorded in one
+    // transaction, all or none. A number another computer took meanwhile is passed over. With
+    // `deAnulat` that entry is cancelled with them (a reprint's old form).
+    void foiTiparite(const std::vector<ElevDeInregistrat>& foi, qint64 deAnulat = 0);
+    // One printed front, recorded alone.
     const IntrareRegistru& foaieTiparita(const ElevDeInregistrat& elev);
     const std::vector<IntrareRegistru>& intrari() const { return intrari_; }
     // What the check after printing should know (numbers passed over).
@@ -165,6 +171,9 @@ public:
     void confirmaToate();
 
 private:
+    // The sheet's entry on the next form of the pile that can take it, in the caller's transaction.
+    IntrareRegistru scrieFoaia(const ElevDeInregistrat& elev, int& urmator, QStringList& observatii) const;
+
     QString seria_;
     int urmator_;
     int pas_;

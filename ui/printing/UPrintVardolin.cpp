@@ -26,6 +26,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -167,6 +168,7 @@ void TPrintVardolin::tipareste() {
 
 void TPrintVardolin::SeteazaElevii(std::vector<TLinieDescrisa> elevi) {
     elevi_ = std::move(elevi);
+    feteLot_.reset();
     ButonToti->setText(QStringLiteral("Tipareste pentru toti (%1)").arg(elevi_.size()));
     ButonToti->setVisible(elevi_.size() > 1);
 }
@@ -174,6 +176,22 @@ void TPrintVardolin::SeteazaElevii(std::vector<TLinieDescrisa> elevi) {
 void TPrintVardolin::ButonTotiClick() {
     protejat(this, [&] { tiparestePentruToti(); });
 }
+
+namespace {
+
+// Keeps the students of a batch of fronts once the job has gone to the printer.
+class FeteTrimise : public AscultatorLucrare {
+public:
+    explicit FeteTrimise(std::optional<std::vector<int>>& fete) : fete_(fete) {}
+    void foaieTiparita(const FoaieTiparita& foaie) override { elevi_.push_back(foaie.idElev); }
+    void terminata() override { fete_ = elevi_; }
+
+private:
+    std::optional<std::vector<int>>& fete_;
+    std::vector<int> elevi_;
+};
+
+} // namespace
 
 // Every student is filled before anything prints, both sides, and the ones that cannot be
 // printed are shown first; then one paper dialog and one job for the side on screen.
@@ -186,8 +204,19 @@ void TPrintVardolin::tiparestePentruToti() {
     const TFormularDePrintat* cealalta = latura == LaturaVerso ? FormularDePrintat1 : FormularDePrintat2;
     LucrareTiparire lucrare = LucrareTiparire::dinBaza(std::move(iduri), latura, PaginaActiva()->Descriere(),
                                                        cealalta->Descriere(), imprimanta());
-    // A second certificate is never printed silently: the single print asks.
-    if (latura == LaturaFata) lucrare.omite([](int id) { return Registru::motivDejaTiparit(id); });
+    FeteTrimise fete(feteLot_);
+    if (latura == LaturaFata) {
+        // A second certificate is never printed silently: the single print asks.
+        lucrare.omite([](int id) { return Registru::motivDejaTiparit(id); });
+        lucrare.adaugaAscultator(fete);
+    } else if (feteLot_) {
+        // The pile that goes back in holds the sheets of the last batch of fronts only.
+        lucrare.omite([this](int id) {
+            return std::find(feteLot_->begin(), feteLot_->end(), id) != feteLot_->end()
+                       ? QString()
+                       : QStringLiteral("fata lui nu a fost tiparita in ultimul lot de fete");
+        });
+    }
     ruleaza(lucrare, 0, int(elevi_.size()));
 }
 
@@ -307,18 +336,24 @@ void TPrintVardolin::verificaFoile(const InregistrareLaTiparire& inregistrare) {
     QStringList observatii = teanc->observatii();
     if (inregistrare.oprita())
         observatii << QStringLiteral(
-            "Tiparirea a fost oprita inainte de sfarsit: verificati ce foi au iesit din "
-            "imprimanta; marcati ca stricata orice foaie care lipseste sau e tiparita "
-            "doar in parte.");
+            "Tiparirea nu s-a incheiat normal dupa ce foile au fost trimise la imprimanta: "
+            "verificati ce foi au iesit; marcati ca stricata orice foaie care lipseste sau e "
+            "tiparita doar in parte.");
     TVerificareTiparire verificare(teanc->intrari(), observatii, this);
     dialoguri().arataModal(verificare);
     const std::vector<qint64>& stricate = verificare.DeRetiparit();
-    if (stricate.empty() ||
-        !dialoguri().intrebare(this,
+    if (stricate.empty()) return;
+    if (!dialoguri().intrebare(this,
                                QStringLiteral("Formularele foilor stricate au fost anulate. Tiparesc acum "
                                               "din nou aceste foi (%1), pe formularele urmatoare?")
-                                   .arg(stricate.size())))
+                                   .arg(stricate.size()))) {
+        // Those sheets are thrown away: no back is printed for them.
+        if (feteLot_)
+            std::erase_if(*feteLot_, [&](int id) {
+                return std::find(stricate.begin(), stricate.end(), qint64(id)) != stricate.end();
+            });
         return;
+    }
     LucrareTiparire dinNou = LucrareTiparire::dinBaza(std::vector<int>(stricate.begin(), stricate.end()),
                                                       LaturaFata, FormularDePrintat1->Descriere(),
                                                       FormularDePrintat2->Descriere(), imprimanta());

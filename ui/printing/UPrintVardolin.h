@@ -6,6 +6,7 @@
 #include "printing/TemplateForm.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class InregistrareLaTiparire;
@@ -72,6 +73,10 @@ private:
 
     std::vector<TLinieDescrisa> elevi_;
     std::vector<AscultatorLucrare*> ascultatori_;
+    // The students whose fronts the last "Tipareste pentru toti" sent to the printer, less the
+    // sheets found spoiled and not printed again: the batch's backs go onto these sheets alone.
+    // None before such a job, for a new list too: then every student listed gets a back.
+    std::optional<std::vector<int>> feteLot_;
 };
 
 // The certificate's entry in the printable-form registry.

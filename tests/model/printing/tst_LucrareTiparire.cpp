@@ -44,12 +44,20 @@ struct Ascultator : AscultatorLucrare {
     std::vector<int> ordineAnuntata;
     std::vector<FoaieTiparita> foi;
     int terminate = 0, anulate = 0;
-    int refuzLa = 0; // refuses this sheet
+    int refuzLa = 0; // refuses this sheet, or the handover when past the last
+    const ImprimantaInregistrata* dispozitiv = nullptr;
+    int predari = 0;
+    bool predataInainteDeSfarsit = false; // the handover came before the job ended
 
     void incepe(int, const std::vector<int>& elevi) override { ordineAnuntata = elevi; }
     void foaieTiparita(const FoaieTiparita& foaie) override {
         foi.push_back(foaie);
         if (foaie.pozitie == refuzLa) throw Eroare("Formularul nu poate fi inregistrat.");
+    }
+    void predare() override {
+        ++predari;
+        predataInainteDeSfarsit = dispozitiv->doar(Inreg::Sfarsit).empty();
+        if (refuzLa > int(foi.size())) throw Eroare("Formularele nu pot fi inregistrate.");
     }
     void terminata() override { ++terminate; }
     void anulata() override { ++anulate; }
@@ -121,6 +129,7 @@ private slots:
         auto d = ImprimantaInregistrata::a4(600, QPageLayout::Landscape);
         LucrareTiparire l = lucrare(latura, d);
         Ascultator a;
+        a.dispozitiv = &d;
         l.adaugaAscultator(a);
         Intrebari q;
         q.dispozitiv = &d;
@@ -138,6 +147,8 @@ private slots:
             QCOMPARE(a.foi[i].latura, latura);
             QCOMPARE(a.foi[i].pozitie, int(i + 1));
         }
+        QCOMPARE(a.predari, 1);
+        QVERIFY(a.predataInainteDeSfarsit);
         QCOMPARE(a.terminate, 1);
         QCOMPARE(a.anulate, 0);
         QCOMPARE(d.inregistrari().back().fel, Inreg::Sfarsit);
@@ -149,8 +160,10 @@ private slots:
         QTest::addColumn<int>("spuse");
         QTest::newRow("oprita la a treia") << 3 << 0 << 2;
         QTest::newRow("ascultatorul refuza a doua") << 0 << 2 << 2;
+        QTest::newRow("ascultatorul refuza predarea") << 0 << 4 << 3;
     }
-    // Stopped half-way or refused by a listener: the job is cancelled and the listeners hear it.
+    // Stopped half-way or refused by a listener, also at the handover: the job is cancelled,
+    // nothing of it reaches the printer, and the listeners hear it.
     void anulare() {
         QFETCH(int, oprireLa);
         QFETCH(int, refuzLa);
@@ -160,6 +173,7 @@ private slots:
         LucrareTiparire l = lucrare(LaturaFata, d);
         Ascultator a;
         a.refuzLa = refuzLa;
+        a.dispozitiv = &d;
         l.adaugaAscultator(a);
         Intrebari q;
         q.dispozitiv = &d;
@@ -175,8 +189,10 @@ private slots:
         QCOMPARE(a.terminate, 0);
         QCOMPARE(d.inregistrari().back().fel, Inreg::Anulare);
         QVERIFY(d.doar(Inreg::Sfarsit).empty());
+        QCOMPARE(a.predari, refuzLa > spuse ? 1 : 0);
         if (refuzLa) {
-            QCOMPARE(eroare, QString("Formularul nu poate fi inregistrat."));
+            QCOMPARE(eroare, QString(refuzLa > spuse ? "Formularele nu pot fi inregistrate."
+                                                     : "Formularul nu poate fi inregistrat."));
         } else {
             QCOMPARE(
                 q.mesaje,

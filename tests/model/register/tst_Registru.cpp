@@ -46,13 +46,18 @@ QString refuzul(const std::function<void()>& f) {
     return {};
 }
 
-// A child program: records its pile of sheets, all starting from the same first number.
+// A child program: records its pile of sheets as five jobs of five, all starting from the same
+// first number.
 int ruleazaCopil() {
     return RuleazaCopilCuBaza([] {
         const int baza = qEnvironmentVariableIntValue("VARDOLIN_TEST_ELEV");
         InregistrareTeanc teanc(QStringLiteral("A"), 1, true);
-        for (int i = 0; i < 25; ++i)
-            teanc.foaieTiparita(elev(baza + i));
+        for (int lucrare = 0; lucrare < 5; ++lucrare) {
+            std::vector<ElevDeInregistrat> foi;
+            for (int i = 0; i < 5; ++i)
+                foi.push_back(elev(baza + lucrare * 5 + i));
+            teanc.foiTiparite(foi);
+        }
         teanc.confirmaToate();
     });
 }
@@ -86,8 +91,8 @@ private slots:
         QFETCH(QList<int>, asteptate);
         Registru::verificaTeancul(QStringLiteral("A"), primul, crescator, 3);
         InregistrareTeanc teanc(QStringLiteral("A"), primul, crescator);
-        for (int i = 1; i <= 3; ++i)
-            teanc.foaieTiparita(elev(i));
+        teanc.foiTiparite({elev(1), elev(2)});
+        teanc.foaieTiparita(elev(3));
         QCOMPARE(numere(teanc.intrari()), asteptate);
         auto scrise = Registru::intrari();
         QCOMPARE(numere(scrise), asteptate);
@@ -104,7 +109,8 @@ private slots:
     }
 
     // A number from no receipt, one used before, a receipt over received numbers, a pile
-    // that reaches an unusable number: refused with a clear message, nothing written.
+    // that reaches an unusable number, a job whose last sheet has no form: refused with a clear
+    // message, nothing written.
     void numereRefuzate_data() {
         QTest::addColumn<int>("caz");
         QTest::addColumn<QString>("mesaj");
@@ -113,6 +119,7 @@ private slots:
         QTest::newRow("primit de doua ori") << 2 << "a fost deja primit";
         QTest::newRow("teanc peste folosit") << 3 << "Urmatorul numar liber din seria A este 3";
         QTest::newRow("corectat pe folosit") << 4 << "este deja folosit";
+        QTest::newRow("lot peste neprimit") << 5 << "seria A nr. 21 nu face parte";
     }
     void numereRefuzate() {
         QFETCH(int, caz);
@@ -129,6 +136,10 @@ private slots:
             },
             [] { Registru::verificaTeancul(QStringLiteral("A"), 3, false, 2); },
             [&] { Registru::corecteazaNumarul(primul, 2); },
+            // A job's sheets are recorded all or none.
+            [] {
+                InregistrareTeanc(QStringLiteral("A"), 19, true).foiTiparite({elev(3), elev(4), elev(5)});
+            },
         };
         QVERIFY2(refuzul(actiuni[caz]).contains(mesaj), qPrintable(refuzul(actiuni[caz])));
         QCOMPARE(b->valoare("SELECT COUNT(*) FROM REGISTRU").toInt() +

@@ -110,9 +110,10 @@ class JurnalInregistrate : public AscultatorLucrare {
 public:
     JurnalInregistrate(const InregistrareLaTiparire& inregistrare, QFile& jurnal)
         : inregistrare_(inregistrare), jurnal_(jurnal) {}
-    void foaieTiparita(const FoaieTiparita&) override {
-        const IntrareRegistru& i = inregistrare_.teanc()->intrari().back();
-        jurnal_.write(QStringLiteral("inregistrat %1 %2\n").arg(i.idElev).arg(i.numarul).toUtf8());
+    void foaieTiparita(const FoaieTiparita&) override {}
+    void predare() override {
+        for (const IntrareRegistru& i : inregistrare_.teanc()->intrari())
+            jurnal_.write(QStringLiteral("inregistrat %1 %2\n").arg(i.idElev).arg(i.numarul).toUtf8());
     }
 
 private:
@@ -120,8 +121,8 @@ private:
     QFile& jurnal_;
 };
 
-// Prints batches of fronts onto the forms of series AB, recorded, until it is killed; every
-// sheet the job reports goes to the log before the register hears of it.
+// Prints batches of fronts onto the forms of series AB, recorded, until it is killed; the
+// sheets of every job handed to the printer go to the log before the register hears of them.
 void tiparesteInregistrand(const QString& dosar) {
     AsiguraProfilulInregistrat();
     TDM::seteazaEcranePornire(nullptr);
@@ -140,10 +141,13 @@ void tiparesteInregistrand(const QString& dosar) {
             elevi, LaturaFata, SablonLatura(QStringLiteral("FATA")), std::nullopt, pdf);
         lucrare.folosesteSetarile(false);
         InregistrareLaTiparire inregistrare;
-        inregistrare.folosesteTeancul(
-            {false, QStringLiteral("AB"), *Registru::numarPropus(QStringLiteral("AB")), true});
-        inregistrare.laFiecareFoaie([&](const FoaieTiparita& f) {
-            jurnal.write(QStringLiteral("foaie %1\n").arg(f.idElev).toUtf8());
+        const int primul = *Registru::numarPropus(QStringLiteral("AB"));
+        inregistrare.folosesteTeancul({false, QStringLiteral("AB"), primul, true});
+        inregistrare.laPredare([&](const std::vector<int>& foi) {
+            QStringList linie{QStringLiteral("predare"), QString::number(primul)};
+            for (const int id : foi)
+                linie << QString::number(id);
+            jurnal.write((linie.join(u' ') + u'\n').toUtf8());
         });
         JurnalInregistrate inregistrate(inregistrare, jurnal);
         lucrare.adaugaAscultator(inregistrare);
@@ -385,34 +389,68 @@ QByteArray citeste(const QString& cale) {
     return f.readAll();
 }
 
-// The printing child's log against the register: every entry is a sheet the job reported (one
-// the log names as recorded, or the last sheet reported before a kill, recorded before the log
-// line could follow), and every sheet the log names as recorded has its entry.
+// The printing child's log against the register. A job's sheets are recorded together when it
+// is handed to the printer, all or none, on the pile's numbers in print order: every entry is
+// a sheet of a job the log names as handed over, every sheet the log names as recorded has its
+// entry, and a handover the kill cut short of its "recorded" lines is in the register whole, or
+// not at all when none of them followed.
 void registrulUrmeazaJurnalul(const QString& fisier) {
     QFile f(fisier);
     QVERIFY(f.open(QIODevice::ReadOnly));
-    QSet<QPair<qint64, int>> inregistrate;
-    QList<qint64> neurmate; // the last sheet of a child, reported and not logged as recorded
-    qint64 ultima = 0;
+    using Foaie = QPair<qint64, int>; // student, form number
+    struct Neurmata {
+        QSet<Foaie> foi;   // the sheets handed over and not logged as recorded
+        bool inregistrata; // some were logged as recorded: the rest must be there too
+    };
+    QSet<Foaie> inregistrate;
+    QList<Neurmata> neurmate;
+    QList<Foaie> predate;
+    int urmate = 0;
+    const auto incheie = [&] {
+        if (urmate < predate.size()) {
+            const QList<Foaie> rest = predate.mid(urmate);
+            neurmate.push_back({QSet<Foaie>(rest.begin(), rest.end()), urmate > 0});
+        }
+        predate.clear();
+        urmate = 0;
+    };
     for (const QByteArray& linie : f.readAll().split('\n')) {
         const QList<QByteArray> p = linie.split(' ');
-        if (p[0] == "pornit" && ultima) neurmate << ultima;
-        if (p[0] == "pornit" || p[0] == "inregistrat") ultima = 0;
-        if (p[0] == "foaie") ultima = p[1].toLongLong();
-        if (p[0] == "inregistrat") inregistrate.insert({p[1].toLongLong(), p[2].toInt()});
+        if (p[0] == "pornit" || p[0] == "predare") incheie();
+        if (p[0] == "predare")
+            for (qsizetype k = 2; k < p.size(); ++k)
+                predate.push_back({p[k].toLongLong(), p[1].toInt() + int(k - 2)});
+        if (p[0] == "inregistrat") {
+            inregistrate.insert({p[1].toLongLong(), p[2].toInt()});
+            ++urmate;
+        }
     }
-    if (ultima) neurmate << ultima;
+    incheie();
     int dinJurnal = 0;
+    QList<int> gasite(neurmate.size(), 0);
     for (const IntrareRegistru& i : Registru::intrari()) {
-        if (inregistrate.contains({i.idElev, i.numarul})) {
+        const Foaie foaie{i.idElev, i.numarul};
+        if (inregistrate.contains(foaie)) {
             ++dinJurnal;
             continue;
         }
-        QVERIFY2(neurmate.removeOne(i.idElev),
-                 qPrintable(
-                     QStringLiteral("AB/%1 of student %2 was never reported").arg(i.numarul).arg(i.idElev)));
+        qsizetype k = 0;
+        while (k < neurmate.size() && !neurmate[k].foi.contains(foaie))
+            ++k;
+        QVERIFY2(
+            k < neurmate.size(),
+            qPrintable(
+                QStringLiteral("AB/%1 of student %2 was never handed over").arg(i.numarul).arg(i.idElev)));
+        ++gasite[k];
     }
     QCOMPARE(dinJurnal, int(inregistrate.size()));
+    for (qsizetype k = 0; k < neurmate.size(); ++k) {
+        const bool intreaga = gasite[k] == neurmate[k].foi.size();
+        QVERIFY2(intreaga || (gasite[k] == 0 && !neurmate[k].inregistrata),
+                 qPrintable(QStringLiteral("a job's handover is in the register in part: %1 of %2 sheets")
+                                .arg(gasite[k])
+                                .arg(neurmate[k].foi.size())));
+    }
 }
 
 } // namespace
@@ -452,8 +490,8 @@ private slots:
               Ucideri, neterminate, avertismenteValidare);
     }
 
-    // A recorded batch killed at random: the register holds exactly the sheets the job reported,
-    // and the check after confirms every one.
+    // A recorded batch killed at random: the register holds exactly the sheets of the jobs
+    // handed to the printer, each job whole, and the check after confirms every one.
     void lotInregistratIntreg() {
         BazaTest baza;
         for (int id = 1; id <= EleviLot; ++id) {

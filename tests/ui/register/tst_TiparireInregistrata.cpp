@@ -89,6 +89,24 @@ Script apasa(const char* buton) {
     };
 }
 
+// The printer prepared, three students with both sides fillable, the forms AB 1-30 received.
+std::vector<TLinieDescrisa> treiElevi(BazaTest& b) {
+    {
+        TAllStuffReg s;
+        s.Configured = true;
+    }
+    std::vector<TLinieDescrisa> elevi;
+    for (int id = 1; id <= 3; ++id) {
+        b.executa(QString("insert into ELEVI (ID_ELEVI) values (%1)").arg(id));
+        scrie(b, "FATA", "C_NUME_L1", id, nume[id - 1]);
+        for (const QString camp : {"C_PROBA_1", "D_PROBA_1", "C_NOTA_1", "D_NOTA_1"})
+            scrie(b, "SPATE", camp, id, camp.contains("NOTA") ? "9,50" : "Proba");
+        elevi.push_back({id, nume[id - 1]});
+    }
+    Registru::primesteFormulare({0, "AB", 1, 30, QDate::currentDate(), "ISJ 1"});
+    return elevi;
+}
+
 // Every entry as "student:series/number:state", in the order recorded.
 QString registrul() {
     QStringList r;
@@ -146,19 +164,7 @@ private slots:
         auto& d = b.mediu().dialoguri();
         ImprimantaInregistrata imprimanta(ImprimantaInregistrata::a4(600, QPageLayout::Portrait, 0, 0, 0, 0));
         instaleazaImprimanta(&imprimanta);
-        {
-            TAllStuffReg s;
-            s.Configured = true;
-        }
-        std::vector<TLinieDescrisa> elevi;
-        for (int id = 1; id <= 3; ++id) {
-            b.executa(QString("insert into ELEVI (ID_ELEVI) values (%1)").arg(id));
-            scrie(b, "FATA", "C_NUME_L1", id, nume[id - 1]);
-            for (const QString camp : {"C_PROBA_1", "D_PROBA_1", "C_NOTA_1", "D_NOTA_1"})
-                scrie(b, "SPATE", camp, id, camp.contains("NOTA") ? "9,50" : "Proba");
-            elevi.push_back({id, nume[id - 1]});
-        }
-        Registru::primesteFormulare({0, "AB", 1, 30, QDate::currentDate(), "ISJ 1"});
+        const std::vector<TLinieDescrisa> elevi = treiElevi(b);
         if (dejaTiparit) Registru::confirma(Registru::inregistreaza(elevDinBaza(1), "AB", 20).id);
 
         TPrintVardolin f;
@@ -182,6 +188,59 @@ private slots:
         QCOMPARE(registrul(), asteptat);
         if (dejaTiparit && !singur)
             QVERIFY2(omisi.contains("are deja certificatul seria AB nr. 20"), qPrintable(omisi));
+    }
+
+    // The backs of "Tipareste pentru toti" go onto the sheets of the last batch of fronts: not
+    // to a student its fronts left out, nor to one whose spoiled front was not printed again;
+    // before any batch of fronts, to everyone listed.
+    void versourileUrmeazaFetele_data() {
+        QTest::addColumn<bool>("fete");     // a batch of fronts first
+        QTest::addColumn<int>("stricata");  // its spoiled row, not printed again; -1 for none
+        QTest::addColumn<QString>("verso"); // the students given a back, in id order
+        QTest::newRow("fara fete") << false << -1 << "1 2 3";
+        QTest::newRow("dupa fete") << true << -1 << "2 3";
+        QTest::newRow("dupa fete, una stricata") << true << 1 << "2";
+    }
+    void versourileUrmeazaFetele() {
+        QFETCH(bool, fete);
+        QFETCH(int, stricata);
+        QFETCH(QString, verso);
+        BazaTest b;
+        auto& d = b.mediu().dialoguri();
+        ImprimantaInregistrata imprimanta(ImprimantaInregistrata::a4(600, QPageLayout::Portrait, 0, 0, 0, 0));
+        instaleazaImprimanta(&imprimanta);
+        const std::vector<TLinieDescrisa> elevi = treiElevi(b);
+        Registru::confirma(Registru::inregistreaza(elevDinBaza(1), "AB", 20).id);
+
+        struct Versouri : AscultatorLucrare {
+            QStringList elevi;
+            void foaieTiparita(const FoaieTiparita& f) override {
+                if (f.latura == LaturaVerso) elevi << QString::number(f.idElev);
+            }
+        } versouri;
+        TPrintVardolin f;
+        f.AscultaTiparirea(versouri);
+        f.SeteazaElevii(elevi);
+        QString omisi;
+        if (fete) {
+            d.ferestre.push_back(ceilalti(&omisi));
+            d.ferestre.push_back(hartie(false, 1, true));
+            d.ferestre.push_back(verificare(stricata, d));
+            if (stricata >= 0) d.raspunsuri.push_back(false); // not printed again now
+            f.ButonToti->click();
+        }
+        f.PageControl1->setCurrentIndex(1);
+        QString omisiVerso;
+        if (fete) d.ferestre.push_back(ceilalti(&omisiVerso));
+        d.ferestre.push_back(hartie(false, 1, true));
+        f.ButonToti->click();
+        instaleazaImprimanta(nullptr);
+
+        QCOMPARE(d.texte("eroare"), QStringList());
+        QVERIFY(d.ferestre.empty());
+        versouri.elevi.sort(); // the backs may print in reverse, to meet their fronts
+        QCOMPARE(versouri.elevi.join(' '), verso);
+        if (fete) QVERIFY2(omisiVerso.contains("nu a fost tiparita in ultimul lot"), qPrintable(omisiVerso));
     }
 
     // Without any form received the pile proposes the proof and says why; choosing forms is
