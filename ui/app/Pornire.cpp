@@ -104,6 +104,17 @@ void oferaRestaurarea(TDM& dm) {
     protejat(nullptr, [&] { RestaureazaBazaDeteriorata(nullptr, dm); });
 }
 
+// Reads every field of every student once: damage in their pages shows here, at start, and not
+// as an empty main window.
+void citesteToataLista(TDM& dm) {
+    GardaTranzactie garda(GardaTranzactie::Imbricata);
+    dm.Q4.seteazaSql(QStringLiteral("SELECT * FROM ELEVI"));
+    InchideLaIesire inchide(dm.Q4);
+    dm.Q4.deschide();
+    while (!dm.Q4.eof())
+        dm.Q4.urmator();
+}
+
 } // namespace
 
 bool PornesteBazaDeDate(TDM& dm) {
@@ -111,8 +122,7 @@ bool PornesteBazaDeDate(TDM& dm) {
         bool reusit = false;
         try {
             dm.DataModuleCreate();
-            // Reads every student once: damage in their pages shows here, not as an empty window.
-            dm.NumarElevi();
+            citesteToataLista(dm);
             reusit = true;
         } catch (const std::exception& e) {
             if (!BazaGasitaDeteriorata()) aratEroarea(nullptr, e);
@@ -173,6 +183,11 @@ int ruleazaProgramul(int argc, char* argv[]) {
     protejat(nullptr, [] { IncarcaParticularizarile(); });
 
     TVardolineMain fereastra;
+    // Damage met while the window read its lists: the restore is offered before anything else.
+    if (BazaGasitaDeteriorata()) {
+        oferaRestaurarea(dm);
+        return 1;
+    }
     fereastra.show();
     // Before the window goes: it waits for a backup still being written.
     TSalvareZilnica zilnica(&fereastra);
