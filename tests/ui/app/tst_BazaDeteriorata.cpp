@@ -4,6 +4,7 @@
 #include "data/SalvariAutomate.h"
 #include "platform/BazaDeteriorata.h"
 
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QProcess>
