@@ -1,5 +1,6 @@
 #include "data/SalvareBaza.h"
 
+#include "data/SalvariAutomate.h"
 #include "data/SetariConexiune.h"
 #include "data/UDm.h"
 #include "import/JurnalPreluari.h"
@@ -7,10 +8,14 @@
 #include "platform/Firebird.h"
 #include "platform/SirConexiune.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTextStream>
+#include <cstdio>
 
 namespace SalvareBaza {
 
@@ -38,6 +43,30 @@ QString numeDeAcelasiFel(const QString& baza, const QString& fisier) {
 QString cuSufix(const QString& fisier, const QString& sufix) {
     const QFileInfo i(fisier);
     return i.dir().filePath(i.completeBaseName() + sufix + QStringLiteral(".FDB"));
+}
+
+// Restoring swaps files, which only this computer can do safely.
+void cerePeAcestCalculator(const QString& baza) {
+    if (!FisiereleSuntPeAcestCalculator(baza))
+        throw Eroare(QStringLiteral("Baza de date este pe serverul %1, pe alt calculator. Programul nu poate "
+                                    "inlocui in siguranta fisierele de acolo: restaurarea se face pe server, "
+                                    "de catre administratorul lui (gbak -c intr-un fisier nou, apoi "
+                                    "inlocuirea fisierului cu serverul oprit).")
+                         .arg(ServerulBazei(baza)));
+}
+
+// What a restore starts from: the backup, when it was made, and the new file beside the database.
+Restaurare inceputul(const QString& baza, const QString& fisierSalvare) {
+    if (!QFileInfo::exists(fisierSalvare))
+        throw Eroare(QStringLiteral("Fisierul %1 nu exista.").arg(fisierSalvare));
+    Restaurare r;
+    r.fisierSalvare = fisierSalvare;
+    r.dataSalvarii = SalvariAutomate::Momentul(fisierSalvare);
+    r.bazaNoua = numeDeAcelasiFel(
+        baza, cuSufix(fisierLocal(baza),
+                      QStringLiteral("-restaurata-") +
+                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
+    return r;
 }
 
 int alteConexiuni(TDM& dm) {
@@ -126,37 +155,79 @@ void Salveaza(TDM& dm, const QString& fisierSalvare, const FbServicii::Progres& 
 Restaurare Pregateste(TDM& dm, const QString& fisierSalvare, const FbServicii::Progres& progres) {
     const QString baza = dm.caleBazaDeDate();
     if (!dm.Db.conectata()) throw Eroare(QStringLiteral("Baza de date nu este deschisa."));
-    if (!FisiereleSuntPeAcestCalculator(baza))
-        throw Eroare(QStringLiteral("Baza de date este pe serverul %1, pe alt calculator. Programul nu poate "
-                                    "inlocui in siguranta fisierele de acolo: restaurarea se face pe server, "
-                                    "de catre administratorul lui (gbak -c intr-un fisier nou, apoi "
-                                    "inlocuirea fisierului cu serverul oprit).")
-                         .arg(ServerulBazei(baza)));
+    cerePeAcestCalculator(baza);
     if (const int n = alteConexiuni(dm); n > 0)
         throw Eroare(
             QStringLiteral("Baza de date este folosita acum si de alte %1 programe (alte calculatoare). "
                            "Inchideti-le si incercati din nou: restaurarea inlocuieste baza de date "
                            "pentru toate.")
                 .arg(n));
-    if (!QFileInfo::exists(fisierSalvare))
-        throw Eroare(QStringLiteral("Fisierul %1 nu exista.").arg(fisierSalvare));
-
-    Restaurare r;
-    r.fisierSalvare = fisierSalvare;
-    r.dataSalvarii = QFileInfo(fisierSalvare).lastModified();
-    const QString nou = cuSufix(fisierLocal(baza),
-                                QStringLiteral("-restaurata-") +
-                                    QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
-    r.bazaNoua = numeDeAcelasiFel(baza, nou);
+    Restaurare r = inceputul(baza, fisierSalvare);
     const FbServicii::Acces acces = Accesul(dm);
     try {
         FbServicii::Restaureaza(acces, fisierSalvare, r.bazaNoua, progres);
         r.elevi = EleviInBazaRestaurata(acces, r.bazaNoua);
     } catch (...) {
-        QFile::remove(nou);
+        Abandoneaza(r);
         throw;
     }
     return r;
+}
+
+Restaurare PregatesteInAltProces(const FbServicii::Acces& acces, const QString& fisierSalvare,
+                                 const FbServicii::Progres& progres) {
+    cerePeAcestCalculator(acces.baza);
+    Restaurare r = inceputul(acces.baza, fisierSalvare);
+    const QString program = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("vardolin"));
+    QProcess copil;
+    copil.start(program, {QString::fromLatin1(OptiuneRestaurare), fisierSalvare, r.bazaNoua});
+    if (!copil.waitForStarted())
+        throw Eroare(QStringLiteral("Nu pot porni programul %1 pentru restaurare. Reinstalati programul.")
+                         .arg(QDir::toNativeSeparators(program)));
+    copil.write((acces.utilizator + u'\n' + acces.parola + u'\n').toUtf8());
+    copil.closeWriteChannel();
+    int elevi = -1;
+    const auto citeste = [&] {
+        while (copil.canReadLine()) {
+            const QString linie = QString::fromUtf8(copil.readLine()).trimmed();
+            if (linie.startsWith(QStringLiteral("ELEVI ")))
+                elevi = linie.mid(6).toInt();
+            else if (progres)
+                progres(linie);
+        }
+    };
+    while (copil.state() != QProcess::NotRunning) {
+        copil.waitForFinished(100);
+        citeste();
+    }
+    citeste();
+    if (copil.exitStatus() != QProcess::NormalExit || copil.exitCode() != 0 || elevi < 0) {
+        Abandoneaza(r);
+        const QString motiv = QString::fromUtf8(copil.readAllStandardError()).trimmed();
+        throw Eroare(motiv.isEmpty() ? QStringLiteral("Restaurarea din %1 nu a reusit; baza de date a ramas "
+                                                      "neschimbata.")
+                                           .arg(QDir::toNativeSeparators(fisierSalvare))
+                                     : motiv);
+    }
+    r.elevi = elevi;
+    return r;
+}
+
+int RestaureazaCaProcesCopil(const QStringList& argumente) {
+    if (argumente.size() != 2) return 2;
+    QTextStream intrare(stdin), iesire(stdout);
+    const QString utilizator = intrare.readLine(), parola = intrare.readLine();
+    const FbServicii::Acces acces{argumente[1], utilizator, parola};
+    try {
+        FbServicii::Restaureaza(acces, argumente[0], argumente[1],
+                                [&](const QString& linie) { iesire << linie.simplified() << Qt::endl; });
+        iesire << "ELEVI " << EleviInBazaRestaurata(acces, argumente[1]) << Qt::endl;
+        return 0;
+    } catch (const Eroare& e) {
+        QFile::remove(fisierLocal(argumente[1]));
+        std::fputs(e.text().toUtf8().constData(), stderr);
+        return 1;
+    }
 }
 
 RezultatVerificare VerificaBaza(const FbServicii::Acces& acces, const FbServicii::Progres& progres) {
@@ -190,35 +261,41 @@ void Abandoneaza(const Restaurare& r) {
     QFile::remove(fisierLocal(r.bazaNoua));
 }
 
-QString Inlocuieste(TDM& dm, const Restaurare& r) {
-    if (dm.Tr.activa()) throw Eroare(QStringLiteral("O operatie cu baza de date este inca in curs."));
-    const QString curent = fisierLocal(dm.caleBazaDeDate());
-    const QString nou = fisierLocal(r.bazaNoua);
+QString InlocuiesteFisierul(const QString& baza, const Restaurare& r) {
+    const QString curent = fisierLocal(baza);
     const QString vechi =
         cuSufix(curent, QStringLiteral("-inainte-de-restaurare-") +
                             QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")));
-    dm.Db.deconecteaza();
-    const auto redeschideVechea = [&] {
-        if (!QFileInfo::exists(curent)) QFile::rename(vechi, curent);
-        ConecteazaExplicat(dm.Db);
-    };
-    if (!QFile::rename(curent, vechi)) {
-        ConecteazaExplicat(dm.Db);
+    if (!QFile::rename(curent, vechi))
         throw Eroare(
             QStringLiteral("Nu pot redenumi baza de date %1; nimic nu a fost inlocuit.").arg(curent));
-    }
-    if (!QFile::rename(nou, curent)) {
-        redeschideVechea();
+    if (!QFile::rename(fisierLocal(r.bazaNoua), curent)) {
+        QFile::rename(vechi, curent);
         throw Eroare(QStringLiteral("Nu pot pune baza restaurata in locul celei vechi; baza veche a ramas "
                                     "neschimbata."));
+    }
+    return vechi;
+}
+
+QString Inlocuieste(TDM& dm, const Restaurare& r) {
+    if (dm.Tr.activa()) throw Eroare(QStringLiteral("O operatie cu baza de date este inca in curs."));
+    const QString curent = fisierLocal(dm.caleBazaDeDate());
+    dm.Db.deconecteaza();
+    QString vechi;
+    try {
+        vechi = InlocuiesteFisierul(dm.caleBazaDeDate(), r);
+    } catch (const Eroare&) {
+        ConecteazaExplicat(dm.Db);
+        throw;
     }
     try {
         ConecteazaExplicat(dm.Db);
         dm.AsiguraStructura();
     } catch (const Eroare& e) {
         dm.Db.deconecteaza();
-        QFile::rename(curent, nou);
-        redeschideVechea();
+        QFile::rename(curent, fisierLocal(r.bazaNoua));
+        QFile::rename(vechi, curent);
+        ConecteazaExplicat(dm.Db);
         throw Eroare(
             QStringLiteral("Baza restaurata nu poate fi folosita; baza veche a fost pusa la loc.\n\n") +
             e.text());

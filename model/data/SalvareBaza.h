@@ -57,6 +57,19 @@ struct RezultatVerificare {
 };
 RezultatVerificare VerificaBaza(const FbServicii::Acces& acces, const FbServicii::Progres& progres);
 
+// A damaged database: this process's engine may refuse all work after its consistency check, so
+// the restore and its check run in a new process of the program (its binary with this switch).
+inline constexpr char OptiuneRestaurare[] = "--restaureaza-in-fisier-nou";
+Restaurare PregatesteInAltProces(const FbServicii::Acces& acces, const QString& fisierSalvare,
+                                 const FbServicii::Progres& progres);
+// The new process's side: arguments backup and new file, the account on standard input (two
+// lines); the engine's lines on standard output, the last "ELEVI <n>"; the error on standard error.
+int RestaureazaCaProcesCopil(const QStringList& argumente);
+
+// Puts the restored file in place of the database by renaming files only (the engine is not
+// used); the replaced file is kept as in Inlocuieste, whose path is returned.
+QString InlocuiesteFisierul(const QString& baza, const Restaurare& restaurare);
+
 // Removes a restored file that will not be used.
 void Abandoneaza(const Restaurare& restaurare);
 

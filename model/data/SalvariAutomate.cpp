@@ -236,6 +236,12 @@ bool EsteDatorata(const Setari& s, const QDate& azi) {
     return s.activ && (!s.ultimaSalvare.isValid() || s.ultimaSalvare < azi);
 }
 
+QDateTime Momentul(const QString& fisier) {
+    const QFileInfo i(fisier);
+    if (const auto s = dinNume(i.dir(), i.fileName())) return s->moment;
+    return i.lastModified();
+}
+
 QList<Salvare> Lista(const QString& cale) {
     const QDir dosar(cale);
     QList<Salvare> r;
@@ -332,9 +338,39 @@ Salvare Fa(const FbServicii::Acces& acces, const Setari& setari, const QDateTime
     return s;
 }
 
-bool Copiaza(const Setari& setari) {
+namespace {
+// The copy carries the original's modification time, so a name the program did not give still
+// tells when the backup was made.
+bool copiazaCuData(const QString& din, const QString& in) {
+    if (!QFile::copy(din, in)) return false;
+    QFile copie(in);
+    return copie.open(QIODevice::ReadWrite) &&
+           copie.setFileTime(QFileInfo(din).lastModified(), QFileDevice::FileModificationTime);
+}
+
+QString dosarNativ(const QString& cale) {
+    return QDir::toNativeSeparators(cale);
+}
+} // namespace
+
+void VerificaDosarulCopiei(const QString& dosarCopie) {
+    const QFileInfo i(dosarCopie.trimmed());
+    if (!dosarCopie.trimmed().isEmpty() && i.exists() && !i.isDir())
+        throw Eroare(QStringLiteral("%1 este un fisier, nu un dosar. Alegeti un dosar pentru a doua copie a "
+                                    "salvarilor (de exemplu un stick USB).")
+                         .arg(dosarNativ(dosarCopie.trimmed())));
+}
+
+bool Copiaza(const Setari& setari, QString* motiv) {
     const QString copie = setari.dosarCopie.trimmed();
-    if (copie.isEmpty() || !QFileInfo(copie).isDir() || !QFileInfo(copie).isWritable()) return false;
+    const auto esuat = [&](const QString& text) {
+        if (motiv) *motiv = text.arg(dosarNativ(copie));
+        return false;
+    };
+    if (copie.isEmpty()) return esuat(QStringLiteral("Nu este ales un dosar pentru a doua copie."));
+    if (!QFileInfo(copie).isDir())
+        return esuat(QStringLiteral("Dosarul %1 nu exista acum (discul sau stick-ul nu este conectat?)."));
+    if (!QFileInfo(copie).isWritable()) return esuat(QStringLiteral("In dosarul %1 nu se poate scrie."));
     const QDir tinta(copie);
     QSet<QString> aici;
     for (const Salvare& s : Lista(Dosar(setari))) {
@@ -344,9 +380,10 @@ bool Copiaza(const Setari& setari) {
         // Copied under a temporary name: a stick pulled out midway leaves no half backup.
         const QString temporar = tinta.filePath(nume + QStringLiteral(".partial"));
         QFile::remove(temporar);
-        if (!QFile::copy(s.fisier, temporar) || !QFile::rename(temporar, tinta.filePath(nume))) {
+        if (!copiazaCuData(s.fisier, temporar) || !QFile::rename(temporar, tinta.filePath(nume))) {
             QFile::remove(temporar);
-            return false;
+            return esuat(QStringLiteral("Copierea in dosarul %1 nu a reusit (disc plin sau scos in timpul "
+                                        "copierii?)."));
         }
     }
     for (const Salvare& s : Lista(copie))

@@ -42,6 +42,10 @@ struct Salvare {
     QDateTime moment;
     int elevi = 0;
 };
+// When a backup was made: the moment in the program's own name, else the file's modification time
+// (kept on the copies in the second folder).
+QDateTime Momentul(const QString& fisier);
+
 // The checked backups of a folder, newest first; half-written and failed ones are not listed.
 QList<Salvare> Lista(const QString& dosar);
 
@@ -72,9 +76,13 @@ QString ScrieNeverificata(const FbServicii::Acces& acces, const Setari& setari, 
                           const FbServicii::Progres& progres = {});
 Salvare Verifica(const FbServicii::Acces& acces, const Setari& setari, const QDateTime& moment);
 
-// Copies to the second folder the backups it lacks and removes there the ones removed here;
-// false when the folder cannot be reached now.
-bool Copiaza(const Setari& setari);
+// Copies to the second folder the backups it lacks, each with its modification time, and removes
+// there the ones removed here; false when the folder cannot be reached now, with the reason in
+// `motiv`.
+bool Copiaza(const Setari& setari, QString* motiv = nullptr);
+
+// Refuses a second folder that is a file (a folder missing now is allowed: a stick not plugged in).
+void VerificaDosarulCopiei(const QString& dosarCopie);
 
 // The text to show once today when the second folder has not been reached for 7 days; empty
 // when there is nothing to say.

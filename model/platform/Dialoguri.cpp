@@ -1,5 +1,7 @@
 #include "platform/Dialoguri.h"
 
+#include "platform/AlegereDosar.h"
+
 #include <cstdio>
 
 namespace {
@@ -32,6 +34,11 @@ std::unique_ptr<Dialoguri>& instalate() {
 
 Dialoguri& dialoguri() {
     return *instalate();
+}
+
+QString alegeDosar(QWidget* parinte, const QString& titlu, const QString& initial) {
+    auto* alegere = dynamic_cast<AlegereDosar*>(&dialoguri());
+    return alegere ? alegere->dosar(parinte, titlu, initial) : QString();
 }
 
 std::unique_ptr<Dialoguri> instaleazaDialoguri(std::unique_ptr<Dialoguri> noi) {

@@ -1,5 +1,6 @@
 #include "platform/Firebird.h"
 
+#include "platform/BazaDeteriorata.h"
 #include "platform/Eroare.h"
 #include "platform/VersiuneFirebird.h"
 
@@ -9,6 +10,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstring>
 #include <firebird/Interface.h>
@@ -57,6 +59,8 @@ QString textulMotorului(const IStatus* status) {
 [[noreturn]] void ridica(const FbException& e, const QString& context = QString()) {
     const IStatus* status = e.getStatus();
     const QString motor = textulMotorului(status);
+    // The statement's text would only confuse: the remedy is the same whatever was read.
+    if (NoteazaDeteriorarea(status)) throw Eroare(MesajBazaDeteriorata() + QStringLiteral("\n\n") + motor);
     if (areCod(status, isc_already_opened) || areCod(status, isc_lock_timeout) ||
         areCod(status, isc_lock_conflict) ||
         motor.contains(QStringLiteral("lock time-out"), Qt::CaseInsensitive) ||
@@ -70,6 +74,31 @@ QString textulMotorului(const IStatus* status) {
 }
 
 } // namespace
+
+namespace {
+std::atomic<bool> bazaDeteriorata{false};
+} // namespace
+
+bool BazaGasitaDeteriorata() {
+    return bazaDeteriorata;
+}
+
+bool NoteazaDeteriorarea(const IStatus* status) {
+    // isc_bug_check also carries "can't attach/continue after bugcheck" once the engine has stopped.
+    for (const ISC_STATUS cod : {isc_bug_check, isc_db_corrupt, isc_badpage, isc_page_type_err})
+        if (areCod(status, cod)) {
+            bazaDeteriorata = true;
+            return true;
+        }
+    return false;
+}
+
+QString MesajBazaDeteriorata() {
+    return QStringLiteral(
+        "Baza de date este deteriorata: motorul Firebird a gasit date stricate in fisierul ei si nu mai "
+        "lucreaza cu ea. Nu este o problema a setarilor de conectare. Restaurati ultima salvare automata "
+        "(Configurare > Restaurare din salvare); baza deteriorata se pastreaza langa cea restaurata.");
+}
 
 void desparteParametrii(const QString& sql, QByteArray& motor, std::vector<QString>& pozitii) {
     QString rezultat;

@@ -1,5 +1,6 @@
 #include "platform/FirebirdServicii.h"
 
+#include "platform/BazaDeteriorata.h"
 #include "platform/Eroare.h"
 #include "platform/Firebird.h"
 #include "platform/SirConexiune.h"
@@ -96,6 +97,7 @@ private:
     void verifica() {
         if (status_.getState() & IStatus::STATE_ERRORS) {
             const QString text = textulMotorului(&status_);
+            NoteazaDeteriorarea(&status_);
             status_.init();
             throw Eroare(text);
         }

@@ -28,10 +28,15 @@ const QSet<QString> apeluriMesaj = {QStringLiteral("Eroare"),      QStringLitera
 // Functions that build a message shown elsewhere (a result's text, a reason in a list), written
 // Class::function where the name alone is too common.
 const QSet<QString> functiiMesaj = {
-    QStringLiteral("AvertismentCopie"),        QStringLiteral("mesajDeteriorare"),
-    QStringLiteral("motivDejaTiparit"),        QStringLiteral("VerificaBaza"),
-    QStringLiteral("ExplicaEseculConectarii"), QStringLiteral("TRezumatPreluare::Text"),
-    QStringLiteral("RezumatExport::text"),     QStringLiteral("TAnularePreluare::Intrebare"),
+    QStringLiteral("AvertismentCopie"),
+    QStringLiteral("mesajDeteriorare"),
+    QStringLiteral("MesajBazaDeteriorata"),
+    QStringLiteral("motivDejaTiparit"),
+    QStringLiteral("VerificaBaza"),
+    QStringLiteral("ExplicaEseculConectarii"),
+    QStringLiteral("TRezumatPreluare::Text"),
+    QStringLiteral("RezumatExport::text"),
+    QStringLiteral("TAnularePreluare::Intrebare"),
     QStringLiteral("TAnularePreluare::Text"),
 };
 

@@ -1,5 +1,6 @@
 #include "MediuTest.h"
 
+#include "platform/AlegereDosar.h"
 #include "platform/Cai.h"
 #include "platform/StocSetari.h"
 
@@ -7,6 +8,18 @@
 #ifdef VARDOLIN_TEST_FERESTRE
 #include <QDialog>
 #endif
+
+namespace {
+// The folder chooser answers from the same list as the file dialogs, recorded as "dosar".
+class DialoguriInregistrateCuDosar : public DialoguriInregistrate, public AlegereDosar {
+public:
+    QString dosar(QWidget* parinte, const QString& titlu, const QString& initial) override {
+        QString ales = fisierDeDeschis(parinte, titlu, initial);
+        mesaje.back().fel = QStringLiteral("dosar");
+        return ales;
+    }
+};
+} // namespace
 
 bool DialoguriInregistrate::intrebare(QWidget*, const QString& text) {
     mesaje.push_back({"intrebare", text});
@@ -58,7 +71,7 @@ MediuTest::MediuTest() {
     dataDirVechi_ = qgetenv("VARDOLIN_DATA_DIR");
     qputenv("VARDOLIN_DATA_DIR", dir_.path().toUtf8());
     StocSetari::redirectioneaza(dir_.filePath(QStringLiteral("setari.ini")));
-    auto d = std::make_unique<DialoguriInregistrate>();
+    auto d = std::make_unique<DialoguriInregistrateCuDosar>();
     dialoguri_ = d.get();
     instaleazaDialoguri(std::move(d));
 }

@@ -3,11 +3,14 @@
 #include "platform/ImprimantaSistem.h"
 
 #include "app/UGhidUtilizator.h"
+#include "app/USalvareBaza.h"
 #include "app/USalvariAutomate.h"
 #include "app/USetariBazaDeDate.h"
 #include "app/UVardolinMain.h"
+#include "data/SalvareBaza.h"
 #include "data/UDm.h"
 #include "data/UProfilVardolin.h"
+#include "platform/BazaDeteriorata.h"
 #include "platform/DialoguriFerestre.h"
 #include "platform/Firebird.h"
 #include "platform/Protejat.h"
@@ -87,17 +90,53 @@ void oprireCeruta() {
     QCoreApplication::exit(0);
 }
 
+// A damaged database is said once, with its remedy offered at once; the connection settings are
+// not at fault.
+void oferaRestaurarea(TDM& dm) {
+    if (!dialoguri().intrebare(
+            nullptr,
+            QStringLiteral("Baza de date este deteriorata: motorul Firebird a gasit date stricate in "
+                           "fisierul ei si nu mai lucreaza cu ea. Setarile de conectare sunt "
+                           "bune.\n\nDoriti sa restaurati acum ultima salvare automata? Baza "
+                           "deteriorata se pastreaza langa cea restaurata. (\"Nu\" inchide "
+                           "programul; restaurarea se poate face si la pornirea urmatoare.)")))
+        return;
+    protejat(nullptr, [&] { RestaureazaBazaDeteriorata(nullptr, dm); });
+}
+
+// Reads every field of every student once: damage in their pages shows here, at start, and not
+// as an empty main window.
+void citesteToataLista(TDM& dm) {
+    GardaTranzactie garda(GardaTranzactie::Imbricata);
+    dm.Q4.seteazaSql(QStringLiteral("SELECT * FROM ELEVI"));
+    InchideLaIesire inchide(dm.Q4);
+    dm.Q4.deschide();
+    while (!dm.Q4.eof())
+        dm.Q4.urmator();
+}
+
 } // namespace
 
 bool PornesteBazaDeDate(TDM& dm) {
     for (;;) {
-        const bool reusit = protejat(nullptr, [&] { dm.DataModuleCreate(); });
+        bool reusit = false;
+        try {
+            dm.DataModuleCreate();
+            citesteToataLista(dm);
+            reusit = true;
+        } catch (const std::exception& e) {
+            if (!BazaGasitaDeteriorata()) aratEroarea(nullptr, e);
+        }
         // The client library took the signals at its first connection.
         SemnaleOprire::Reinstaleaza();
         if (reusit) return true;
         // The start-up screens are shown once.
         TDM::seteazaEcranePornire(nullptr);
         if (SemnaleOprire::Primit()) return false;
+        if (BazaGasitaDeteriorata()) {
+            oferaRestaurarea(dm);
+            return false;
+        }
         if (!dialoguri().intrebare(nullptr,
                                    QStringLiteral("Programul nu poate lucra fara baza de date.\n\nDoriti sa "
                                                   "modificati setarile de conectare si sa incercati din nou? "
@@ -110,6 +149,11 @@ bool PornesteBazaDeDate(TDM& dm) {
 
 int ruleazaProgramul(int argc, char* argv[]) {
     if (raspundeLaOptiuni(argc, argv)) return 0;
+    if (argc == 4 && !std::strcmp(argv[1], SalvareBaza::OptiuneRestaurare)) {
+        FbConexiune::pregatesteMotorulIncorporat();
+        return SalvareBaza::RestaureazaCaProcesCopil(
+            {QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])});
+    }
     FbConexiune::pregatesteMotorulIncorporat();
     AplicatieVardolin app(argc, argv);
     numesteProgramul();
@@ -139,6 +183,11 @@ int ruleazaProgramul(int argc, char* argv[]) {
     protejat(nullptr, [] { IncarcaParticularizarile(); });
 
     TVardolineMain fereastra;
+    // Damage met while the window read its lists: the restore is offered before anything else.
+    if (BazaGasitaDeteriorata()) {
+        oferaRestaurarea(dm);
+        return 1;
+    }
     fereastra.show();
     // Before the window goes: it waits for a backup still being written.
     TSalvareZilnica zilnica(&fereastra);

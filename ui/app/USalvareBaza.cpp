@@ -4,8 +4,10 @@
 #include "app/UVardolinMain.h"
 #include "data/SalvareBaza.h"
 #include "data/UDm.h"
+#include "platform/BazaDeteriorata.h"
 #include "platform/Dialoguri.h"
 #include "platform/Ecran.h"
+#include "platform/Eroare.h"
 #include "platform/SirConexiune.h"
 
 #include <QCoreApplication>
@@ -18,6 +20,28 @@
 
 namespace {
 const QString filtru = QStringLiteral("Salvari Vardolin (*.fbk)");
+
+// The automatic backups to choose from, or any backup file when there are none.
+QString alegeSalvarea(QWidget* parinte, const QString& baza) {
+    const QList<SalvariAutomate::Salvare> automate =
+        SalvariAutomate::Salvarile(SalvariAutomate::Citeste(), baza);
+    return automate.isEmpty()
+               ? dialoguri().fisierDeDeschis(parinte, QStringLiteral("Restaurare din salvare"), filtru)
+               : AlegeSalvarea(parinte, automate);
+}
+
+SalvareBaza::Restaurare pregatesteCuProgres(QWidget* parinte, const auto& pregateste) {
+    TProgresSalvare progres(parinte, QStringLiteral("Restaurare din salvare"));
+    progres.show();
+    return pregateste([&](const QString& l) { progres.Adauga(l); });
+}
+
+QString intrebareaRestaurarii(const SalvareBaza::Restaurare& r, const QString& bazaDeAcum) {
+    return QStringLiteral("Salvarea din %1 contine %2.\n\n%3 va fi inlocuita cu ea. Baza de acum se "
+                          "pastreaza in acelasi dosar, cu \"inainte-de-restaurare\" si data in nume.\n\n"
+                          "Inlocuiti baza de date?")
+        .arg(r.dataSalvarii.toString(QStringLiteral("dd.MM.yyyy HH:mm")), NumarDeElevi(r.elevi), bazaDeAcum);
+}
 } // namespace
 
 TProgresSalvare::TProgresSalvare(QWidget* owner, const QString& titlu) : QDialog(owner) {
@@ -71,27 +95,15 @@ void SalveazaBazaDeDate(QWidget* parinte, TDM& dm) {
 }
 
 bool RestaureazaBazaDeDate(QWidget* parinte, TDM& dm) {
-    const QList<SalvariAutomate::Salvare> automate =
-        SalvariAutomate::Salvarile(SalvariAutomate::Citeste(), dm.caleBazaDeDate());
-    const QString fisier =
-        automate.isEmpty()
-            ? dialoguri().fisierDeDeschis(parinte, QStringLiteral("Restaurare din salvare"), filtru)
-            : AlegeSalvarea(parinte, automate);
+    if (BazaGasitaDeteriorata()) return RestaureazaBazaDeteriorata(parinte, dm);
+    const QString fisier = alegeSalvarea(parinte, dm.caleBazaDeDate());
     if (fisier.isEmpty()) return false;
-    SalvareBaza::Restaurare r;
-    {
-        TProgresSalvare progres(parinte, QStringLiteral("Restaurare din salvare"));
-        progres.show();
-        r = SalvareBaza::Pregateste(dm, fisier, [&](const QString& l) { progres.Adauga(l); });
-    }
-    const QString intrebare =
-        QStringLiteral("Salvarea din %1 contine %2.\n\nBaza de date folosita acum (%3) va fi "
-                       "inlocuita cu ea. Baza de acum se pastreaza in acelasi dosar, cu \"inainte-de-"
-                       "restaurare\" si data in nume.\n\nInlocuiti baza de date?")
-            .arg(r.dataSalvarii.toString(QStringLiteral("dd.MM.yyyy HH:mm")))
-            .arg(NumarDeElevi(r.elevi))
-            .arg(NumarDeElevi(dm.NumarElevi()));
-    if (!dialoguri().intrebare(parinte, intrebare)) {
+    const SalvareBaza::Restaurare r = pregatesteCuProgres(
+        parinte, [&](const FbServicii::Progres& p) { return SalvareBaza::Pregateste(dm, fisier, p); });
+    if (!dialoguri().intrebare(
+            parinte,
+            intrebareaRestaurarii(
+                r, QStringLiteral("Baza de date folosita acum (%1)").arg(NumarDeElevi(dm.NumarElevi()))))) {
         SalvareBaza::Abandoneaza(r);
         return false;
     }
@@ -106,6 +118,33 @@ bool RestaureazaBazaDeDate(QWidget* parinte, TDM& dm) {
     dialoguri().mesaj(parinte,
                       QStringLiteral("Baza de date a fost restaurata. Baza inlocuita a fost pastrata "
                                      "ca\n%1")
+                          .arg(QDir::toNativeSeparators(vechi)));
+    return true;
+}
+
+bool RestaureazaBazaDeteriorata(QWidget* parinte, TDM& dm) {
+    const QString fisier = alegeSalvarea(parinte, dm.caleBazaDeDate());
+    if (fisier.isEmpty()) return false;
+    const FbServicii::Acces acces = SalvareBaza::Accesul(dm);
+    const SalvareBaza::Restaurare r = pregatesteCuProgres(parinte, [&](const FbServicii::Progres& p) {
+        return SalvareBaza::PregatesteInAltProces(acces, fisier, p);
+    });
+    // A damaged database cannot be backed up first: it is kept whole beside the restored one.
+    if (!dialoguri().intrebare(parinte,
+                               intrebareaRestaurarii(r, QStringLiteral("Baza de date deteriorata")))) {
+        SalvareBaza::Abandoneaza(r);
+        return false;
+    }
+    try {
+        dm.Db.deconecteaza();
+    } catch (const Eroare&) {
+        // The engine has already let it go after its consistency check.
+    }
+    const QString vechi = SalvareBaza::InlocuiesteFisierul(acces.baza, r);
+    dialoguri().mesaj(parinte,
+                      QStringLiteral("Baza de date a fost restaurata. Baza deteriorata a fost pastrata "
+                                     "ca\n%1\n\nProgramul se inchide acum. Porniti-l din nou ca sa "
+                                     "lucrati cu baza restaurata.")
                           .arg(QDir::toNativeSeparators(vechi)));
     return true;
 }

@@ -4,6 +4,8 @@
 #include "app/UVardolinMain.h"
 #include "data/SalvareBaza.h"
 #include "data/UDm.h"
+#include "platform/AlegereDosar.h"
+#include "platform/BazaDeteriorata.h"
 #include "platform/Dialoguri.h"
 #include "platform/Ecran.h"
 #include "platform/Eroare.h"
@@ -11,16 +13,19 @@
 #include "platform/SirConexiune.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QToolButton>
 #include <QVBoxLayout>
-#include <memory>
 
 namespace SA = SalvariAutomate;
 
@@ -29,12 +34,44 @@ QString dataSau(const QDateTime& moment, const QString& altfel) {
     return moment.isValid() ? moment.toString(QStringLiteral("dd.MM.yyyy HH:mm")) : altfel;
 }
 
-// After a backup: today's date noted, the copy made when the second folder answers (only the
-// backups on this computer can be copied).
-void dupaSalvare(SA::Setari& setari, const QString& baza) {
-    setari.ultimaSalvare = QDate::currentDate();
-    if (!EsteBazaPeServer(baza) && SA::Copiaza(setari)) setari.ultimaCopie = QDateTime::currentDateTime();
-    SA::Scrie(setari);
+// After a backup made with `folosite`: today's date noted, the copy made when the second folder
+// answers (only the backups on this computer can be copied). Only these two facts are stored; the
+// other settings stay as they are stored. Returns why a second folder chosen got no copy (empty:
+// copied, or none chosen).
+QString dupaSalvare(SA::Setari& folosite, const QString& baza) {
+    folosite.ultimaSalvare = QDate::currentDate();
+    if (EsteBazaPeServer(baza)) {
+        SA::Setari stocate = SA::Citeste();
+        stocate.ultimaSalvare = folosite.ultimaSalvare;
+        SA::Scrie(stocate);
+        return {};
+    }
+    QString motiv;
+    if (SA::Copiaza(folosite, &motiv)) folosite.ultimaCopie = QDateTime::currentDateTime();
+    SA::Setari stocate = SA::Citeste();
+    stocate.ultimaSalvare = folosite.ultimaSalvare;
+    stocate.ultimaCopie = folosite.ultimaCopie;
+    SA::Scrie(stocate);
+    return folosite.dosarCopie.trimmed().isEmpty() ? QString() : motiv;
+}
+
+// A folder field with its "..." button opening the folder chooser.
+QWidget* cuAlegereDosar(QLineEdit* camp, const QString& titlu) {
+    auto* rand = new QWidget(camp->parentWidget());
+    auto* alege = new QToolButton(rand);
+    alege->setObjectName(camp->objectName() + QStringLiteral("Alege"));
+    alege->setText(QStringLiteral("..."));
+    alege->setToolTip(QStringLiteral("Alegeti dosarul"));
+    camp->setMinimumWidth(380);
+    QObject::connect(alege, &QToolButton::clicked, camp, [camp, titlu] {
+        const QString ales = alegeDosar(camp->window(), titlu, QDir::fromNativeSeparators(camp->text()));
+        if (!ales.isEmpty()) camp->setText(QDir::toNativeSeparators(ales));
+    });
+    auto* l = new QHBoxLayout(rand);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->addWidget(camp, 1);
+    l->addWidget(alege);
+    return rand;
 }
 } // namespace
 
@@ -84,8 +121,10 @@ TSalvariAutomate::TSalvariAutomate(QWidget* owner, TDM& dm)
     SpinLunare->setValue(setari_.lunare);
     auto* forma = new QFormLayout;
     forma->addRow(ChkActiv);
-    forma->addRow(QStringLiteral("Dosarul salvarilor:"), EdDosar);
-    forma->addRow(QStringLiteral("A doua copie in:"), EdDosarCopie);
+    forma->addRow(QStringLiteral("Dosarul salvarilor:"),
+                  cuAlegereDosar(EdDosar, QStringLiteral("Dosarul salvarilor automate")));
+    forma->addRow(QStringLiteral("A doua copie in:"),
+                  cuAlegereDosar(EdDosarCopie, QStringLiteral("Dosarul pentru a doua copie")));
     forma->addRow(QStringLiteral("Zile pastrate:"), SpinZilnice);
     forma->addRow(QStringLiteral("Luni pastrate (prima salvare a lunii):"), SpinLunare);
     forma->addRow(LblPeServer);
@@ -102,6 +141,8 @@ TSalvariAutomate::TSalvariAutomate(QWidget* owner, TDM& dm)
 }
 
 void TSalvariAutomate::citesteCampurile() {
+    // The dates of the last backup and copy as stored now (the daily backup may have just ended).
+    setari_ = SA::Citeste();
     setari_.activ = ChkActiv->isChecked();
     if (!peServer_) {
         const QString dosar = QDir::fromNativeSeparators(EdDosar->text().trimmed());
@@ -110,6 +151,7 @@ void TSalvariAutomate::citesteCampurile() {
     }
     setari_.zilnice = SpinZilnice->value();
     setari_.lunare = SpinLunare->value();
+    SA::VerificaDosarulCopiei(setari_.dosarCopie);
 }
 
 void TSalvariAutomate::arataUltimele() {
@@ -124,16 +166,23 @@ void TSalvariAutomate::arataUltimele() {
 
 void TSalvariAutomate::SalveazaAcum() {
     protejat(this, [&] {
+        // What is typed is used, not stored: Ok stores it, Renunt leaves the settings as they were.
         citesteCampurile();
-        SA::Scrie(setari_);
-        const SA::Salvare s = SalvareAutomataAcum(this, dm_);
-        setari_ = SA::Citeste();
+        QString faraCopie;
+        const SA::Salvare s = SalvareAutomataAcum(this, dm_, setari_, &faraCopie);
+        citesteCampurile(); // with the dates just stored
         arataUltimele();
-        dialoguri().mesaj(this, peServer_ ? QStringLiteral("Baza de date a fost salvata si verificata de "
-                                                           "server, pe discul lui, in\n%1")
-                                                .arg(s.fisier)
-                                          : QStringLiteral("Baza de date a fost salvata si verificata in\n%1")
-                                                .arg(QDir::toNativeSeparators(s.fisier)));
+        const QString text =
+            peServer_
+                ? QStringLiteral("Baza de date a fost salvata si verificata de server, pe discul lui, in\n%1")
+                      .arg(s.fisier)
+                : QStringLiteral("Baza de date a fost salvata si verificata in\n%1")
+                      .arg(QDir::toNativeSeparators(s.fisier));
+        if (faraCopie.isEmpty())
+            dialoguri().mesaj(this, text);
+        else
+            dialoguri().avertisment(
+                this, text + QStringLiteral("\n\nCopia in al doilea dosar NU a fost facuta. ") + faraCopie);
     });
 }
 
@@ -149,7 +198,10 @@ void TSalvariAutomate::accept() {
 }
 
 SA::Salvare SalvareAutomataAcum(QWidget* parinte, TDM& dm) {
-    SA::Setari setari = SA::Citeste();
+    return SalvareAutomataAcum(parinte, dm, SA::Citeste());
+}
+
+SA::Salvare SalvareAutomataAcum(QWidget* parinte, TDM& dm, SA::Setari setari, QString* faraCopie) {
     SA::Salvare s;
     {
         TProgresSalvare progres(parinte, QStringLiteral("Salvare automata"));
@@ -157,7 +209,8 @@ SA::Salvare SalvareAutomataAcum(QWidget* parinte, TDM& dm) {
         s = SA::Fa(SalvareBaza::Accesul(dm), setari, QDateTime::currentDateTime(),
                    [&](const QString& l) { progres.Adauga(l); });
     }
-    dupaSalvare(setari, dm.caleBazaDeDate());
+    const QString motiv = dupaSalvare(setari, dm.caleBazaDeDate());
+    if (faraCopie) *faraCopie = motiv;
     return s;
 }
 
@@ -168,41 +221,63 @@ TSalvareZilnica::~TSalvareZilnica() {
 }
 
 void TSalvareZilnica::Asteapta() {
-    if (fir_) fir_->wait();
+    if (!fir_) return;
+    // Closing during the backup: it is finished, recorded and copied before the program ends.
+    if (!fir_->wait(QDeadlineTimer(300))) {
+        TProgresSalvare asteptare(nullptr, QStringLiteral("Salvare automata"));
+        asteptare.Adauga(
+            QStringLiteral("Se termina salvarea automata de azi; programul se inchide dupa ea."));
+        asteptare.show();
+        while (!fir_->wait(QDeadlineTimer(100)))
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    delete fir_;
+    fir_ = nullptr;
+    Incheie();
+}
+
+void TSalvareZilnica::Incheie() {
+    protejat(fereastra_, [&] {
+        SA::Setari setari = SA::Citeste();
+        if (!eroare_.isEmpty()) {
+            dialoguri().eroare(fereastra_,
+                               QStringLiteral("Salvarea automata de azi nu a reusit.\n\n") + eroare_);
+        } else {
+            dupaSalvare(setari, baza_);
+        }
+        if (const QString avertisment = SA::AvertismentCopie(setari, QDate::currentDate());
+            !avertisment.isEmpty() && !EsteBazaPeServer(baza_)) {
+            setari.copieLipsaAnuntata = QDate::currentDate();
+            SA::Scrie(setari);
+            dialoguri().avertisment(fereastra_, avertisment);
+        }
+    });
+    emit Terminata();
 }
 
 bool TSalvareZilnica::PornesteDacaEDatorata(TDM& dm) {
     const SA::Setari setari = SA::Citeste();
-    if (fir_ || !dm.Db.conectata() || !SA::EsteDatorata(setari, QDate::currentDate())) return false;
+    if (fir_ || !dm.Db.conectata() || BazaGasitaDeteriorata() ||
+        !SA::EsteDatorata(setari, QDate::currentDate()))
+        return false;
     // Taken here: the worker never touches the data module.
     const FbServicii::Acces acces = SalvareBaza::Accesul(dm);
-    auto eroare = std::make_shared<QString>();
-    fir_ = QThread::create([acces, setari, eroare] {
+    baza_ = acces.baza;
+    eroare_.clear();
+    fir_ = QThread::create([this, acces, setari] {
         try {
             SA::Fa(acces, setari, QDateTime::currentDateTime());
         } catch (const Eroare& e) {
-            *eroare = e.text();
+            eroare_ = e.text();
         }
     });
-    connect(fir_, &QThread::finished, this, [this, eroare, baza = acces.baza] {
-        fir_->deleteLater();
+    connect(fir_, &QThread::finished, this, [this] {
+        // Asteapta may have finished it already.
+        if (!fir_) return;
+        fir_->wait();
+        delete fir_;
         fir_ = nullptr;
-        protejat(fereastra_, [&] {
-            SA::Setari setari = SA::Citeste();
-            if (!eroare->isEmpty()) {
-                dialoguri().eroare(fereastra_,
-                                   QStringLiteral("Salvarea automata de azi nu a reusit.\n\n") + *eroare);
-            } else {
-                dupaSalvare(setari, baza);
-            }
-            if (const QString avertisment = SA::AvertismentCopie(setari, QDate::currentDate());
-                !avertisment.isEmpty() && !EsteBazaPeServer(baza)) {
-                setari.copieLipsaAnuntata = QDate::currentDate();
-                SA::Scrie(setari);
-                dialoguri().avertisment(fereastra_, avertisment);
-            }
-        });
-        emit Terminata();
+        Incheie();
     });
     fir_->start(QThread::LowPriority);
     return true;
@@ -214,9 +289,16 @@ QString AlegeSalvarea(QWidget* parinte, const QList<SA::Salvare>& salvari) {
     f.setWindowTitle(QStringLiteral("Restaurare din salvare"));
     auto* lista = new QListWidget(&f);
     lista->setObjectName(QStringLiteral("LstSalvari"));
+    // Two backups in the same minute would read the same: those show their seconds.
+    QStringList minute;
+    for (const SA::Salvare& s : salvari)
+        minute << dataSau(s.moment, {});
     for (const SA::Salvare& s : salvari) {
-        auto* rand = new QListWidgetItem(
-            QStringLiteral("%1  -  %2").arg(dataSau(s.moment, {}), NumarDeElevi(s.elevi)), lista);
+        const QString moment = minute.count(dataSau(s.moment, {})) > 1
+                                   ? s.moment.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"))
+                                   : dataSau(s.moment, {});
+        auto* rand =
+            new QListWidgetItem(QStringLiteral("%1  -  %2").arg(moment, NumarDeElevi(s.elevi)), lista);
         rand->setData(Qt::UserRole, s.fisier);
     }
     lista->setCurrentRow(0);

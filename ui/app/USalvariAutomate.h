@@ -52,20 +52,29 @@ public:
 
     // Starts today's backup when it is owed; false when none was started.
     bool PornesteDacaEDatorata(TDM& dm);
-    // Waits for a backup in progress (at the end of the program).
+    // Waits for a backup in progress (at the end of the program, with a small window when it
+    // takes more than a moment), then records and copies it.
     void Asteapta();
 
 signals:
     void Terminata();
 
 private:
+    void Incheie();
+
     QPointer<QWidget> fereastra_;
     QThread* fir_ = nullptr;
+    QString eroare_; // written by the worker, read after it ended
+    QString baza_;   // the database the running backup is of
 };
 
 // A backup now, in the foreground with its progress; also made before every restore. Updates the
 // date of the last backup and copies it to the second folder.
 SalvariAutomate::Salvare SalvareAutomataAcum(QWidget* parinte, TDM& dm);
+// The same with settings not stored (the ones typed in the window); `faraCopie` gets why a second
+// folder chosen got no copy.
+SalvariAutomate::Salvare SalvareAutomataAcum(QWidget* parinte, TDM& dm, SalvariAutomate::Setari setari,
+                                             QString* faraCopie = nullptr);
 
 // The automatic backups, newest first, with their date and student count; the chosen file, or
 // the one the user picks elsewhere with "Alt fisier...", or empty.

@@ -14,6 +14,7 @@
 #include "entry/UListaElevi.h"
 #include "entry/UListaGenerica.h"
 #include "import/UImportExcelExpert.h"
+#include "platform/BazaDeteriorata.h"
 #include "platform/Ecran.h"
 #include "platform/Protejat.h"
 #include "platform/SirConexiune.h"
@@ -21,6 +22,7 @@
 #include "register/UFormularePrimite.h"
 #include "register/URegistruActe.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -193,6 +195,11 @@ void TVardolineMain::SalvareBaza1Click() {
 void TVardolineMain::RestaurareBaza1Click() {
     protejat(this, [&] {
         if (!DM() || !RestaureazaBazaDeDate(this, *DM())) return;
+        // Swapped by files only: the engine of this process cannot open the restored database.
+        if (BazaGasitaDeteriorata()) {
+            QCoreApplication::exit(0);
+            return;
+        }
         ListaElevi->IncarcaLista();
         ListaElevi->Filtreaza();
         ActualizeazaTitlul();

@@ -1,5 +1,7 @@
 #include "platform/DialoguriFerestre.h"
 
+#include "platform/AlegereDosar.h"
+
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -7,7 +9,7 @@
 
 namespace {
 
-class DialoguriQt : public Dialoguri {
+class DialoguriQt : public Dialoguri, public AlegereDosar {
 public:
     void mesaj(QWidget* parinte, const QString& text) override {
         QMessageBox box(QMessageBox::NoIcon, titlu(), text, QMessageBox::Ok, parinte);
@@ -35,6 +37,9 @@ public:
     QString fisierDeSalvat(QWidget* parinte, const QString& titluDialog, const QString& filtru,
                            const QString& propus) override {
         return QFileDialog::getSaveFileName(parinte, titluDialog, propus, filtru);
+    }
+    QString dosar(QWidget* parinte, const QString& titluDialog, const QString& initial) override {
+        return QFileDialog::getExistingDirectory(parinte, titluDialog, initial);
     }
     int arataModal(QDialog& fereastra) override { return fereastra.exec(); }
 

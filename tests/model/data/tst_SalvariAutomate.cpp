@@ -87,8 +87,29 @@ private slots:
         QVERIFY(!SA::Copiaza(s)); // the stick is not in
         QVERIFY(!SA::AvertismentCopie(s, luni.date()).isEmpty());
 
+        QString motiv;
+        QVERIFY(!SA::Copiaza(s, &motiv));
+        QVERIFY2(motiv.contains("nu exista acum"), qPrintable(motiv));
+
+        // The copy keeps the original's time: under another name it still tells when it was made.
+        const QDateTime facutaLa(QDate(2026, 12, 2), QTime(9, 0));
+        QFile original(facuta.fisier);
+        QVERIFY(original.open(QIODevice::ReadWrite) &&
+                original.setFileTime(facutaLa, QFileDevice::FileModificationTime));
+        original.close();
         QVERIFY(QDir().mkpath(s.dosarCopie));
         QVERIFY(SA::Copiaza(s));
+        const QString copia = QDir(s.dosarCopie).filePath(QFileInfo(facuta.fisier).fileName());
+        QCOMPARE(QFileInfo(copia).lastModified(), facutaLa);
+        QCOMPARE(SA::Momentul(copia), luni); // the name's time first
+        const QString redenumita = b.mediu().cale("salvare-de-pe-stick.fbk");
+        QVERIFY(QFile::copy(copia, redenumita));
+        QFile f(redenumita);
+        QVERIFY(f.open(QIODevice::ReadWrite) && f.setFileTime(facutaLa, QFileDevice::FileModificationTime));
+        f.close();
+        const SalvareBaza::Restaurare dinCopie = SalvareBaza::Pregateste(b.dm(), redenumita, {});
+        SalvareBaza::Abandoneaza(dinCopie);
+        QCOMPARE(dinCopie.dataSalvarii, facutaLa);
         s.ultimaCopie = luni;
         QVERIFY(SA::AvertismentCopie(s, luni.date().addDays(6)).isEmpty());
         QVERIFY(!SA::AvertismentCopie(s, luni.date().addDays(7)).isEmpty());

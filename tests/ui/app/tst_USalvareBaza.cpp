@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QToolButton>
 #include <QtTest>
 
 // The menu's backup and restore as a secretary goes through them.
@@ -88,6 +89,72 @@ private slots:
         const SalvariAutomate::Setari s = SalvariAutomate::Citeste();
         QCOMPARE(std::tuple(s.activ, s.dosar, s.dosarCopie, s.zilnice, s.lunare),
                  std::tuple(false, dosar, copie, 3, 2));
+    }
+
+    // "Salveaza acum" uses what is typed without storing it (Renunt keeps the settings) and says
+    // why the second copy was not made; a file as second folder is refused; "..." picks a folder.
+    void salveazaAcumFaraSaStocheze() {
+        BazaTest b;
+        auto& d = b.mediu().dialoguri();
+        const QString dosar = b.mediu().cale("salvari"), lipsa = b.mediu().cale("stick-scos");
+        TSalvariAutomate f(nullptr, b.dm());
+        d.fisiere = {dosar};
+        f.findChild<QToolButton*>("EdDosarAlege")->click();
+        QCOMPARE(f.EdDosar->text(), QDir::toNativeSeparators(dosar));
+        f.EdDosarCopie->setText(lipsa);
+        f.findChild<QPushButton*>("BtnSalveazaAcum")->click();
+        QCOMPARE(SalvariAutomate::Lista(dosar).size(), 1);
+        QVERIFY2(
+            d.texte("avertisment").back().contains("NU a fost facuta. Dosarul " + lipsa + " nu exista acum"),
+            qPrintable(d.texte("avertisment").back()));
+
+        QFile fisier(b.mediu().cale("elevi.csv"));
+        QVERIFY(fisier.open(QIODevice::WriteOnly));
+        f.EdDosarCopie->setText(fisier.fileName());
+        f.findChild<QPushButton*>("BtnSalveazaAcum")->click();
+        QVERIFY(d.texte("eroare").back().contains("este un fisier, nu un dosar"));
+        QCOMPARE(SalvariAutomate::Lista(dosar).size(), 1);
+        f.accept();
+        QCOMPARE(f.result(), int(QDialog::Rejected));
+
+        f.reject();
+        const SalvariAutomate::Setari s = SalvariAutomate::Citeste();
+        QCOMPARE(std::tuple(s.dosar, s.dosarCopie, s.ultimaSalvare),
+                 std::tuple(QString(), QString(), QDate::currentDate()));
+    }
+
+    // Closing during the day's first backup: the program waits for it, records it and copies it.
+    void inchidereInTimpulSalvarii() {
+        BazaTest b;
+        SalvariAutomate::Setari s = SalvariAutomate::Citeste();
+        s.dosarCopie = b.mediu().cale("stick");
+        QVERIFY(QDir().mkpath(s.dosarCopie));
+        SalvariAutomate::Scrie(s);
+        {
+            QWidget fereastra;
+            TSalvareZilnica zilnica(&fereastra);
+            QVERIFY(zilnica.PornesteDacaEDatorata(b.dm()));
+        }
+        QCOMPARE(SalvariAutomate::Citeste().ultimaSalvare, QDate::currentDate());
+        QCOMPARE(SalvariAutomate::Lista(s.dosarCopie).size(), 1);
+    }
+
+    // Two backups in the same minute show their seconds; the others minutes only.
+    void listaCuSecunde() {
+        MediuTest m;
+        const QDate zi(2026, 12, 3);
+        QStringList randuri;
+        m.dialoguri().ferestre.push_back([&](QDialog& f) {
+            auto* lista = f.findChild<QListWidget*>("LstSalvari");
+            for (int i = 0; i < lista->count(); ++i)
+                randuri << lista->item(i)->text();
+            return int(QDialog::Rejected);
+        });
+        AlegeSalvarea(nullptr, {{"c", QDateTime(zi, QTime(10, 0, 7)), 5},
+                                {"b", QDateTime(zi, QTime(9, 0, 40)), 5},
+                                {"a", QDateTime(zi, QTime(9, 0, 5)), 5}});
+        QCOMPARE(randuri, QStringList({"03.12.2026 10:00  -  5 elevi", "03.12.2026 09:00:40  -  5 elevi",
+                                       "03.12.2026 09:00:05  -  5 elevi"}));
     }
 
     // The automatic backups are offered newest first with their student count; the chosen one
