@@ -83,14 +83,28 @@ bool BazaGasitaDeteriorata() {
     return bazaDeteriorata;
 }
 
+namespace {
+int coduriMotor(const IStatus* status) {
+    int n = 0;
+    for (const ISC_STATUS* v = status->getErrors(); v && *v != isc_arg_end;) {
+        if (v[0] == isc_arg_gds) ++n;
+        v += (v[0] == isc_arg_cstring) ? 3 : 2;
+    }
+    return n;
+}
+} // namespace
+
 bool NoteazaDeteriorarea(const IStatus* status) {
     // isc_bug_check also carries "can't attach/continue after bugcheck" once the engine has stopped.
-    for (const ISC_STATUS cod : {isc_bug_check, isc_db_corrupt, isc_badpage, isc_page_type_err})
-        if (areCod(status, cod)) {
-            bazaDeteriorata = true;
-            return true;
-        }
-    return false;
+    bool deteriorata = false;
+    for (const ISC_STATUS cod :
+         {isc_bug_check, isc_db_corrupt, isc_badpage, isc_badpagtyp, isc_page_type_err})
+        deteriorata = deteriorata || areCod(status, cod);
+    // "Not a valid database" alone is a file that never was one; followed by the engine's reason
+    // (e.g. "RDB$PAGES ... DB appears damaged") it is a database whose system pages are damaged.
+    deteriorata = deteriorata || (areCod(status, isc_bad_db_format) && coduriMotor(status) > 1);
+    if (deteriorata) bazaDeteriorata = true;
+    return deteriorata;
 }
 
 QString MesajBazaDeteriorata() {

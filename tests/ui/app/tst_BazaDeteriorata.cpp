@@ -71,7 +71,7 @@ private slots:
         // program's, since the engine after its consistency check is not asked to detach again.
         TDM& dm = *new TDM;
         QVERIFY(!PornesteBazaDeDate(dm));
-        QVERIFY(BazaGasitaDeteriorata());
+        QVERIFY2(BazaGasitaDeteriorata(), qPrintable((d.texte("eroare") + d.texte("intrebare")).join('\n')));
         const QStringList intrebari = d.texte("intrebare");
         QCOMPARE(intrebari.size(), 2);
         QVERIFY2(intrebari[0].startsWith("Baza de date este deteriorata"), qPrintable(intrebari[0]));
