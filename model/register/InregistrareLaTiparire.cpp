@@ -29,8 +29,10 @@ void InregistrareLaTiparire::predare() {
     try {
         teanc_->foiTiparite(eleviDinBaza(foi_), deAnulat_);
     } catch (const Eroare& e) {
-        throw Eroare(QStringLiteral("Foile nu au putut fi inregistrate in registru, asa ca nu s-a tiparit "
-                                    "nimic. ") +
+        // Not "nothing printed": a system printer may still put out what was drawn.
+        throw Eroare(QStringLiteral("Foile nu au putut fi inregistrate in registru, iar tiparirea a fost "
+                                    "oprita. Daca imprimanta a scos totusi foi, nu le eliberati: "
+                                    "tipariti-le din nou dupa ce rezolvati problema de mai jos. ") +
                      e.text());
     }
     foi_.clear();
