@@ -151,6 +151,15 @@ int TDM::NumarElevi() {
     return numar;
 }
 
+void TDM::CitesteTotiElevii() {
+    GardaTranzactie garda(GardaTranzactie::Imbricata);
+    Q4.seteazaSql(QStringLiteral("SELECT * FROM ELEVI"));
+    InchideLaIesire inchide(Q4);
+    Q4.deschide();
+    while (!Q4.eof())
+        Q4.urmator();
+}
+
 void TDM::ActualizeazaStructura() {
     int versiune = 0;
     {

@@ -36,6 +36,8 @@ public:
 
     // How many students the database holds.
     int NumarElevi();
+    // Reads every student row once, so damage in their pages shows at start, not as an empty list.
+    void CitesteTotiElevii();
 
     // Where the working database is, as chosen by DataModuleCreate.
     QString caleBazaDeDate() const { return Db.numeBazaDeDate(); }

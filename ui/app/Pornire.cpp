@@ -104,17 +104,6 @@ void oferaRestaurarea(TDM& dm) {
     protejat(nullptr, [&] { RestaureazaBazaDeteriorata(nullptr, dm); });
 }
 
-// Reads every field of every student once: damage in their pages shows here, at start, and not
-// as an empty main window.
-void citesteToataLista(TDM& dm) {
-    GardaTranzactie garda(GardaTranzactie::Imbricata);
-    dm.Q4.seteazaSql(QStringLiteral("SELECT * FROM ELEVI"));
-    InchideLaIesire inchide(dm.Q4);
-    dm.Q4.deschide();
-    while (!dm.Q4.eof())
-        dm.Q4.urmator();
-}
-
 } // namespace
 
 bool PornesteBazaDeDate(TDM& dm) {
@@ -122,7 +111,7 @@ bool PornesteBazaDeDate(TDM& dm) {
         bool reusit = false;
         try {
             dm.DataModuleCreate();
-            citesteToataLista(dm);
+            dm.CitesteTotiElevii();
             reusit = true;
         } catch (const std::exception& e) {
             if (!BazaGasitaDeteriorata()) aratEroarea(nullptr, e);
