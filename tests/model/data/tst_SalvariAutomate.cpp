@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 #include <QtTest>
 #include <csignal>
+#include <unistd.h>
 
 namespace SA = SalvariAutomate;
 
@@ -26,7 +27,13 @@ class TestSalvariAutomate : public QObject {
     }
 
 private slots:
-    void initTestCase() { AsiguraProfilulInregistrat(); }
+    void initTestCase() {
+        AsiguraProfilulInregistrat();
+        // An input that stays open and says nothing, as a terminal would: the engine must never
+        // wait on it (a backup cut short once made it ask there for the next volume, for good).
+        int tub[2];
+        QVERIFY(::pipe(tub) == 0 && ::dup2(tub[0], STDIN_FILENO) == STDIN_FILENO);
+    }
 
     void ziDatorata_data() {
         QTest::addColumn<QDate>("ultima");
