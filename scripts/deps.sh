@@ -14,7 +14,7 @@ packages=(
   poppler-utils mupdf-tools
   xvfb xauth
   dpkg-dev lintian desktop-file-utils
-  cups printer-driver-cups-pdf ghostscript
+  cups printer-driver-cups-pdf ghostscript libcups2-dev
 )
 missing=()
 for p in "${packages[@]}"; do

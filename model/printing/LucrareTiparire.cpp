@@ -147,7 +147,7 @@ RezultatLucrare LucrareTiparire::ruleaza(IntrebariLucrare& intrebari) {
     if (setari) setari->Scrie();
     if (rezultat.oprit)
         intrebari.mesaj(QStringLiteral("Tiparirea a fost oprita dupa %1 din %2 certificate; lucrarea "
-                                       "a fost anulata.")
+                                       "a fost anulata si nu s-a tiparit nimic.")
                             .arg(rezultat.tiparite)
                             .arg(rezultat.deTiparit));
     return rezultat;

@@ -29,10 +29,10 @@ void InregistrareLaTiparire::predare() {
     try {
         teanc_->foiTiparite(eleviDinBaza(foi_), deAnulat_);
     } catch (const Eroare& e) {
-        // Not "nothing printed": a system printer may still put out what was drawn.
-        throw Eroare(QStringLiteral("Foile nu au putut fi inregistrate in registru, iar tiparirea a fost "
-                                    "oprita. Daca imprimanta a scos totusi foi, nu le eliberati: "
-                                    "tipariti-le din nou dupa ce rezolvati problema de mai jos. ") +
+        // The job is cancelled before any of it leaves, on every printer.
+        throw Eroare(QStringLiteral("Foile nu au putut fi inregistrate in registru, asa ca tiparirea a fost "
+                                    "anulata si nu s-a tiparit nimic. Tipariti din nou dupa ce rezolvati "
+                                    "problema de mai jos. ") +
                      e.text());
     }
     foi_.clear();

@@ -3,16 +3,12 @@
 #include "platform/Eroare.h"
 
 #include <QCoreApplication>
-#include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSvgRenderer>
 #include <cmath>
 
 namespace {
-// The job's own CUPS options (Qt's PPK_CupsOptions: name, value, name, value...).
-constexpr auto optiuniCups = QPrintEngine::PrintEnginePropertyKey(0xfe00);
-
 int pixeli(double mm, int dpi) {
     return static_cast<int>(std::lround(mm * dpi / 25.4));
 }
@@ -30,7 +26,9 @@ ImprimantaSistem::ImprimantaSistem() {
 }
 
 ImprimantaSistem::~ImprimantaSistem() {
-    terminaLucrare();
+    pdf_.terminaLucrare();
+    // A job its owner left open does not go to a real printer: nobody recorded its sheets.
+    anuleazaLucrare();
 }
 
 ImprimantaSistem& ImprimantaSistem::instanta() {
@@ -91,15 +89,6 @@ void ImprimantaSistem::reconfigureaza() {
     printer_->setColorMode(setari_.monocrom ? QPrinter::GrayScale : QPrinter::Color);
     // The painter starts at the sheet's corner; the hardware margins are applied by us, once.
     printer_->setFullPage(true);
-    spuneOrientareaLuiCups();
-}
-
-void ImprimantaSistem::spuneOrientareaLuiCups() {
-    // Qt's CUPS engine sends a landscape job's "landscape" option with an empty value, which
-    // CUPS reads as "nolandscape"; the job's own options follow it and the last value counts.
-    if (setari_.orientare == QPageLayout::Landscape)
-        printer_->printEngine()->setProperty(
-            optiuniCups, QStringList{QStringLiteral("landscape"), QStringLiteral("true")});
 }
 
 QMarginsF ImprimantaSistem::marginiHardwareMm() const {
@@ -137,16 +126,29 @@ void ImprimantaSistem::incepeLucrare(const QString& titlu) {
     terminaLucrare();
     if (estePdf()) return pdf_.incepeLucrare(titlu);
     printer_->setDocName(titlu);
-    if (!painter_.begin(printer_.get()))
+#ifdef Q_OS_UNIX
+    lucrareCups_ = std::make_unique<LucrareCups>(*printer_);
+#endif
+    if (!painter_.begin(printer_.get())) {
+#ifdef Q_OS_UNIX
+        lucrareCups_.reset();
+#endif
         throw Eroare::format("Tiparirea \"%s\" nu a putut incepe pe imprimanta \"%s\".",
                              {titlu, nume_.at(index_)});
+    }
     const PaginaFizica pagina = paginaFizica();
     scris_.pregatestePagina(painter_, {pagina.offsetX, pagina.offsetY});
 }
 
 void ImprimantaSistem::terminaLucrare() {
     pdf_.terminaLucrare();
-    if (painter_.isActive()) painter_.end();
+    if (!painter_.isActive()) return;
+    painter_.end();
+#ifdef Q_OS_UNIX
+    // Taken out first: the file goes with it whether the scheduler takes it or not.
+    const std::unique_ptr<LucrareCups> lucrare = std::move(lucrareCups_);
+    if (lucrare) lucrare->trimite(*printer_);
+#endif
 }
 
 void ImprimantaSistem::paginaNoua() {
@@ -162,8 +164,14 @@ void ImprimantaSistem::paginaNoua() {
 void ImprimantaSistem::anuleazaLucrare() {
     pdf_.anuleazaLucrare();
     if (!painter_.isActive()) return;
+#ifdef Q_OS_UNIX
+    // Ending the painter only closes our file, which goes unsent.
+    painter_.end();
+    lucrareCups_.reset();
+#else
     printer_->abort();
     if (painter_.isActive()) painter_.end();
+#endif
 }
 
 bool ImprimantaSistem::inLucru() const {

@@ -2,6 +2,7 @@
 
 #include "platform/Imprimanta.h"
 #include "platform/ImprimantaPdf.h"
+#include "platform/LucrareCups.h"
 
 #include <QPainter>
 #include <memory>
@@ -10,6 +11,9 @@ class QPrinter;
 
 // The system's printers through Qt (CUPS here, the native spooler on Windows), followed by the
 // model's printer that writes every job to a PDF file in the data folder's "PDF" folder.
+//
+// A CUPS job reaches the scheduler only when it ends; a cancelled one sends nothing. The
+// native spooler drops a cancelled job itself.
 //
 // The job's page is painted in full-page mode, so the painter starts at the sheet's corner;
 // it is moved by the hardware margins so that the drawing operations count from the
@@ -52,7 +56,6 @@ public:
 
 private:
     void reconfigureaza();
-    void spuneOrientareaLuiCups();
     bool estePdf() const;
     QMarginsF marginiHardwareMm() const;
 
@@ -63,4 +66,7 @@ private:
     SetariDispozitiv setari_;
     ScrisPeDispozitiv scris_;
     ImprimantaPdf pdf_;
+#ifdef Q_OS_UNIX
+    std::unique_ptr<LucrareCups> lucrareCups_;
+#endif
 };

@@ -74,12 +74,6 @@ int paragrafe(const QStringList& texte, QWidget* parinte, int x, int y, int lati
     return y;
 }
 
-// Ends the job also when drawing fails.
-struct LucrareDeschisa {
-    Imprimanta& imp;
-    ~LucrareDeschisa() { imp.terminaLucrare(); }
-};
-
 const char* const fisiereReintroducere[4] = {
     ":/wizard/reintroducere1.svg",
     ":/wizard/reintroducere2.svg",
@@ -537,9 +531,15 @@ void TPrintWiz::TiparesteFoaia(const QString& fisier, const QString& titlu) {
     if (!selectate.isEmpty()) imp.selecteaza(ListView1->indexOfTopLevelItem(selectate.first()));
     PregatesteImprimanta(true);
     imp.incepeLucrare(titlu);
-    const LucrareDeschisa lucrare{imp};
-    const ZonaTiparibila zona = imp.zonaTiparibila();
-    imp.intindeImagine(svg, DreptunghiTest(svg.defaultSize(), QSize(zona.horzRes, zona.vertRes)));
+    // The job is ended also when drawing fails; not from a destructor, since ending can fail too.
+    try {
+        const ZonaTiparibila zona = imp.zonaTiparibila();
+        imp.intindeImagine(svg, DreptunghiTest(svg.defaultSize(), QSize(zona.horzRes, zona.vertRes)));
+    } catch (...) {
+        imp.terminaLucrare();
+        throw;
+    }
+    imp.terminaLucrare();
 }
 
 void TPrintWiz::Finalizeaza() const {

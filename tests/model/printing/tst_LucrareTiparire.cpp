@@ -194,9 +194,8 @@ private slots:
             QCOMPARE(eroare, QString(refuzLa > spuse ? "Formularele nu pot fi inregistrate."
                                                      : "Formularul nu poate fi inregistrat."));
         } else {
-            QCOMPARE(
-                q.mesaje,
-                QStringList{"Tiparirea a fost oprita dupa 2 din 3 certificate; lucrarea a fost anulata."});
+            QCOMPARE(q.mesaje, QStringList{"Tiparirea a fost oprita dupa 2 din 3 certificate; lucrarea a "
+                                           "fost anulata si nu s-a tiparit nimic."});
         }
     }
 };

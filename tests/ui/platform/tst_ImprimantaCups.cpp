@@ -1,6 +1,7 @@
 // A numbered front side printed through a real CUPS queue (cups-pdf) lands where the PDF
 // printer puts it. The test runs its own scheduler; without root it is skipped.
 #include "MediuTest.h"
+#include "platform/Eroare.h"
 #include "platform/ImprimantaSistem.h"
 #include "printing/ComponenteMacheta.h"
 #include "printing/FormularDePrintat.h"
@@ -10,6 +11,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QWidget>
 #include <QtTest>
 #include <algorithm>
@@ -406,9 +408,16 @@ void TestImprimantaCups::caLaImprimantaPdf() {
     QVERIFY2(std::abs(sx - 1) <= 0.0005 && std::abs(sy - 1) <= 0.0005, qPrintable(masurat));
 }
 
-// The scheduler gets a job only when it ends: while its pages are drawn nothing of it has left.
-// The register records a job's sheets just before its end on this ground.
+// The scheduler gets a job only when it ends, once; a cancelled job and one it refuses never
+// reach it, and no job leaves its file behind. The register records a job's sheets just before
+// its end on this ground.
 void TestImprimantaCups::lucrareaPleacaLaSfarsit() {
+    QTemporaryDir temporar;
+    const QByteArray tmpdir = qgetenv("TMPDIR");
+    const auto laLoc =
+        qScopeGuard([&] { tmpdir.isEmpty() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmpdir); });
+    qputenv("TMPDIR", temporar.path().toLocal8Bit());
+    const auto faraFisiere = [&] { return QDir(temporar.path()).isEmpty(); };
     ImprimantaSistem imp;
     imp.selecteaza(int(imp.imprimante().indexOf(QStringLiteral("vardolin-a4"))));
     imp.pregatesteSetari(SetariDispozitiv{});
@@ -422,16 +431,27 @@ void TestImprimantaCups::lucrareaPleacaLaSfarsit() {
     const int inainte = cups_->lucrariPrimite();
     douaFete(QStringLiteral("Anulata"));
     QCOMPARE(cups_->lucrariPrimite(), inainte);
+    QVERIFY(!faraFisiere()); // the job's file is where the checks below look
     imp.anuleazaLucrare();
+    QVERIFY(faraFisiere());
     QTest::qWait(2000);
-    const int dupaAnulare = cups_->lucrariPrimite();
-    QEXPECT_FAIL("", "Qt's CUPS engine cannot abort a job: ending its painter sends what was drawn",
-                 Continue);
-    QCOMPARE(dupaAnulare, inainte);
+    QCOMPARE(cups_->lucrariPrimite(), inainte);
     douaFete(QStringLiteral("Trimisa"));
-    QCOMPARE(cups_->lucrariPrimite(), dupaAnulare);
+    QCOMPARE(cups_->lucrariPrimite(), inainte);
     imp.terminaLucrare();
-    QTRY_COMPARE_WITH_TIMEOUT(cups_->lucrariPrimite(), dupaAnulare + 1, 10000);
+    QVERIFY(faraFisiere());
+    QTRY_COMPARE_WITH_TIMEOUT(cups_->lucrariPrimite(), inainte + 1, 10000);
+
+    ruleaza("cupsreject", {"vardolin-a4"});
+    douaFete(QStringLiteral("Refuzata"));
+    try {
+        imp.terminaLucrare();
+        QFAIL("a queue that refuses jobs took one");
+    } catch (const Eroare& e) {
+        QVERIFY2(e.text().contains("nu s-a tiparit nimic"), qPrintable(e.text()));
+    }
+    QVERIFY(!imp.inLucru());
+    QVERIFY(faraFisiere());
 }
 
 QTEST_MAIN(TestImprimantaCups)
