@@ -9,7 +9,7 @@ packages=(
   libbenchmark-dev
   libgsf-1-dev libxlsxwriter-dev
   qtkeychain-qt6-dev
-  dbus-daemon dbus-tests
+  dbus-daemon dbus-tests gnome-keyring libsecret-tools
   fonts-liberation fontconfig
   poppler-utils mupdf-tools
   xvfb xauth

@@ -15,7 +15,7 @@ const QString cheieDosarSalvari = QStringLiteral("DosarSalvariPeServer");
 const char* const variabile[] = {"VARDOLIN_DATABASE", "VARDOLIN_DB_USER", "VARDOLIN_DB_PASSWORD"};
 
 // The stored settings; `parolaNeprimita`, when given, tells that the keyring keeping the password
-// did not answer.
+// did not give it (it did not answer, is locked or lost it).
 SetariConexiune citeste(bool* parolaNeprimita) {
     const auto stoc = StocSetari::deschide(cheieBaza);
     SetariConexiune s;
@@ -23,9 +23,10 @@ SetariConexiune citeste(bool* parolaNeprimita) {
     s.utilizator = stoc->value(QStringLiteral("Utilizator"), s.utilizator).toString();
     s.dosarSalvari = stoc->value(cheieDosarSalvari).toString();
     if (stoc->value(QStringLiteral("ParolaInKeyring"), false).toBool()) {
+        // Never the default password in its place: a server would only answer "wrong password".
         if (const auto parola = ParolaPastrata::Citeste(cheieParola)) {
             s.parola = *parola;
-        } else if (ParolaPastrata::NuRaspunde()) {
+        } else {
             s.parola.clear();
             if (parolaNeprimita) *parolaNeprimita = true;
         }
@@ -33,6 +34,22 @@ SetariConexiune citeste(bool* parolaNeprimita) {
         s.parola = stoc->value(QStringLiteral("Parola"), s.parola).toString();
     }
     return s;
+}
+// Why the password kept in the keyring is not at hand, and what to do.
+Eroare parolaNedataDeKeyring() {
+    if (ParolaPastrata::NuRaspunde())
+        return Eroare(
+            QStringLiteral("Keyring-ul sistemului, unde este pastrata parola bazei de date, nu a "
+                           "raspuns in %1 de secunde. Scrieti parola in setarile de conectare care "
+                           "urmeaza; ea va fi pastrata in fisierul de setari, pe care il poate citi "
+                           "doar contul dumneavoastra.")
+                .arg(ParolaPastrata::Limita().count() / 1000));
+    return Eroare(
+        QStringLiteral("Keyring-ul sistemului nu a dat parola bazei de date: este blocat, nu ruleaza "
+                       "in aceasta sesiune sau parola nu mai este in el. Scrieti parola in setarile "
+                       "de conectare care urmeaza; ea va fi pastrata in keyring, daca acesta o "
+                       "primeste, altfel in fisierul de setari, pe care il poate citi doar contul "
+                       "dumneavoastra."));
 }
 } // namespace
 
@@ -45,8 +62,11 @@ void ScrieSetariConexiune(const SetariConexiune& setari) {
     stoc->setValue(QStringLiteral("BazaDeDate"), setari.baza.trimmed());
     stoc->setValue(QStringLiteral("Utilizator"), setari.utilizator.trimmed());
     stoc->setValue(cheieDosarSalvari, setari.dosarSalvari.trimmed());
-    // In the keyring when one takes it; else in the settings file, which only its owner reads.
-    const bool inKeyring = ParolaPastrata::Scrie(cheieParola, setari.parola);
+    // In the keyring when one takes it; else in the settings file, which only its owner reads. No
+    // password is no secret: the file says so and the keyring keeps no old one.
+    const bool faraParola = setari.parola.isEmpty();
+    if (faraParola) ParolaPastrata::Sterge(cheieParola);
+    const bool inKeyring = !faraParola && ParolaPastrata::Scrie(cheieParola, setari.parola);
     stoc->setValue(QStringLiteral("ParolaInKeyring"), inKeyring);
     if (inKeyring)
         stoc->remove(QStringLiteral("Parola"));
@@ -67,13 +87,8 @@ SetariConexiune SetariConexiuneEfective() {
     QString* campuri[] = {&s.baza, &s.utilizator, &s.parola};
     for (int i = 0; i < 3; ++i)
         if (!qEnvironmentVariableIsEmpty(variabile[i])) *campuri[i] = qEnvironmentVariable(variabile[i]);
-    // The password is asked for rather than guessed when the keyring keeping it did not answer.
-    if (parolaNeprimita && qEnvironmentVariableIsEmpty(variabile[2]))
-        throw Eroare(QStringLiteral("Keyring-ul sistemului, unde este pastrata parola bazei de date, nu a "
-                                    "raspuns in %1 de secunde. Scrieti parola in setarile de conectare care "
-                                    "urmeaza; ea va fi pastrata in fisierul de setari, pe care il poate citi "
-                                    "doar contul dumneavoastra.")
-                         .arg(ParolaPastrata::Limita().count() / 1000));
+    // The password is asked for rather than guessed when the keyring keeping it did not give it.
+    if (parolaNeprimita && qEnvironmentVariableIsEmpty(variabile[2])) throw parolaNedataDeKeyring();
     return s;
 }
 
