@@ -82,7 +82,7 @@ QString sablonLaVersiunea(const QString& dosar, int versiune) {
              "NUMARUL, STAREA) VALUES (1, 2026, 1, '2026-01-02', 'Pastrat', 'S', 1, 'tiparit')",
              "INSERT INTO REGISTRU (ID_REGISTRU, AN, NR_INREGISTRARE, DATA_TIPARIRII, SERIA, NUMARUL, "
              "STAREA, MOTIV_ANULARE) VALUES (2, 2026, 2, '2026-01-02', 'S', 2, 'anulat', 'rupt')",
-             "SET GENERATOR G_ID_REGISTRU TO 2"});
+             "SET GENERATOR G_ID_PRIMIRE TO 1", "SET GENERATOR G_ID_REGISTRU TO 2"});
     }
     if (versiune >= 5) ruleazaToate(instructiuniSchemaJurnal());
     ruleaza(QString("UPDATE CONFID_DB SET VERSIUNE=%1").arg(versiune));
