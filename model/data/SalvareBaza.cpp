@@ -3,10 +3,10 @@
 #include "data/SalvariAutomate.h"
 #include "data/SetariConexiune.h"
 #include "data/UDm.h"
-#include "import/JurnalPreluari.h"
 #include "platform/Eroare.h"
 #include "platform/Firebird.h"
 #include "platform/SirConexiune.h"
+#include "register/SchemaRegistru.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -100,7 +100,8 @@ int EleviInBazaRestaurata(const FbServicii::Acces& acces, const QString& bazaNou
     tr.start();
     try {
         const qint64 versiune = numar(QStringLiteral("SELECT MAX(VERSIUNE) AS N FROM CONFID_DB"));
-        if (versiune < 1 || versiune > VersiuneSchemaJurnal)
+        // The newest version the upgrade steps know; a newer program's backup is refused.
+        if (versiune < 1 || versiune > VersiuneSchemaFormulareRestituite)
             throw Eroare(QStringLiteral("Salvarea are versiunea de structura %1, pe care programul nu o "
                                         "cunoaste.")
                              .arg(versiune));

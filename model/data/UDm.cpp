@@ -178,6 +178,8 @@ void TDM::ActualizeazaStructura() {
         treceLaVersiuneaCu(Q1, VersiuneSchemaRegistru, instructiuniSchemaRegistru());
     if (versiune < VersiuneSchemaJurnal)
         treceLaVersiuneaCu(Q1, VersiuneSchemaJurnal, instructiuniSchemaJurnal());
+    if (versiune < VersiuneSchemaFormulareRestituite)
+        treceLaVersiuneaCu(Q1, VersiuneSchemaFormulareRestituite, instructiuniSchemaFormulareRestituite());
 }
 
 // One upgrade step with the version row locked: a second program upgrading at the same moment

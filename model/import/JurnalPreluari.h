@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <optional>
 
-// The schema version that brings the import journal, the newest one.
+// The schema version that brings the import journal.
 constexpr int VersiuneSchemaJurnal = 5;
 
 // The statements that add the import journal (schema version 5), run together in the upgrade's

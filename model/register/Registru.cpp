@@ -13,11 +13,12 @@
 
 namespace {
 
-constexpr std::array<std::pair<StareAct, const char*>, 5> numeStari{{{StareAct::Neconfirmat, "neconfirmat"},
+constexpr std::array<std::pair<StareAct, const char*>, 6> numeStari{{{StareAct::Neconfirmat, "neconfirmat"},
                                                                      {StareAct::Tiparit, "tiparit"},
                                                                      {StareAct::Eliberat, "eliberat"},
                                                                      {StareAct::Anulat, "anulat"},
-                                                                     {StareAct::Duplicat, "duplicat"}}};
+                                                                     {StareAct::Duplicat, "duplicat"},
+                                                                     {StareAct::Netiparit, "netiparit"}}};
 
 // The register works on Q4 only: the value readers it calls use Q1 to Q3, the lists Q5.
 FbInterogare& q() {
@@ -191,8 +192,9 @@ bool formularPrimit(const QString& seria, int numarul) {
     return q().intreg(QStringLiteral("N")) > 0;
 }
 
+// The entry holding the form; entries that gave it back do not.
 std::optional<IntrareRegistru> intrareCuFormularul(const QString& seria, int numarul) {
-    const auto r = intrariCu(QStringLiteral("r.SERIA = :S AND r.NUMARUL = :N"),
+    const auto r = intrariCu(QStringLiteral("r.SERIA = :S AND r.NUMARUL = :N AND r.RESTITUIT = 0"),
                              {{QStringLiteral("S"), seria}, {QStringLiteral("N"), numarul}});
     if (r.empty()) return std::nullopt;
     return r.front();
@@ -264,11 +266,11 @@ IntrareRegistru scrieIntrare(IntrareRegistru i) {
     return i;
 }
 
-// The numbers free in a series, in order (received, no entry).
+// The numbers free in a series, in order (received, no entry holding them).
 std::vector<int> numereLibere(const QString& seria) {
-    q().seteazaSql(
-        QStringLiteral("SELECT f.NUMARUL FROM FORMULARE f WHERE f.SERIA = :S AND NOT EXISTS (SELECT 1 FROM "
-                       "REGISTRU r WHERE r.SERIA = f.SERIA AND r.NUMARUL = f.NUMARUL) ORDER BY f.NUMARUL"));
+    q().seteazaSql(QStringLiteral(
+        "SELECT f.NUMARUL FROM FORMULARE f WHERE f.SERIA = :S AND NOT EXISTS (SELECT 1 FROM REGISTRU r WHERE "
+        "r.SERIA = f.SERIA AND r.NUMARUL = f.NUMARUL AND r.RESTITUIT = 0) ORDER BY f.NUMARUL"));
     q().param(QStringLiteral("S"), seria);
     q().deschide();
     InchideLaIesire inchide(q());
@@ -308,6 +310,18 @@ IntrareRegistru scrieTiparita(const IntrareRegistru& i) {
     return scrisa;
 }
 
+// An entry found never printed is history only: nothing changes it any more.
+void refuzaNetiparita(const IntrareRegistru& i) {
+    if (i.stare == StareAct::Netiparit)
+        throw Eroare(
+            QStringLiteral("Foaia inregistrarii nr. %1/%2 nu a iesit din imprimanta, iar formularul %3 "
+                           "a ramas liber; inregistrarea nu se mai schimba. Alegeti inregistrarea "
+                           "care foloseste acum formularul.")
+                .arg(i.nr)
+                .arg(i.an)
+                .arg(formularIntrare(i)));
+}
+
 bool formularRefuzat(const Eroare& e) {
     return incalca(e, "UQ_REGISTRU_FORMULAR") || incalca(e, "FK_REGISTRU_FORMULAR");
 }
@@ -323,6 +337,7 @@ void confirmaIntrarea(qint64 id) {
 // In the caller's transaction.
 void anuleazaIntrarea(qint64 id, const QString& motiv) {
     const IntrareRegistru i = intrareSigura(id);
+    refuzaNetiparita(i);
     if (i.stare == StareAct::Anulat)
         throw Eroare(QStringLiteral("Formularul %1 este deja anulat.").arg(formularIntrare(i)));
     schimbaStarea(i, StareAct::Anulat,
@@ -387,6 +402,8 @@ QString mentiuniIntrare(const IntrareRegistru& i) {
                                                 : QStringLiteral(", act de identitate ") + i.actIdentitate)
                  .arg(i.procura.isEmpty() ? QString() : QStringLiteral(", procura ") + i.procura);
     if (i.stare == StareAct::Anulat) m << QStringLiteral("anulat: ") + i.motivAnulare;
+    if (i.stare == StareAct::Netiparit)
+        m << QStringLiteral("netiparit: formularul a ramas nefolosit, ") + i.motivAnulare;
     if (i.stare == StareAct::Neconfirmat) m << QStringLiteral("neconfirmat dupa tiparire");
     if (!i.mentiuni.isEmpty()) m << i.mentiuni;
     return m.join(QStringLiteral("; "));
@@ -485,7 +502,9 @@ QStringList serii() {
 std::optional<int> numarPropus(const QString& seriaData) {
     const QString seria = normalizeazaSeria(seriaData);
     GardaTranzactie garda(GardaTranzactie::Imbricata);
-    q().seteazaSql(QStringLiteral("SELECT MAX(NUMARUL) AS N FROM REGISTRU WHERE SERIA = :S"));
+    // A form given back is still on the pile: the last one used is the last one an entry holds.
+    q().seteazaSql(
+        QStringLiteral("SELECT MAX(NUMARUL) AS N FROM REGISTRU WHERE SERIA = :S AND RESTITUIT = 0"));
     q().param(QStringLiteral("S"), seria);
     q().deschide();
     const int ultimul = q().esteNull(QStringLiteral("N")) ? 0 : int(q().intreg(QStringLiteral("N")));
@@ -520,13 +539,44 @@ IntrareRegistru inregistreaza(const ElevDeInregistrat& elev, const QString& seri
 }
 
 void confirma(qint64 id) {
-    inTranzactie([&] { confirmaIntrarea(id); });
+    inTranzactie([&] {
+        refuzaNetiparita(intrareSigura(id));
+        confirmaIntrarea(id);
+    });
+}
+
+void confirmaToate(const std::vector<qint64>& idIntrari) {
+    inTranzactie([&] {
+        for (const qint64 id : idIntrari)
+            confirmaIntrarea(id);
+    });
+}
+
+void foaieNetiparita(qint64 id, const QString& motiv) {
+    if (motiv.trimmed().isEmpty())
+        throw Eroare(QStringLiteral("Scrieti de ce nu a iesit foaia din imprimanta."));
+    inTranzactie([&] {
+        const IntrareRegistru i = intrareSigura(id);
+        refuzaNetiparita(i);
+        if (i.stare != StareAct::Neconfirmat)
+            throw Eroare(QStringLiteral("Formularul %1 este %2: doar o foaie inca neconfirmata dupa tiparire "
+                                        "poate fi trecuta ca netiparita. Daca formularul nu mai este bun, "
+                                        "anulati-l.")
+                             .arg(formularIntrare(i), textStare(i.stare)));
+        schimbaStarea(i, StareAct::Netiparit,
+                      QStringLiteral("RESTITUIT = ID_REGISTRU, MOTIV_ANULARE = :MOTIV, DATA_ANULARII = ") +
+                          dataParam("DATA"),
+                      {{QStringLiteral("MOTIV"), motiv.trimmed().left(300)},
+                       {QStringLiteral("DATA"), textData(QDate::currentDate())}},
+                      QStringLiteral("netiparit, formularul ramane nefolosit (%1)").arg(motiv.trimmed()));
+    });
 }
 
 void corecteazaNumarul(qint64 id, int numarNou) {
     try {
         inTranzactie([&] {
             const IntrareRegistru i = intrareSigura(id);
+            refuzaNetiparita(i);
             if (i.stare != StareAct::Neconfirmat)
                 throw Eroare(
                     QStringLiteral("Numarul se corecteaza doar la verificarea de dupa tiparire; "
@@ -581,6 +631,7 @@ qint64 anuleazaFormularul(const QString& seriaData, int numarul, const QString& 
 void elibereaza(qint64 id, const Predare& p) {
     inTranzactie([&] {
         const IntrareRegistru i = intrareSigura(id);
+        refuzaNetiparita(i);
         if (i.stare == StareAct::Anulat || i.stare == StareAct::Eliberat)
             throw Eroare(QStringLiteral("Formularul %1 este %2; nu se mai elibereaza.")
                              .arg(formularIntrare(i), textStare(i.stare)));
@@ -641,7 +692,7 @@ std::optional<IntrareRegistru> intrareDupaFormular(const QString& seria, int num
 }
 
 std::vector<IntrareRegistru> acteValabile(qint64 idElev) {
-    return intrariCu(QStringLiteral("r.ID_ELEV = :ELEV AND r.STAREA <> 'anulat'"),
+    return intrariCu(QStringLiteral("r.ID_ELEV = :ELEV AND r.STAREA NOT IN ('anulat', 'netiparit')"),
                      {{QStringLiteral("ELEV"), idElev}});
 }
 
@@ -754,9 +805,9 @@ IntrareRegistru InregistrareTeanc::scrieFoaia(const ElevDeInregistrat& elev, int
     }
 }
 
-void InregistrareTeanc::confirmaToate() {
-    inTranzactie([&] {
-        for (const auto& i : intrari_)
-            confirmaIntrarea(i.id);
-    });
+void InregistrareTeanc::confirmaToate() const {
+    std::vector<qint64> id;
+    for (const auto& i : intrari_)
+        id.push_back(i.id);
+    Registru::confirmaToate(id);
 }

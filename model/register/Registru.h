@@ -9,9 +9,11 @@
 // The register of issued certificates and the stock of blank forms. Every form received is
 // counted by series and number; every printed front takes one and gets an entry; an entry is
 // later confirmed, issued or cancelled, and a duplicate is a new entry linked to its original.
-// Nothing is deleted, and every change goes to the journal with the user and the computer.
+// An entry whose sheet never came out of the printer ("netiparit") stays in the register but
+// gives its form back, blank, for a later entry. Nothing is deleted, and every change goes to the
+// journal with the user and the computer.
 
-enum class StareAct { Neconfirmat, Tiparit, Eliberat, Anulat, Duplicat };
+enum class StareAct { Neconfirmat, Tiparit, Eliberat, Anulat, Duplicat, Netiparit };
 QString textStare(StareAct stare);
 StareAct stareDinText(const QString& text);
 
@@ -76,10 +78,12 @@ struct IntrareRegistru {
     QString actIdentitate;
     QString procura;
     QString mentiuni;
+    // When and why the entry was cancelled, or found never printed.
     QDate dataAnularii;
     QString motivAnulare;
 };
-// The register's "Mentiuni" column: proxy, duplicate of, cancelled with its reason, remarks.
+// The register's "Mentiuni" column: proxy, duplicate of, cancelled or never printed with its
+// reason, remarks.
 QString mentiuniIntrare(const IntrareRegistru& intrare);
 // "seria/numarul" as the lists show it.
 QString formularIntrare(const IntrareRegistru& intrare);
@@ -121,6 +125,12 @@ IntrareRegistru inregistreaza(const ElevDeInregistrat& elev, const QString& seri
                               const std::optional<CerereDuplicat>& duplicat = std::nullopt);
 // The check after printing found the sheet good.
 void confirma(qint64 idIntrare);
+// The check after printing found a job's sheets good: all confirmed in one transaction, or none.
+// Entries no longer waiting for their check are left as they are.
+void confirmaToate(const std::vector<qint64>& idIntrari);
+// The check after printing found that the entry's sheet never came out of the printer: the entry
+// stays, "netiparit" with the reason, and its form, still blank, is free for a later entry.
+void foaieNetiparita(qint64 idIntrare, const QString& motiv);
 // The check after printing found another number on the sheet (a jam shifted the pile).
 void corecteazaNumarul(qint64 idIntrare, int numarNou);
 // Cancels an entry's form (spoiled, lost, reprinted); the number is never used again.
@@ -131,6 +141,7 @@ void elibereaza(qint64 idIntrare, const Predare& predare);
 
 std::vector<IntrareRegistru> intrari(const FiltruRegistru& filtru = {});
 std::optional<IntrareRegistru> intrare(qint64 idIntrare);
+// The entry that holds the form (not one that gave it back), if any.
 std::optional<IntrareRegistru> intrareDupaFormular(const QString& seria, int numarul);
 // The student's entries that stand (printed, waiting, issued or duplicate), oldest first.
 std::vector<IntrareRegistru> acteValabile(qint64 idElev);
@@ -168,7 +179,8 @@ public:
     const std::vector<IntrareRegistru>& intrari() const { return intrari_; }
     // What the check after printing should know (numbers passed over).
     const QStringList& observatii() const { return observatii_; }
-    void confirmaToate();
+    // The job's entries confirmed in one transaction, all or none.
+    void confirmaToate() const;
 
 private:
     // The sheet's entry on the next form of the pile that can take it, in the caller's transaction.

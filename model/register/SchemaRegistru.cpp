@@ -92,3 +92,36 @@ QStringList instructiuniSchemaRegistru() {
             "THEN EXCEPTION E_REGISTRU_NESCHIMBAT; END"),
     };
 }
+
+// An entry whose sheet never came out of the printer ("netiparit") gives its form back, so that
+// a later entry may take the same form. RESTITUIT is 0 while an entry holds its form and the
+// entry's own id once it gave it back: the unique key over (SERIA, NUMARUL, RESTITUIT) still lets
+// at most one entry hold a form, enforced by the engine for every computer at once. (A NULL there
+// would not do: the engine treats two keys with NULL in the same place and equal other columns as
+// equal, so a form could be given back only once.) A column added NOT NULL with its default gives
+// every existing entry 0 without rewriting them.
+QStringList instructiuniSchemaFormulareRestituite() {
+    return {
+        QStringLiteral("ALTER TABLE REGISTRU ADD RESTITUIT INTEGER DEFAULT 0 NOT NULL"),
+        QStringLiteral("ALTER TABLE REGISTRU DROP CONSTRAINT UQ_REGISTRU_FORMULAR"),
+        QStringLiteral("ALTER TABLE REGISTRU ADD CONSTRAINT UQ_REGISTRU_FORMULAR_OCUPAT UNIQUE (SERIA, "
+                       "NUMARUL, RESTITUIT)"),
+        QStringLiteral("ALTER TABLE REGISTRU DROP CONSTRAINT CK_REGISTRU_STAREA"),
+        QStringLiteral("ALTER TABLE REGISTRU ADD CONSTRAINT CK_REGISTRU_STAREA CHECK (STAREA IN "
+                       "('neconfirmat', 'tiparit', 'eliberat', 'anulat', 'duplicat', 'netiparit'))"),
+        QStringLiteral(
+            "ALTER TABLE REGISTRU ADD CONSTRAINT CK_REGISTRU_RESTITUIT CHECK ((STAREA = "
+            "'netiparit' AND RESTITUIT = ID_REGISTRU) OR (STAREA <> 'netiparit' AND RESTITUIT = 0))"),
+        // As before, and: only an entry waiting for its check becomes "netiparit", and such an
+        // entry stays as it is, like a cancelled one.
+        QStringLiteral(
+            "ALTER TRIGGER T_REGISTRU_ISTORIE AS BEGIN "
+            "IF (NEW.ID_REGISTRU <> OLD.ID_REGISTRU OR NEW.AN <> OLD.AN OR NEW.NR_INREGISTRARE <> "
+            "OLD.NR_INREGISTRARE OR NEW.DATA_TIPARIRII <> OLD.DATA_TIPARIRII OR NEW.ID_ELEV IS DISTINCT FROM "
+            "OLD.ID_ELEV OR NEW.NUME IS DISTINCT FROM OLD.NUME OR NEW.CNP IS DISTINCT FROM OLD.CNP OR "
+            "NEW.CALIFICAREA IS DISTINCT FROM OLD.CALIFICAREA OR OLD.STAREA IN ('anulat', 'netiparit') OR "
+            "(NEW.STAREA = 'netiparit' AND OLD.STAREA <> 'neconfirmat') OR "
+            "((NEW.SERIA <> OLD.SERIA OR NEW.NUMARUL <> OLD.NUMARUL) AND OLD.STAREA <> 'neconfirmat')) "
+            "THEN EXCEPTION E_REGISTRU_NESCHIMBAT; END"),
+    };
+}

@@ -7,7 +7,8 @@
 
 namespace {
 
-// Counts per series from one pass over the forms and their entries.
+// Counts per series from one pass over the forms and the entries holding them: a form whose
+// sheet never came out of the printer is still blank, so it counts as remaining.
 std::vector<SituatieSerie> numaratori() {
     Q4().seteazaSql(QStringLiteral(
         "SELECT f.SERIA, COUNT(*) AS PRIMITE, "
@@ -15,7 +16,8 @@ std::vector<SituatieSerie> numaratori() {
         "SUM(CASE WHEN r.STAREA IN ('tiparit', 'neconfirmat', 'duplicat') THEN 1 ELSE 0 END) AS TIPARITE, "
         "SUM(CASE WHEN r.STAREA = 'anulat' THEN 1 ELSE 0 END) AS ANULATE, "
         "SUM(CASE WHEN r.ID_REGISTRU IS NULL THEN 1 ELSE 0 END) AS RAMASE "
-        "FROM FORMULARE f LEFT JOIN REGISTRU r ON r.SERIA = f.SERIA AND r.NUMARUL = f.NUMARUL "
+        "FROM FORMULARE f LEFT JOIN REGISTRU r ON r.SERIA = f.SERIA AND r.NUMARUL = f.NUMARUL AND "
+        "r.RESTITUIT = 0 "
         "GROUP BY f.SERIA ORDER BY f.SERIA"));
     Q4().deschide();
     InchideLaIesire inchide(Q4());

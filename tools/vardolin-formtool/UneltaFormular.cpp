@@ -289,8 +289,8 @@ int UneltaFormular::tiparesteElevii() {
 void UneltaFormular::confirmaSiScrie(const InregistrareTeanc& teanc) {
     for (const QString& o : teanc.observatii())
         std::fprintf(stderr, "vardolin-formtool: %s\n", qPrintable(o));
-    for (const IntrareRegistru& i : teanc.intrari()) {
-        Registru::confirma(i.id);
+    // The job's sheets are confirmed together: a failure leaves them all waiting for their check.
+    teanc.confirmaToate();
+    for (const IntrareRegistru& i : teanc.intrari())
         std::printf("%s\t%d\t%s\n", qPrintable(i.seria), i.numarul, qPrintable(i.nume));
-    }
 }

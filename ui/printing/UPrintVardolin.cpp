@@ -337,16 +337,18 @@ void TPrintVardolin::verificaFoile(const InregistrareLaTiparire& inregistrare) {
     if (inregistrare.oprita())
         observatii << QStringLiteral(
             "Tiparirea nu s-a incheiat normal dupa ce foile au fost trimise la imprimanta: "
-            "verificati ce foi au iesit; marcati ca stricata orice foaie care lipseste sau e "
-            "tiparita doar in parte.");
+            "verificati ce foi au iesit. Marcati cu \"Nu s-a tiparit...\" orice foaie care lipseste "
+            "(formularul ei a ramas alb in teanc) si ca stricata orice foaie tiparita doar in parte.");
     TVerificareTiparire verificare(teanc->intrari(), observatii, this);
     dialoguri().arataModal(verificare);
     const std::vector<qint64>& stricate = verificare.DeRetiparit();
     if (stricate.empty()) return;
-    if (!dialoguri().intrebare(this,
-                               QStringLiteral("Formularele foilor stricate au fost anulate. Tiparesc acum "
-                                              "din nou aceste foi (%1), pe formularele urmatoare?")
-                                   .arg(stricate.size()))) {
+    if (!dialoguri().intrebare(
+            this,
+            QStringLiteral("Formularele foilor stricate au fost anulate, iar cele ale foilor care nu au "
+                           "iesit din imprimanta au ramas libere. Tiparesc acum din nou aceste foi (%1), "
+                           "pe formularele din teanc?")
+                .arg(stricate.size()))) {
         // Those sheets are thrown away: no back is printed for them.
         if (feteLot_)
             std::erase_if(*feteLot_, [&](int id) {

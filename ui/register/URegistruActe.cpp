@@ -54,8 +54,8 @@ TRegistruActe::TRegistruActe(QWidget* parinte) : QDialog(parinte) {
     eticheta(QStringLiteral("Anul"), An, QStringLiteral("An"));
     Stare = new QComboBox;
     Stare->addItem(QStringLiteral("toate"));
-    for (StareAct s :
-         {StareAct::Neconfirmat, StareAct::Tiparit, StareAct::Eliberat, StareAct::Anulat, StareAct::Duplicat})
+    for (StareAct s : {StareAct::Neconfirmat, StareAct::Tiparit, StareAct::Eliberat, StareAct::Anulat,
+                       StareAct::Duplicat, StareAct::Netiparit})
         Stare->addItem(textStare(s));
     eticheta(QStringLiteral("Starea"), Stare, QStringLiteral("Stare"));
     Nume = new QLineEdit;

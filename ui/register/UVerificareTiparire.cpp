@@ -40,11 +40,12 @@ TVerificareTiparire::TVerificareTiparire(const std::vector<IntrareRegistru>& int
         return b;
     };
     Stricata = buton(QStringLiteral("Foaie stricata..."), QStringLiteral("Stricata"));
+    Netiparita = buton(QStringLiteral("Nu s-a tiparit..."), QStringLiteral("Netiparita"));
     Corecteaza = buton(QStringLiteral("Alt numar pe foaie..."), QStringLiteral("Corecteaza"));
     Confirma = buton(QStringLiteral("Confirma foile"), QStringLiteral("Confirma"));
     MaiTarziu = buton(QStringLiteral("Verific mai tarziu"), QStringLiteral("MaiTarziu"));
     auto* butoane = new QHBoxLayout;
-    for (QPushButton* b : {Stricata, Corecteaza})
+    for (QPushButton* b : {Stricata, Netiparita, Corecteaza})
         butoane->addWidget(b);
     butoane->addStretch();
     for (QPushButton* b : {Confirma, MaiTarziu})
@@ -53,7 +54,17 @@ TVerificareTiparire::TVerificareTiparire(const std::vector<IntrareRegistru>& int
     tot->addWidget(Observatii);
     tot->addWidget(Lista, 1);
     tot->addLayout(butoane);
-    connect(Stricata, &QPushButton::clicked, this, [this] { stricataClick(); });
+    connect(Stricata, &QPushButton::clicked, this, [this] {
+        scoateFoaia(QStringLiteral("Foaie stricata: %1"),
+                    QStringLiteral("Ce s-a intamplat cu foaia (formularul se anuleaza):"),
+                    &Registru::anuleaza);
+    });
+    connect(Netiparita, &QPushButton::clicked, this, [this] {
+        scoateFoaia(QStringLiteral("Foaie netiparita: %1"),
+                    QStringLiteral("De ce nu a iesit foaia din imprimanta (formularul ramane nefolosit si "
+                                   "se poate tipari din nou pe el):"),
+                    &Registru::foaieNetiparita);
+    });
     connect(Corecteaza, &QPushButton::clicked, this, [this] { corecteazaClick(); });
     connect(Confirma, &QPushButton::clicked, this, [this] { confirmaClick(); });
     connect(MaiTarziu, &QPushButton::clicked, this, &QDialog::reject);
@@ -79,14 +90,13 @@ IntrareRegistru* TVerificareTiparire::selectata() {
     return &intrari_[size_t(r)];
 }
 
-void TVerificareTiparire::stricataClick() {
-    protejat(this, [this] {
+void TVerificareTiparire::scoateFoaia(const QString& titlu, const QString& eticheta,
+                                      void (*marcheaza)(qint64 idIntrare, const QString& motiv)) {
+    protejat(this, [&] {
         IntrareRegistru* i = selectata();
         QString motiv;
-        if (!i || !CereText(this, QStringLiteral("Foaie stricata: %1").arg(formularIntrare(*i)),
-                            QStringLiteral("Ce s-a intamplat cu foaia (formularul se anuleaza):"), motiv))
-            return;
-        Registru::anuleaza(i->id, motiv);
+        if (!i || !CereText(this, titlu.arg(formularIntrare(*i)), eticheta, motiv)) return;
+        marcheaza(i->id, motiv);
         *i = *Registru::intrare(i->id);
         if (i->idElev) deRetiparit_.push_back(i->idElev);
         arata();
@@ -120,8 +130,10 @@ void TVerificareTiparire::corecteazaClick() {
 
 void TVerificareTiparire::confirmaClick() {
     protejat(this, [this] {
+        std::vector<qint64> neconfirmate;
         for (const IntrareRegistru& i : intrari_)
-            if (i.stare == StareAct::Neconfirmat) Registru::confirma(i.id);
+            if (i.stare == StareAct::Neconfirmat) neconfirmate.push_back(i.id);
+        Registru::confirmaToate(neconfirmate);
         accept();
     });
 }

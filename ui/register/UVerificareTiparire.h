@@ -9,28 +9,33 @@ class QPushButton;
 class QTableWidget;
 
 // The check after printing: the job's students with the form each one got. A sheet can be
-// marked spoiled (its form cancelled with the reason; the student is to be printed again) or
-// get the number really found on it; "Confirma" confirms the rest. Closed without confirming,
-// the entries stay "neconfirmat" and the register says so.
+// marked spoiled (its form cancelled with the reason), or never printed (it did not come out of
+// the printer: its form, still blank, is free again); either way the student is to be printed
+// again. A sheet can also get the number really found on it; "Confirma" confirms the rest, all
+// together. Closed without confirming, the entries stay "neconfirmat" and the register says so.
 class TVerificareTiparire : public QDialog {
     Q_OBJECT
 public:
     TVerificareTiparire(const std::vector<IntrareRegistru>& intrari, const QStringList& observatii,
                         QWidget* parinte = nullptr);
 
-    // The students whose sheet was marked spoiled, to print again.
+    // The students whose sheet was marked spoiled or never printed, to print again.
     const std::vector<qint64>& DeRetiparit() const { return deRetiparit_; }
 
     QLabel* Observatii;
     QTableWidget* Lista;
     QPushButton* Stricata;
+    QPushButton* Netiparita;
     QPushButton* Corecteaza;
     QPushButton* Confirma;
     QPushButton* MaiTarziu;
 
 private:
     void arata();
-    void stricataClick();
+    // Marks the chosen sheet with the reason asked (the title names its form) and puts its
+    // student among those to print again.
+    void scoateFoaia(const QString& titlu, const QString& eticheta,
+                     void (*marcheaza)(qint64 idIntrare, const QString& motiv));
     void corecteazaClick();
     void confirmaClick();
     IntrareRegistru* selectata();

@@ -101,7 +101,7 @@ private slots:
         const QString lucru = QDir::currentPath();
         {
             BazaTest b;
-            QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 5);
+            QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 6);
             QCOMPARE(b.valoare("SELECT COUNT(*) FROM RDB$GENERATORS WHERE RDB$GENERATOR_NAME = 'G_ID_ELEVI'")
                          .toInt(),
                      1);
@@ -161,7 +161,7 @@ private slots:
             copii.push_back(pornesteCopil("B", 0));
             asteaptaCopiii(copii);
             BazaTest b;
-            QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 5);
+            QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 6);
             QCOMPARE(b.valoare("SELECT COUNT(*) FROM RDB$RELATION_CONSTRAINTS WHERE RDB$CONSTRAINT_NAME "
                                "IN ('PK_ELEVI', 'PK_SCOALA', 'FK_ELEVI_1', 'FK_ELEVI_2', 'FK_SCOALA_1', "
                                "'FK_SCOALA_2')")

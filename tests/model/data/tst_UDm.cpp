@@ -3,9 +3,11 @@
 #include "data/UProfilDiploma.h"
 #include "data/UProfilVardolin.h"
 #include "data/UTabele.h"
+#include "import/JurnalPreluari.h"
 #include "platform/Cai.h"
 #include "platform/Eroare.h"
 #include "platform/StocSetari.h"
+#include "register/Registru.h"
 #include "register/SchemaRegistru.h"
 
 #include <QDir>
@@ -61,16 +63,28 @@ QString sablonLaVersiunea(const QString& dosar, int versiune) {
     if (versiune >= 2)
         ruleaza("ALTER TABLE PROFIL_DIPLOMA ADD LATIME_SUGERATA INTEGER, ADD COD_LINIE VARCHAR(32)");
     if (versiune >= 3) ruleaza("ALTER TABLE PROFIL_DIPLOMA ADD ORDINE INTEGER");
-    if (versiune >= 4) {
+    const auto ruleazaToate = [&](const QStringList& instructiuni) {
         t.start();
-        for (const QString& sql : instructiuniSchemaRegistru()) {
+        for (const QString& sql : instructiuni) {
             q.seteazaSql(sql);
             q.executa();
         }
         t.commit();
-        ruleaza("INSERT INTO FORMULARE_PRIMITE (ID_PRIMIRE, SERIA, DE_LA, PANA_LA, DATA_PRIMIRII) VALUES "
-                "(1, 'S', 1, 5, '2026-01-01')");
+    };
+    if (versiune >= 4) {
+        ruleazaToate(instructiuniSchemaRegistru());
+        ruleazaToate(
+            {"INSERT INTO FORMULARE_PRIMITE (ID_PRIMIRE, SERIA, DE_LA, PANA_LA, DATA_PRIMIRII) VALUES "
+             "(1, 'S', 1, 5, '2026-01-01')",
+             "INSERT INTO FORMULARE (SERIA, NUMARUL, ID_PRIMIRE) VALUES ('S', 1, 1)",
+             "INSERT INTO FORMULARE (SERIA, NUMARUL, ID_PRIMIRE) VALUES ('S', 2, 1)",
+             "INSERT INTO REGISTRU (ID_REGISTRU, AN, NR_INREGISTRARE, DATA_TIPARIRII, NUME, SERIA, "
+             "NUMARUL, STAREA) VALUES (1, 2026, 1, '2026-01-02', 'Pastrat', 'S', 1, 'tiparit')",
+             "INSERT INTO REGISTRU (ID_REGISTRU, AN, NR_INREGISTRARE, DATA_TIPARIRII, SERIA, NUMARUL, "
+             "STAREA, MOTIV_ANULARE) VALUES (2, 2026, 2, '2026-01-02', 'S', 2, 'anulat', 'rupt')",
+             "SET GENERATOR G_ID_PRIMIRE TO 1", "SET GENERATOR G_ID_REGISTRU TO 2"});
     }
+    if (versiune >= 5) ruleazaToate(instructiuniSchemaJurnal());
     ruleaza(QString("UPDATE CONFID_DB SET VERSIUNE=%1").arg(versiune));
     ruleaza("insert into \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM) values "
             "('Vardolin', 'FATA', 'C_NUME_L1', 'Pastrat', 0)");
@@ -90,7 +104,7 @@ private slots:
         const QString cale = b.mediu().cale("DB/Vardolin2006.FDB");
         QVERIFY(QFile::exists(cale));
         QCOMPARE(b.dm().caleBazaDeDate(), cale);
-        QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 5);
+        QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 6);
 
         QCOMPARE(b.valoare("select count(*) from RDB$RELATIONS where RDB$RELATION_NAME in ('ELEVI','SCOALA')")
                      .toInt(),
@@ -154,6 +168,7 @@ private slots:
         QTest::newRow("2") << 2;
         QTest::newRow("3") << 3;
         QTest::newRow("4") << 4;
+        QTest::newRow("5") << 5;
     }
     void sabloaneLaFiecareVersiune() {
         QFETCH(int, versiune);
@@ -163,26 +178,40 @@ private slots:
         Cai::seteazaDosarExecutabil(dosar);
         TDM dm;
         dm.DataModuleCreate();
-        GardaTranzactie garda;
-        Q1().seteazaSql(
-            "select VERSIUNE, (select count(*) from RDB$RELATION_FIELDS where RDB$RELATION_NAME = "
-            "'PROFIL_DIPLOMA' and RDB$FIELD_NAME in ('LATIME_SUGERATA','COD_LINIE','ORDINE')) as N "
-            "from CONFID_DB");
-        Q1().deschide();
-        QCOMPARE(Q1().intreg("VERSIUNE"), 5);
-        QCOMPARE(Q1().intreg("N"), 3);
-        Q1().inchide();
-        Q1().seteazaSql(
-            "select (select count(*) from \"DATE\" where VALOARE_TEXT = 'Pastrat') as PASTRAT, "
-            "(select count(*) from FORMULARE_PRIMITE) as PRIMIRI, "
-            "(select count(*) from RDB$RELATIONS where RDB$RELATION_NAME in ('FORMULARE_PRIMITE', "
-            "'FORMULARE', 'REGISTRU', 'JURNAL_REGISTRU', 'PRELUARI', 'PRELUARI_ELEVI', 'PRELUARI_VALORI')) "
-            "as "
-            "TABELE from RDB$DATABASE");
-        Q1().deschide();
-        QCOMPARE(Q1().intreg("PASTRAT"), 1);
-        QCOMPARE(Q1().intreg("PRIMIRI"), versiune >= 4 ? 1 : 0);
-        QCOMPARE(Q1().intreg("TABELE"), 7);
+        {
+            GardaTranzactie garda;
+            Q1().seteazaSql(
+                "select VERSIUNE, (select count(*) from RDB$RELATION_FIELDS where RDB$RELATION_NAME = "
+                "'PROFIL_DIPLOMA' and RDB$FIELD_NAME in ('LATIME_SUGERATA','COD_LINIE','ORDINE')) as N "
+                "from CONFID_DB");
+            Q1().deschide();
+            QCOMPARE(Q1().intreg("VERSIUNE"), 6);
+            QCOMPARE(Q1().intreg("N"), 3);
+            Q1().inchide();
+            Q1().seteazaSql(
+                "select (select count(*) from \"DATE\" where VALOARE_TEXT = 'Pastrat') as PASTRAT, "
+                "(select count(*) from FORMULARE_PRIMITE) as PRIMIRI, "
+                "(select count(*) from REGISTRU where RESTITUIT = 0) as INTRARI, "
+                "(select count(*) from RDB$RELATIONS where RDB$RELATION_NAME in ('FORMULARE_PRIMITE', "
+                "'FORMULARE', 'REGISTRU', 'JURNAL_REGISTRU', 'PRELUARI', 'PRELUARI_ELEVI', "
+                "'PRELUARI_VALORI')) "
+                "as "
+                "TABELE from RDB$DATABASE");
+            Q1().deschide();
+            QCOMPARE(Q1().intreg("PASTRAT"), 1);
+            QCOMPARE(Q1().intreg("PRIMIRI"), versiune >= 4 ? 1 : 0);
+            QCOMPARE(Q1().intreg("INTRARI"), versiune >= 4 ? 2 : 0);
+            QCOMPARE(Q1().intreg("TABELE"), 7);
+            Q1().inchide();
+        }
+        if (versiune < 4) return;
+        // The entries kept hold their forms; one form may be given back more than once.
+        Registru::primesteFormulare({0, "S", 6, 6, {}, {}});
+        for (int i = 0; i < 2; ++i)
+            Registru::foaieNetiparita(Registru::inregistreaza({}, "S", 6).id, "blocat");
+        Registru::inregistreaza({}, "S", 6);
+        for (int numarul : {1, 6})
+            QVERIFY_THROWS_EXCEPTION(Eroare, Registru::inregistreaza({}, "S", numarul));
     }
 
     void sablonulLipsaOpresteProgramul() {
@@ -208,7 +237,7 @@ private slots:
         b.Opreste();
         Cai::seteazaDosarExecutabil(b.mediu().cale("gol"));
         b.Porneste();
-        QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 5);
+        QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 6);
         QVERIFY(b.mediu().dialoguri().mesaje.empty());
     }
 
@@ -311,7 +340,7 @@ private slots:
         isql.closeWriteChannel();
         isql.waitForFinished();
         b.Porneste();
-        QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 5);
+        QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 6);
     }
 
     void manerelePublicateCerBazaDeschisa() {

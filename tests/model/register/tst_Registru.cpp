@@ -109,8 +109,9 @@ private slots:
     }
 
     // A number from no receipt, one used before, a receipt over received numbers, a pile
-    // that reaches an unusable number, a job whose last sheet has no form: refused with a clear
-    // message, nothing written.
+    // that reaches an unusable number, a job whose last sheet has no form, a sheet found never
+    // printed twice or after its confirmation, a job's confirmation with one bad entry: refused
+    // with a clear message, nothing written.
     void numereRefuzate_data() {
         QTest::addColumn<int>("caz");
         QTest::addColumn<QString>("mesaj");
@@ -120,12 +121,15 @@ private slots:
         QTest::newRow("teanc peste folosit") << 3 << "Urmatorul numar liber din seria A este 3";
         QTest::newRow("corectat pe folosit") << 4 << "este deja folosit";
         QTest::newRow("lot peste neprimit") << 5 << "seria A nr. 21 nu face parte";
+        QTest::newRow("netiparit de doua ori") << 6 << "inregistrarea nu se mai schimba";
+        QTest::newRow("netiparit dupa confirmare") << 7 << "doar o foaie inca neconfirmata";
+        QTest::newRow("confirmare cu o intrare gresita") << 8 << "Inregistrarea 999 nu exista";
     }
     void numereRefuzate() {
         QFETCH(int, caz);
         QFETCH(QString, mesaj);
         const qint64 primul = Registru::inregistreaza(elev(1), QStringLiteral("A"), 1).id;
-        Registru::inregistreaza(elev(2), QStringLiteral("A"), 2);
+        const qint64 doilea = Registru::inregistreaza(elev(2), QStringLiteral("A"), 2).id;
         const int inainte = b->valoare("SELECT COUNT(*) FROM REGISTRU").toInt() +
                             b->valoare("SELECT COUNT(*) FROM FORMULARE").toInt();
         const std::function<void()> actiuni[] = {
@@ -140,15 +144,29 @@ private slots:
             [] {
                 InregistrareTeanc(QStringLiteral("A"), 19, true).foiTiparite({elev(3), elev(4), elev(5)});
             },
+            [&] {
+                Registru::foaieNetiparita(doilea, QStringLiteral("hartie blocata"));
+                Registru::foaieNetiparita(doilea, QStringLiteral("din nou"));
+            },
+            [&] {
+                Registru::confirma(doilea);
+                Registru::foaieNetiparita(doilea, QStringLiteral("lipseste"));
+            },
+            // A job's confirmation is all or none.
+            [&] {
+                Registru::confirmaToate({primul, doilea, 999});
+            },
         };
         QVERIFY2(refuzul(actiuni[caz]).contains(mesaj), qPrintable(refuzul(actiuni[caz])));
         QCOMPARE(b->valoare("SELECT COUNT(*) FROM REGISTRU").toInt() +
                      b->valoare("SELECT COUNT(*) FROM FORMULARE").toInt(),
                  inainte);
+        QCOMPARE(Registru::intrare(primul)->stare, StareAct::Neconfirmat);
     }
 
     // A spoiled sheet is cancelled and the student printed again on a new form; a lost one
-    // gets a duplicate linked to its original; a jam's shift is corrected before the check.
+    // gets a duplicate linked to its original; a jam's shift is corrected before the check; a
+    // sheet that never came out of the printer gives its blank form back, to be taken again.
     void anulareRetiparireDuplicatCorectare() {
         InregistrareTeanc teanc(QStringLiteral("A"), 1, true);
         const qint64 stricat = teanc.foaieTiparita(elev(1)).id;
@@ -185,19 +203,54 @@ private slots:
             refuzul([&] { Registru::anuleaza(stricat, QStringLiteral("din nou")); }).contains("deja anulat"));
         Registru::anuleazaFormularul(QStringLiteral("B"), 110, QStringLiteral("rupt la primire"));
 
+        InregistrareTeanc blocat(QStringLiteral("A"), 5, true);
+        blocat.foiTiparite({elev(6), elev(7)});
+        const qint64 blocata = blocat.intrari()[0].id, ramas = blocat.intrari()[1].id;
+        Registru::foaieNetiparita(blocata, QStringLiteral("hartie blocata"));
+        Registru::foaieNetiparita(ramas, QStringLiteral("imprimanta oprita"));
+        QVERIFY(Registru::motivDejaTiparit(6).isEmpty());
+        QCOMPARE(*Registru::numarPropus(QStringLiteral("A")), 5);
+        const IntrareRegistru reluat = Registru::inregistreaza(elev(6), QStringLiteral("A"), 5);
+        QVERIFY(refuzul([&] {
+                    Registru::inregistreaza(elev(8), QStringLiteral("A"), 5);
+                }).contains(QStringLiteral("este deja folosit (inregistrarea nr. %1/").arg(reluat.nr)));
+        const std::function<void()> schimbari[] = {
+            [&] { Registru::confirma(blocata); },
+            [&] { Registru::corecteazaNumarul(blocata, 7); },
+            [&] { Registru::anuleaza(blocata, QStringLiteral("x")); },
+            [&] { Registru::elibereaza(blocata, {}); },
+        };
+        for (const auto& schimbare : schimbari)
+            QVERIFY2(refuzul(schimbare).contains("inregistrarea nu se mai schimba"),
+                     qPrintable(refuzul(schimbare)));
+        QCOMPARE(Registru::intrare(blocata)->stare, StareAct::Netiparit);
+        QCOMPARE(Registru::intrare(blocata)->numarul, 5);
+        QCOMPARE(mentiuniIntrare(*Registru::intrare(ramas)),
+                 QStringLiteral("netiparit: formularul a ramas nefolosit, imprimanta oprita"));
+        const auto jurnal = Registru::jurnal();
+        QVERIFY(std::any_of(jurnal.begin(), jurnal.end(), [](const LinieJurnal& l) {
+            return l.ce.startsWith("netiparit, formularul ramane nefolosit (imprimanta oprita): nr. ");
+        }));
+        // Only a sheet found never printed lets its form go, whoever writes.
+        QVERIFY(refuzul([&] {
+                    b->executa(QString("UPDATE REGISTRU SET RESTITUIT = ID_REGISTRU WHERE ID_REGISTRU = %1")
+                                   .arg(reluat.id));
+                }).contains("CK_REGISTRU_RESTITUIT"));
+
         // The forms' report against the entries, and the export read back by the program's readers.
         const auto situatie = situatiaFormularelor();
         QCOMPARE(situatie.size(), size_t(2));
         QCOMPARE(situatie[0].seria, QStringLiteral("A"));
         QCOMPARE(situatie[0].primite, 20);
         QCOMPARE(situatie[0].eliberate, 1);
-        QCOMPARE(situatie[0].tipariteNeeliberate, 1);
+        QCOMPARE(situatie[0].tipariteNeeliberate, 2);
+        QCOMPARE(situatie[0].anulate, 1);
         QCOMPARE(situatie[0].numereAnulate, QStringLiteral("1"));
-        QCOMPARE(situatie[0].ramase, 17);
+        QCOMPARE(situatie[0].ramase, 16);
         QCOMPARE(situatie[1].tipariteNeeliberate, 1);
         QCOMPARE(situatie[1].numereAnulate, QStringLiteral("110"));
         QCOMPARE(situatie[1].ramase, 8);
-        QCOMPARE(*Registru::numarPropus(QStringLiteral("A")), 5);
+        QCOMPARE(*Registru::numarPropus(QStringLiteral("A")), 6);
 
         for (const char* format : {"csv", "xlsx", "ods"}) {
             const QString fisier = b->mediu().cale(QStringLiteral("registru.") + format);
@@ -208,14 +261,17 @@ private slots:
             QCOMPARE(foaie.text("C3"), QStringLiteral("Elev 1"));
             QCOMPARE(foaie.text("J3"), QStringLiteral("anulat: hartie blocata"));
             QCOMPARE(foaie.text("F7"), QStringLiteral("B"));
-            QCOMPARE(foaie.text("A9"), QStringLiteral("Situatia formularelor"));
-            QCOMPARE(foaie.text("F11"), QStringLiteral("1"));
+            QCOMPARE(foaie.text("H9"), QStringLiteral("netiparit"));
+            QCOMPARE(foaie.text("A12"), QStringLiteral("Situatia formularelor"));
+            QCOMPARE(foaie.text("F14"), QStringLiteral("1"));
         }
 
         // Nothing is deleted or rewritten, whoever writes.
         for (const char* sql :
              {"DELETE FROM REGISTRU", "UPDATE REGISTRU SET NUME = 'Altul'", "DELETE FROM FORMULARE",
-              "UPDATE JURNAL_REGISTRU SET CE = 'x'", "DELETE FROM FORMULARE_PRIMITE"})
+              "UPDATE JURNAL_REGISTRU SET CE = 'x'", "DELETE FROM FORMULARE_PRIMITE",
+              "UPDATE REGISTRU SET STAREA = 'neconfirmat', RESTITUIT = 0 WHERE STAREA = 'netiparit'",
+              "UPDATE REGISTRU SET STAREA = 'netiparit', RESTITUIT = ID_REGISTRU WHERE STAREA = 'tiparit'"})
             QVERIFY(refuzul([&] { b->executa(sql); }).contains("nu se sterg"));
     }
 

@@ -77,7 +77,7 @@ private slots:
         qputenv("VARDOLIN_DATABASE", baza.toUtf8());
         BazaTest b;
         QCOMPARE(b.valoare("SELECT COUNT(*) FROM ELEVI").toInt(), 0);
-        QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 5);
+        QCOMPARE(b.valoare("SELECT VERSIUNE FROM CONFID_DB").toInt(), 6);
         qunsetenv("VARDOLIN_DATABASE");
     }
 };

@@ -28,7 +28,8 @@ const QStringList nume{"Popescu", "Ionescu", "Popa"};
 
 using Script = std::function<int(QDialog&)>;
 
-// The paper dialog: a proof, or the pile of series AB from `primul`, up or down.
+// The paper dialog: a proof, or the pile of series AB from `primul` (0: the number proposed),
+// up or down.
 Script hartie(bool proba, int primul, bool crescator) {
     return [=](QDialog& d) {
         auto* f = dynamic_cast<TInsertPaperForm*>(&d);
@@ -36,7 +37,7 @@ Script hartie(bool proba, int primul, bool crescator) {
         if (!f->Teanc->isHidden()) {
             f->Teanc->Proba->setChecked(proba);
             f->Teanc->Seria->setCurrentText("AB");
-            f->Teanc->Primul->setValue(primul);
+            if (primul) f->Teanc->Primul->setValue(primul);
             (crescator ? f->Teanc->Crescator : f->Teanc->Descrescator)->setChecked(true);
         }
         f->BitBtn1->click();
@@ -44,20 +45,24 @@ Script hartie(bool proba, int primul, bool crescator) {
     };
 }
 
-// The check after printing: the sheet on row `stricata` spoiled (none when -1), the rest confirmed.
-Script verificare(int stricata, DialoguriInregistrate& d) {
-    return [stricata, &d](QDialog& w) {
+// The check after printing: the sheet on row `stricata` spoiled, the one on row `netiparita` never
+// out of the printer (none when -1), the rest confirmed.
+Script verificare(int stricata, DialoguriInregistrate& d, int netiparita = -1) {
+    return [stricata, netiparita, &d](QDialog& w) {
         auto* v = dynamic_cast<TVerificareTiparire*>(&w);
         if (!v) return int(QDialog::Rejected);
-        if (stricata >= 0) {
-            v->Lista->setCurrentCell(stricata, 0);
+        const auto marcheaza = [&](int rand, QPushButton* buton) {
+            if (rand < 0) return;
+            v->Lista->setCurrentCell(rand, 0);
             d.ferestre.push_front([](QDialog& t) {
                 t.findChild<QLineEdit*>("Text")->setText("hartie blocata");
                 t.accept();
                 return int(QDialog::Accepted);
             });
-            v->Stricata->click();
-        }
+            buton->click();
+        };
+        marcheaza(stricata, v->Stricata);
+        marcheaza(netiparita, v->Netiparita);
         v->Confirma->click();
         return v->result();
     };
@@ -134,21 +139,23 @@ private slots:
         QTest::addColumn<bool>("crescator");
         QTest::addColumn<bool>("dejaTiparit"); // student 1 already has AB/20
         QTest::addColumn<int>("stricata");     // the check's spoiled row, -1 for none
+        QTest::addColumn<int>("netiparita");   // the row that never came out of the printer, -1 for none
         QTest::addColumn<QString>("asteptat");
 
-        QTest::newRow("crescator") << 0 << false << false << 1 << true << false << -1
+        QTest::newRow("crescator") << 0 << false << false << 1 << true << false << -1 << -1
                                    << "1:AB/1:tiparit 2:AB/2:tiparit 3:AB/3:tiparit";
-        QTest::newRow("descrescator") << 0 << false << false << 10 << false << false << -1
+        QTest::newRow("descrescator") << 0 << false << false << 10 << false << false << -1 << -1
                                       << "1:AB/10:tiparit 2:AB/9:tiparit 3:AB/8:tiparit";
-        QTest::newRow("proba") << 0 << false << true << 1 << true << false << -1 << "";
-        QTest::newRow("verso") << 1 << false << false << 1 << true << false << -1 << "";
-        QTest::newRow("stricata si retiparita")
-            << 0 << false << false << 1 << true << false << 1
-            << "1:AB/1:tiparit 2:AB/2:anulat 3:AB/3:tiparit 2:AB/4:tiparit";
-        QTest::newRow("deja tiparit, omis din lot") << 0 << false << false << 1 << true << true << -1
+        QTest::newRow("proba") << 0 << false << true << 1 << true << false << -1 << -1 << "";
+        QTest::newRow("verso") << 1 << false << false << 1 << true << false << -1 << -1 << "";
+        // The last sheet never came out: its blank form is proposed again and taken.
+        QTest::newRow("stricata, netiparita si retiparite")
+            << 0 << false << false << 1 << true << false << 1 << 2
+            << "1:AB/1:tiparit 2:AB/2:anulat 3:AB/3:netiparit 2:AB/3:tiparit 3:AB/4:tiparit";
+        QTest::newRow("deja tiparit, omis din lot") << 0 << false << false << 1 << true << true << -1 << -1
                                                     << "1:AB/20:tiparit 2:AB/1:tiparit 3:AB/2:tiparit";
         QTest::newRow("deja tiparit, retiparit singur")
-            << 0 << true << false << 1 << true << true << -1 << "1:AB/20:anulat 1:AB/1:tiparit";
+            << 0 << true << false << 1 << true << true << -1 << -1 << "1:AB/20:anulat 1:AB/1:tiparit";
     }
     void fetelePeFormulare() {
         QFETCH(int, latura);
@@ -158,6 +165,7 @@ private slots:
         QFETCH(bool, crescator);
         QFETCH(bool, dejaTiparit);
         QFETCH(int, stricata);
+        QFETCH(int, netiparita);
         QFETCH(QString, asteptat);
 
         BazaTest b;
@@ -174,10 +182,10 @@ private slots:
         if (dejaTiparit && !singur) d.ferestre.push_back(ceilalti(&omisi));
         d.ferestre.push_back(hartie(proba, primul, crescator));
         if (dejaTiparit && singur) d.ferestre.push_back(apasa("Retiparesc"));
-        if (!proba && latura == 0) d.ferestre.push_back(verificare(stricata, d));
+        if (!proba && latura == 0) d.ferestre.push_back(verificare(stricata, d, netiparita));
         if (stricata >= 0) {
-            d.raspunsuri.push_back(true); // print the spoiled sheet again now
-            d.ferestre.push_back(hartie(false, 4, true));
+            d.raspunsuri.push_back(true); // print the sheet again now
+            d.ferestre.push_back(hartie(false, 0, true));
             d.ferestre.push_back(verificare(-1, d));
         }
         (singur ? f.Button1 : f.ButonToti)->click();
