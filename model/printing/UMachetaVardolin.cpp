@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
+#include <limits>
 
 namespace {
 
@@ -31,6 +32,13 @@ public:
         if (v.isUndefined()) return implicit;
         if (!v.isDouble()) throw gresit(cheie);
         return v.toDouble();
+    }
+    // A whole number an int holds: a code page or a character set of any other size is a fault.
+    int intreg(const char* cheie, int implicit) const {
+        const double n = numar(cheie, implicit, false);
+        if (!(n >= std::numeric_limits<int>::min() && n <= std::numeric_limits<int>::max()))
+            throw gresit(cheie);
+        return int(n);
     }
     bool logic(const char* cheie, bool implicit) const {
         const QJsonValue v = valoare(cheie, false);
@@ -84,8 +92,8 @@ FontMacheta citesteFont(const QJsonValue& v, int index) {
     f.inaltimeMm = c.numar("Size", 3.0);
     f.bold = c.logic("Bold", false);
     f.italic = c.logic("Italic", false);
-    f.setCaractere = int(c.numar("CharSet", 238, false));
-    f.CodePage = int(c.numar("CodePage", 1250, false));
+    f.setCaractere = c.intreg("CharSet", 238);
+    f.CodePage = c.intreg("CodePage", 1250);
     f.DescrierePentruEditor = c.text("DescrierePentruEditor", false);
     if (f.nume.isEmpty() || f.inaltimeMm <= 0) throw c.gresit(f.nume.isEmpty() ? "nume" : "Size");
     return f;
