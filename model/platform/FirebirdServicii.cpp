@@ -3,6 +3,7 @@
 #include "platform/BazaDeteriorata.h"
 #include "platform/Eroare.h"
 #include "platform/Firebird.h"
+#include "platform/IntrareStandard.h"
 #include "platform/SirConexiune.h"
 
 #include <firebird/Interface.h>
@@ -143,6 +144,9 @@ void Restaureaza(const Acces& acces, const QString& fisierSalvare, const QString
         a->insertString(s.status(), isc_spb_dbname, Serviciu::caleaBazei(bazaNoua).constData());
         a->insertInt(s.status(), isc_spb_options, isc_spb_res_create);
         a->insertTag(s.status(), isc_spb_verbose);
+        // A backup that ends too soon makes the embedded engine ask this process's input for the
+        // next volume.
+        const IntrareStandardGoala faraIntrare;
         s.ruleaza(a, progres);
     } catch (const Eroare& e) {
         throw Eroare(QStringLiteral("Restaurarea din %1 nu a reusit.\n\n%2").arg(fisierSalvare, e.text()));

@@ -5,6 +5,13 @@
 #include "platform/StocSetari.h"
 
 #include <QCoreApplication>
+#include <cstdio>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 #ifdef VARDOLIN_TEST_FERESTRE
 #include <QDialog>
 #endif
@@ -88,4 +95,34 @@ MediuTest::~MediuTest() {
 
 QString MediuTest::dosarProgram() {
     return QCoreApplication::applicationDirPath();
+}
+
+IntrareTacuta::IntrareTacuta() {
+    int capete[2];
+#ifdef _WIN32
+    if (_pipe(capete, 256, _O_BINARY) != 0) return;
+    vechi_ = _dup(0);
+    _dup2(capete[0], 0);
+    _close(capete[0]);
+#else
+    if (pipe(capete) != 0) return;
+    vechi_ = dup(0);
+    dup2(capete[0], 0);
+    close(capete[0]);
+#endif
+    scriere_ = capete[1];
+}
+
+IntrareTacuta::~IntrareTacuta() {
+    if (vechi_ < 0) return;
+#ifdef _WIN32
+    _dup2(vechi_, 0);
+    _close(vechi_);
+    _close(scriere_);
+#else
+    dup2(vechi_, 0);
+    close(vechi_);
+    close(scriere_);
+#endif
+    std::clearerr(stdin);
 }

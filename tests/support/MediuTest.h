@@ -56,3 +56,16 @@ private:
     DialoguriInregistrate* dialoguri_;
     QByteArray dataDirVechi_;
 };
+
+// While it lives, standard input is a pipe that stays open and says nothing, as when the program
+// is started from a terminal: whatever reads it waits.
+class IntrareTacuta {
+public:
+    IntrareTacuta();
+    ~IntrareTacuta();
+    IntrareTacuta(const IntrareTacuta&) = delete;
+    IntrareTacuta& operator=(const IntrareTacuta&) = delete;
+
+private:
+    int vechi_ = -1, scriere_ = -1;
+};
