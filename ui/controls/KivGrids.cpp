@@ -1,5 +1,7 @@
 #include "controls/KivGrids.h"
 
+#include "controls/BaraDerulare.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -111,6 +113,8 @@ TKivCustomGrid::TKivCustomGrid(QWidget* parinte) : QAbstractScrollArea(parinte) 
     inaltimi_.assign(5, inaltimeImplicita_);
     setFrameShape(QFrame::StyledPanel);
     setFocusPolicy(Qt::StrongFocus);
+    setHorizontalScrollBar(new TBaraDerulare(Qt::Horizontal, this));
+    setVerticalScrollBar(new TBaraDerulare(Qt::Vertical, this));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     viewport()->setMouseTracking(true);

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QtMath>
 
 namespace {
 
@@ -379,25 +380,33 @@ const TKivCuloriColoana& stilulLiniei(const TKivVirtualGridColumn& col, int stil
     return col.Stil(1);
 }
 
-// Placed by hand: the painter's rectangle form lays the text out anew for every cell, and a
-// left-aligned text needs no measuring at all (shaping is most of a cell's cost).
-void scrieText(QPainter& p, const QRect& d, Qt::Alignment aliniere, const QString& text,
-               const QFontMetrics& fm) {
+} // namespace
+
+// Placed by hand from text shaped once per font: the painter's rectangle form lays the text out
+// anew for every cell. Only a text wider than its cell is clipped.
+void TKivVirtualGrid::scrieText(QPainter& p, const QRect& d, Qt::Alignment aliniere, const QString& text,
+                                const FontPictat& font) {
     if (text.isEmpty()) return;
     const QRect interior = d.adjusted(2, 1, -2, -1);
+    const QFontMetrics& fm = font.masura;
+    const int y = interior.top() + (interior.height() - fm.height()) / 2;
+    const QStaticText* pregatit = font.textPregatit(text);
+    const int latime = pregatit                                         ? qCeil(pregatit->size().width())
+                       : aliniere & (Qt::AlignRight | Qt::AlignHCenter) ? fm.horizontalAdvance(text)
+                                                                        : 0;
     int x = interior.left();
-    if (aliniere & (Qt::AlignRight | Qt::AlignHCenter)) {
-        const int latime = fm.horizontalAdvance(text);
-        x = aliniere & Qt::AlignRight ? interior.right() + 1 - latime
-                                      : interior.left() + (interior.width() - latime) / 2;
-    }
-    const int y = interior.top() + (interior.height() - fm.height()) / 2 + fm.ascent();
-    p.setClipRect(interior, Qt::IntersectClip);
-    p.drawText(x, y, text);
-    p.setClipping(false);
+    if (aliniere & Qt::AlignRight)
+        x = interior.right() + 1 - latime;
+    else if (aliniere & Qt::AlignHCenter)
+        x = interior.left() + (interior.width() - latime) / 2;
+    const bool taie = !pregatit || latime > interior.width();
+    if (taie) p.setClipRect(interior, Qt::IntersectClip);
+    if (pregatit)
+        p.drawStaticText(x, y, *pregatit);
+    else
+        p.drawText(x, y + fm.ascent(), text);
+    if (taie) p.setClipping(false);
 }
-
-} // namespace
 
 void TKivVirtualGrid::deseneazaDate(QPainter& p, int c, int r, const QRect& d, TGridDrawState stare) {
     TKivVirtualGridLine* L = LiniaRandului(r);
@@ -441,8 +450,27 @@ void TKivVirtualGrid::deseneazaDate(QPainter& p, int c, int r, const QRect& d, T
         font.Font.isCopyOf(cuAtributele.font) ? cuAtributele : fontPictat(font.Font, 0);
     if (p.font() != folosit.font) p.setFont(folosit.font);
     p.setPen(text.eroare ? QColor(Qt::red) : CuloareInQColor(font.Culoare));
-    scrieText(p, d, stil.Aliniere, text.text, folosit.masura);
+    scrieText(p, d, stil.Aliniere, text.text, folosit);
     if (c == FixedCols() - 1) deseneazaUmbra(p, d, fundal, true, false);
+}
+
+const QStaticText* TKivVirtualGrid::FontPictat::textPregatit(const QString& text) const {
+    const auto gasit = texte.find(text);
+    if (gasit == texte.end()) {
+        // Seen once: names and numbers seldom come back, and shaping them to keep costs more
+        // than drawing them. The cache is started anew rather than grown.
+        if (texte.size() >= 4096) texte.clear();
+        texte.insert(text, std::nullopt);
+        return nullptr;
+    }
+    // A line break would make the shaped text a paragraph; the cell shows one line.
+    if (!*gasit && !text.contains(u'\n') && !text.contains(u'\r')) {
+        QStaticText t(text);
+        t.setTextFormat(Qt::PlainText);
+        t.prepare(QTransform(), font);
+        *gasit = t;
+    }
+    return *gasit ? &**gasit : nullptr;
 }
 
 const TKivVirtualGrid::FontPictat& TKivVirtualGrid::fontPictat(const QFont& baza, std::uint8_t atribute) {
@@ -451,7 +479,7 @@ const TKivVirtualGrid::FontPictat& TKivVirtualGrid::fontPictat(const QFont& baza
     // Formatters that make a new font per cell would grow it without end.
     if (fonturi_.size() >= 64) fonturi_.clear();
     const QFont font = cuAtribute(baza, atribute);
-    fonturi_.push_back({baza, atribute, font, QFontMetrics(font, this)});
+    fonturi_.push_back({baza, atribute, font, QFontMetrics(font, this), {}});
     return fonturi_.back();
 }
 

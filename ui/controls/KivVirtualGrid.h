@@ -7,6 +7,8 @@
 #include <QDateTime>
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
+#include <QStaticText>
 #include <QStringList>
 #include <QTimer>
 #include <QVariant>
@@ -14,6 +16,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // A data grid that holds no cell data: the client gives one line object per record and typed
@@ -335,8 +338,14 @@ private:
         std::uint8_t atribute;
         QFont font;
         QFontMetrics masura;
+        // Texts shaped in this font once seen twice: a list repeats its dates, series, states
+        // and qualifications on every page, and shaping is most of a cell's cost.
+        mutable QHash<QString, std::optional<QStaticText>> texte;
+        const QStaticText* textPregatit(const QString& text) const;
     };
     const FontPictat& fontPictat(const QFont& baza, std::uint8_t atribute);
+    static void scrieText(QPainter& p, const QRect& d, Qt::Alignment aliniere, const QString& text,
+                          const FontPictat& font);
     // A column's title wrapped to its width, kept while the title, width and font stay.
     struct TitluImpartit {
         QString titlu;

@@ -255,6 +255,26 @@ private slots:
         QCOMPARE(g.pixel(1, 2), CuloareInQColor(clHighlight));
     }
 
+    void textRepetat_data() {
+        QTest::addColumn<int>("aliniere");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("stanga") << int(Qt::AlignLeft) << "30.06.2026";
+        QTest::newRow("dreapta") << int(Qt::AlignRight) << "9,50";
+        QTest::newRow("centru") << int(Qt::AlignHCenter) << "tiparit";
+        QTest::newRow("mai lat decat celula") << int(Qt::AlignRight) << "Tehnician in informatica si ceva";
+    }
+    // A text seen again is drawn from its kept shape, to the same pixels and within its cell.
+    void textRepetat() {
+        QFETCH(int, aliniere);
+        QFETCH(QString, text);
+        Grila g({Tip::atString, Tip::atString, Tip::atString});
+        g.g->Coloane[1]->Stil(1).Aliniere = Qt::Alignment(aliniere);
+        g.tip = Tip::atString;
+        g.valoare = text;
+        const QImage prima = g.g->viewport()->grab().toImage();
+        QCOMPARE(g.g->viewport()->grab().toImage(), prima);
+    }
+
     // A failing cell shows its error in place; the other columns paint as usual.
     void eroareLaDesenareOpresteDoarCelula() {
         Grila g({Tip::atString, Tip::atInteger});
