@@ -37,6 +37,7 @@ const QSet<QString> functiiMesaj = {
     QStringLiteral("TRezumatPreluare::Text"),
     QStringLiteral("RezumatExport::text"),
     QStringLiteral("TAnularePreluare::Intrebare"),
+    QStringLiteral("TVerificareTiparire::IntrebareRetiparire"),
     QStringLiteral("TAnularePreluare::Text"),
 };
 

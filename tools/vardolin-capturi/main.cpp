@@ -33,6 +33,7 @@
 #include "platform/ImprimantaPdf.h"
 #include "platform/ImprimantaSistem.h"
 #include "platform/StocSetari.h"
+#include "platform/TraducereQt.h"
 #include "printing/FormularDePrintat.h"
 #include "printing/QFormularTextArea.h"
 #include "printing/SetariTiparire.h"
@@ -407,6 +408,9 @@ int main(int argc, char* argv[]) {
     StocSetari::redirectioneaza(dir.filePath(QStringLiteral("setari.ini")));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vardolin"));
+    // Qt's own buttons in Romanian, as the program shows them.
+    TraducereQt traducere;
+    QCoreApplication::installTranslator(&traducere);
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     try {

@@ -343,12 +343,7 @@ void TPrintVardolin::verificaFoile(const InregistrareLaTiparire& inregistrare) {
     dialoguri().arataModal(verificare);
     const std::vector<qint64>& stricate = verificare.DeRetiparit();
     if (stricate.empty()) return;
-    if (!dialoguri().intrebare(
-            this,
-            QStringLiteral("Formularele foilor stricate au fost anulate, iar cele ale foilor care nu au "
-                           "iesit din imprimanta au ramas libere. Tiparesc acum din nou aceste foi (%1), "
-                           "pe formularele din teanc?")
-                .arg(stricate.size()))) {
+    if (!dialoguri().intrebare(this, verificare.IntrebareRetiparire())) {
         // Those sheets are thrown away: no back is printed for them.
         if (feteLot_)
             std::erase_if(*feteLot_, [&](int id) {

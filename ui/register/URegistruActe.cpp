@@ -112,7 +112,7 @@ void TRegistruActe::coloane() {
     Grila->BeginUpdate();
     Grila->SetHeaderHeight(40);
     const TabelText t = tabelRegistru({});
-    const int latimi[] = {60, 80, 200, 110, 160, 50, 70, 90, 90, 330};
+    const int latimi[] = {84, 80, 200, 110, 160, 50, 70, 90, 90, 330};
     for (int c = 0; c < int(t.antet.size()); ++c) {
         TKivVirtualGridColumn* col = Grila->Coloane.Add();
         col->SetNumeColoana(t.antet[c]);

@@ -15,6 +15,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 TVerificareTiparire::TVerificareTiparire(const std::vector<IntrareRegistru>& intrari,
                                          const QStringList& observatii, QWidget* parinte)
@@ -101,6 +102,24 @@ void TVerificareTiparire::scoateFoaia(const QString& titlu, const QString& etich
         if (i->idElev) deRetiparit_.push_back(i->idElev);
         arata();
     });
+}
+
+QString TVerificareTiparire::IntrebareRetiparire() const {
+    const auto cate = [this](StareAct stare) {
+        return std::count_if(intrari_.begin(), intrari_.end(),
+                             [&](const IntrareRegistru& i) { return i.stare == stare; });
+    };
+    const bool stricate = cate(StareAct::Anulat) > 0, netiparite = cate(StareAct::Netiparit) > 0;
+    const QString ceS_aIntamplat =
+        stricate && netiparite
+            ? QStringLiteral(
+                  "Formularele foilor stricate au fost anulate, iar cele ale foilor care nu au iesit "
+                  "din imprimanta au ramas libere.")
+        : stricate ? QStringLiteral("Formularele foilor stricate au fost anulate.")
+                   : QStringLiteral("Formularele foilor care nu au iesit din imprimanta au ramas libere.");
+    return ceS_aIntamplat +
+           QStringLiteral(" Tiparesc acum din nou aceste foi (%1), pe formularele din teanc?")
+               .arg(deRetiparit_.size());
 }
 
 void TVerificareTiparire::corecteazaClick() {

@@ -21,6 +21,8 @@ public:
 
     // The students whose sheet was marked spoiled or never printed, to print again.
     const std::vector<qint64>& DeRetiparit() const { return deRetiparit_; }
+    // The question whether to print them again, naming what happened to their forms.
+    QString IntrebareRetiparire() const;
 
     QLabel* Observatii;
     QTableWidget* Lista;
