@@ -485,11 +485,18 @@ const TKivVirtualGrid::FontPictat& TKivVirtualGrid::fontPictat(const QFont& baza
 
 // Five one-pixel lines from the cell's colour towards the line colour, ending at the edge.
 void TKivVirtualGrid::deseneazaUmbra(QPainter& p, const QRect& d, TColor fundal, bool dreapta, bool jos) {
-    const std::vector<TColor> umbra = Degrade(CuloareRezolvata(fundal), CuloareRezolvata(clWindowText), 4);
+    // Every row of a column gets the same shadow: its colours are worked out once per background.
+    if (umbra_.fundal != fundal || umbra_.culori.empty()) {
+        umbra_.fundal = fundal;
+        umbra_.culori.clear();
+        for (TColor c : Degrade(CuloareRezolvata(fundal), CuloareRezolvata(clWindowText), 4))
+            umbra_.culori.push_back(CuloareInQColor(c));
+    }
+    // One-pixel lines as filled rectangles: the same pixels without the pen's line drawing.
     for (int i = 0; i < 5; ++i) {
-        p.setPen(CuloareInQColor(umbra[size_t(i)]));
-        if (dreapta) p.drawLine(d.right() - 4 + i, d.top(), d.right() - 4 + i, d.bottom());
-        if (jos) p.drawLine(d.left(), d.bottom() - 4 + i, d.right(), d.bottom() - 4 + i);
+        const QColor& culoare = umbra_.culori[size_t(i)];
+        if (dreapta) p.fillRect(QRect(d.right() - 4 + i, d.top(), 1, d.height()), culoare);
+        if (jos) p.fillRect(QRect(d.left(), d.bottom() - 4 + i, d.width(), 1), culoare);
     }
 }
 

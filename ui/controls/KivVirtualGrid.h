@@ -4,6 +4,7 @@
 #include "entry/Currency.h"
 #include "entry/URomana.h"
 
+#include <QColor>
 #include <QDateTime>
 #include <QFont>
 #include <QFontMetrics>
@@ -358,6 +359,10 @@ private:
     const TitluImpartit& titluImpartit(const TKivVirtualGridColumn& col, int latime);
 
     std::deque<FontPictat> fonturi_;
+    struct Umbra {
+        TColor fundal = clNone;
+        std::vector<QColor> culori;
+    } umbra_;
     std::vector<TitluImpartit> titluri_;
     int actualizari_ = 0;
     int headerHeight_ = 48;
