@@ -8,8 +8,6 @@ namespace StocElevi {
 
 namespace {
 
-const QString Elevi = QStringLiteral("ELEVI");
-
 void parametriCheie(FbInterogare& q, const CheieCamp& cheie) {
     q.param(QStringLiteral("COD_FORMULAR"), cheie.formular);
     q.param(QStringLiteral("COD_PAGINA"), cheie.pagina);
@@ -78,7 +76,7 @@ int RandNou(const QString& tabel) {
 
 int ElevNou(const QStringList& legate) {
     GardaTranzactie garda(GardaTranzactie::Imbricata);
-    const int id = RandNou(Elevi);
+    const int id = RandNou(TabelulElevilor);
     Q3().seteazaSql(QStringLiteral(
         "INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, ID_ELEVI) "
         "SELECT COD_FORMULAR, COD_PAGINA, COD_CAMP, '', 0, :ID_ELEVI FROM PROFIL_DIPLOMA WHERE ASOCIAT_CU = "
@@ -121,7 +119,7 @@ void Sterge(const QString& tabel, const std::vector<int>& iduri) {
         Q1().param(QStringLiteral("ID"), id);
         Q1().executa();
     }
-    if (tabel != Elevi) AsiguraLegaturi(tabel, std::nullopt);
+    if (tabel != TabelulElevilor) AsiguraLegaturi(tabel, std::nullopt);
     garda.Commit();
 }
 
@@ -191,7 +189,7 @@ QHash<QString, QString> TexteStocate(int idElev) {
 
 void AdaugaRandGol(int idElev, const CheieCamp& cheie) {
     GardaTranzactie garda(GardaTranzactie::Imbricata);
-    insereaza(Elevi, idElev, cheie, QStringLiteral(""));
+    insereaza(TabelulElevilor, idElev, cheie, QStringLiteral(""));
     garda.Commit();
 }
 

@@ -4,6 +4,9 @@
 #include <memory>
 #include <vector>
 
+// The students' own table: a student's values belong to its rows.
+inline const QString TabelulElevilor = QStringLiteral("ELEVI");
+
 // An entity table whose rows own field values (students, school).
 struct TLinieTabel {
     QString NUME_TABEL;

@@ -10,8 +10,6 @@
 
 namespace {
 
-const QString Elevi = QStringLiteral("ELEVI");
-
 void paramCheie(FbInterogare& q, const QString& formular, const QString& pagina, const QString& camp) {
     q.param(QStringLiteral("COD_FORMULAR"), formular);
     q.param(QStringLiteral("COD_PAGINA"), pagina);
@@ -46,17 +44,17 @@ struct Rezolvare {
 
     QString valoareProprie(const QString& asociatCu, const QString& f, const QString& p, const QString& c) {
         if (asociatCu == tabelRand) {
-            if (tabelRand != Elevi) VerificaNumeTabel(tabelRand);
+            if (tabelRand != TabelulElevilor) VerificaNumeTabel(tabelRand);
             return textulRandului(Q2(), tabelRand, f, p, c, id);
         }
-        if (tabelRand != Elevi) return {}; // a student's field has no value for a school row
+        if (tabelRand != TabelulElevilor) return {}; // a student's field has no value for a school row
         return valoarePrinLegatura(asociatCu, f, p, c);
     }
 
     // A field owned by another entity table T: the student's row for the key names T's row.
     QString valoarePrinLegatura(const QString& t, const QString& f, const QString& p, const QString& c) {
         FbInterogare& q2 = Q2();
-        q2.seteazaSql(sqlValoare(Elevi));
+        q2.seteazaSql(sqlValoare(TabelulElevilor));
         paramCheie(q2, f, p, c);
         q2.param(QStringLiteral("ID"), id);
         q2.deschide();
@@ -122,7 +120,7 @@ QString FaraMargini(const QString& text) {
 
 QString ValoareCamp(const QString& formular, const QString& pagina, const QString& camp, int id) {
     GardaTranzactie garda(GardaTranzactie::Imbricata);
-    Rezolvare r{Elevi, id, {}};
+    Rezolvare r{TabelulElevilor, id, {}};
     return r.valoare(formular, pagina, camp);
 }
 
@@ -230,7 +228,7 @@ void leagaElevul(const QString& tabel, int idElev, int rand) {
 void AsiguraLegaturi(const QString& tabel, std::optional<int> idElev, std::optional<int> idRand) {
     GardaTranzactie garda(GardaTranzactie::Imbricata);
     VerificaTabelEntitate(tabel);
-    if (tabel == Elevi) throw Eroare(QStringLiteral("Elevii nu se leaga de ei insisi"));
+    if (tabel == TabelulElevilor) throw Eroare(QStringLiteral("Elevii nu se leaga de ei insisi"));
     const QList<int> randuri = iduri(QStringLiteral("select ID_%1 from %1 order by ID_%1").arg(tabel));
     if (randuri.isEmpty()) return; // nothing to link to; the cascade already took old links
     if (idRand && !randuri.contains(*idRand))

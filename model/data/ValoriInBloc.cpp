@@ -10,7 +10,6 @@
 
 namespace {
 
-const QString Elevi = QStringLiteral("ELEVI");
 // Firebird refuses longer IN lists.
 constexpr size_t MaxInLista = 1000;
 constexpr qsizetype MaxCoduriFiltrate = 24;
@@ -149,7 +148,7 @@ void ValoriInBloc::citesteRandurileElevilor(const std::vector<int>& idElevi) {
 
     QStringList coduri;
     for (const LinieProfil& l : linii_) {
-        if (!l.propriu || l.asociatCu == Elevi) continue;
+        if (!l.propriu || l.asociatCu == TabelulElevilor) continue;
         // Only a table with its link column is read; the others fail as ValoareCamp fails.
         if (!coloaneDate_.contains((QStringLiteral("IDF_") + l.asociatCu).toUpper())) continue;
         try {
@@ -252,7 +251,7 @@ QString ValoriInBloc::valoareProprie(int elev, int linie, const CheieCamp& cerut
     const LinieProfil& l = linii_[size_t(linie)];
     const int rand = randElev(elev, linie);
     if (rand < 0) return {};
-    if (l.asociatCu == Elevi) return texte_[size_t(rand)];
+    if (l.asociatCu == TabelulElevilor) return texte_[size_t(rand)];
     if (!coloaneDate_.contains((QStringLiteral("IDF_") + l.asociatCu).toUpper()))
         throw Eroare(
             QStringLiteral("Campul %1.%2.%3 este asociat cu \"%4\", care nu este un tabel de entitati")

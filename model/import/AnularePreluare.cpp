@@ -2,6 +2,7 @@
 
 #include "data/StocElevi.h"
 #include "data/UDm.h"
+#include "data/UTabele.h"
 #include "import/JurnalPreluari.h"
 #include "import/PreluareExcel.h"
 #include "platform/Eroare.h"
@@ -12,40 +13,33 @@
 
 namespace {
 
-const QString Elevi = QStringLiteral("ELEVI");
-
-// The undo reads and writes the journal on Q6; the student store uses Q1 to Q5.
-FbInterogare& q() {
-    return Q6();
-}
-
 const QString ColoanePreluare = QStringLiteral(
     "ID_PRELUARE, CAST(MOMENT AS VARCHAR(24)) AS MOMENT, UTILIZATOR, CALCULATOR, FISIER, FOAIA, STAREA, "
     "RANDURI, ADAUGATI, ACTUALIZATI");
 
 TPreluareJurnalizata preluareCitita() {
     TPreluareJurnalizata p;
-    p.Id = int(q().intreg(QStringLiteral("ID_PRELUARE")));
-    p.Moment = q().text(QStringLiteral("MOMENT"));
-    p.Utilizator = q().text(QStringLiteral("UTILIZATOR"));
-    p.Calculator = q().text(QStringLiteral("CALCULATOR"));
-    p.Fisier = q().text(QStringLiteral("FISIER"));
-    p.Foaia = q().text(QStringLiteral("FOAIA"));
-    p.Starea = q().text(QStringLiteral("STAREA"));
-    p.Randuri = int(q().intreg(QStringLiteral("RANDURI")));
-    p.Adaugati = int(q().intreg(QStringLiteral("ADAUGATI")));
-    p.Actualizati = int(q().intreg(QStringLiteral("ACTUALIZATI")));
+    p.Id = int(Q6().intreg(QStringLiteral("ID_PRELUARE")));
+    p.Moment = Q6().text(QStringLiteral("MOMENT"));
+    p.Utilizator = Q6().text(QStringLiteral("UTILIZATOR"));
+    p.Calculator = Q6().text(QStringLiteral("CALCULATOR"));
+    p.Fisier = Q6().text(QStringLiteral("FISIER"));
+    p.Foaia = Q6().text(QStringLiteral("FOAIA"));
+    p.Starea = Q6().text(QStringLiteral("STAREA"));
+    p.Randuri = int(Q6().intreg(QStringLiteral("RANDURI")));
+    p.Adaugati = int(Q6().intreg(QStringLiteral("ADAUGATI")));
+    p.Actualizati = int(Q6().intreg(QStringLiteral("ACTUALIZATI")));
     return p;
 }
 
 // The entry, locked against a second undo at the same moment.
 TPreluareJurnalizata preluareBlocata(int id) {
-    InchideLaIesire inchide(q());
-    q().seteazaSql(
+    InchideLaIesire inchide(Q6());
+    Q6().seteazaSql(
         QStringLiteral("SELECT %1 FROM PRELUARI WHERE ID_PRELUARE = :ID WITH LOCK").arg(ColoanePreluare));
-    q().param(QStringLiteral("ID"), id);
-    q().deschide();
-    if (q().eof())
+    Q6().param(QStringLiteral("ID"), id);
+    Q6().deschide();
+    if (Q6().eof())
         throw Eroare(QStringLiteral("Preluarea nr. %1 nu exista in jurnalul preluarilor.").arg(id));
     const TPreluareJurnalizata p = preluareCitita();
     if (p.Starea == StarePreluare::Anulata)
@@ -54,13 +48,13 @@ TPreluareJurnalizata preluareBlocata(int id) {
 }
 
 std::vector<std::pair<int, QString>> eleviCreati(int idPreluare) {
-    InchideLaIesire inchide(q());
-    q().seteazaSql(QStringLiteral(
+    InchideLaIesire inchide(Q6());
+    Q6().seteazaSql(QStringLiteral(
         "SELECT ID_ELEV, AMPRENTA FROM PRELUARI_ELEVI WHERE ID_PRELUARE = :ID ORDER BY ID_ELEV"));
-    q().param(QStringLiteral("ID"), idPreluare);
+    Q6().param(QStringLiteral("ID"), idPreluare);
     std::vector<std::pair<int, QString>> r;
-    for (q().deschide(); !q().eof(); q().urmator())
-        r.emplace_back(int(q().intreg(QStringLiteral("ID_ELEV"))), q().text(QStringLiteral("AMPRENTA")));
+    for (Q6().deschide(); !Q6().eof(); Q6().urmator())
+        r.emplace_back(int(Q6().intreg(QStringLiteral("ID_ELEV"))), Q6().text(QStringLiteral("AMPRENTA")));
     return r;
 }
 
@@ -70,34 +64,34 @@ struct ValoareSchimbata {
 };
 
 std::vector<ValoareSchimbata> valoriSchimbate(int idPreluare) {
-    InchideLaIesire inchide(q());
-    q().seteazaSql(QStringLiteral(
+    InchideLaIesire inchide(Q6());
+    Q6().seteazaSql(QStringLiteral(
         "SELECT v.ID_ELEV, v.COD_FORMULAR, v.COD_PAGINA, v.COD_CAMP, v.VALOARE_VECHE, v.VALOARE_NOUA, "
         "p.ETICHETA_EDITOR FROM PRELUARI_VALORI v LEFT JOIN PROFIL_DIPLOMA p ON p.COD_FORMULAR = "
         "v.COD_FORMULAR AND p.COD_PAGINA = v.COD_PAGINA AND p.COD_CAMP = v.COD_CAMP WHERE v.ID_PRELUARE = "
         ":ID "
         "ORDER BY v.ID_ELEV"));
-    q().param(QStringLiteral("ID"), idPreluare);
+    Q6().param(QStringLiteral("ID"), idPreluare);
     std::vector<ValoareSchimbata> r;
-    for (q().deschide(); !q().eof(); q().urmator()) {
-        const CheieCamp cheie{q().text(QStringLiteral("COD_FORMULAR")),
-                              q().text(QStringLiteral("COD_PAGINA")), q().text(QStringLiteral("COD_CAMP"))};
+    for (Q6().deschide(); !Q6().eof(); Q6().urmator()) {
+        const CheieCamp cheie{Q6().text(QStringLiteral("COD_FORMULAR")),
+                              Q6().text(QStringLiteral("COD_PAGINA")), Q6().text(QStringLiteral("COD_CAMP"))};
         const QString veche = QStringLiteral("VALOARE_VECHE");
         const QString eticheta = QStringLiteral("ETICHETA_EDITOR");
-        r.push_back({{int(q().intreg(QStringLiteral("ID_ELEV"))), cheie,
-                      q().esteNull(veche) ? std::nullopt : std::optional<QString>(q().text(veche))},
-                     q().text(QStringLiteral("VALOARE_NOUA")),
-                     q().esteNull(eticheta) ? cheie.camp : EtichetaCurata(q().text(eticheta)).trimmed()});
+        r.push_back({{int(Q6().intreg(QStringLiteral("ID_ELEV"))), cheie,
+                      Q6().esteNull(veche) ? std::nullopt : std::optional<QString>(Q6().text(veche))},
+                     Q6().text(QStringLiteral("VALOARE_NOUA")),
+                     Q6().esteNull(eticheta) ? cheie.camp : EtichetaCurata(Q6().text(eticheta)).trimmed()});
     }
     return r;
 }
 
 bool inRegistru(int idElev) {
-    InchideLaIesire inchide(q());
-    q().seteazaSql(QStringLiteral("SELECT COUNT(*) AS N FROM REGISTRU WHERE ID_ELEV = :ID"));
-    q().param(QStringLiteral("ID"), idElev);
-    q().deschide();
-    return q().intreg(QStringLiteral("N")) > 0;
+    InchideLaIesire inchide(Q6());
+    Q6().seteazaSql(QStringLiteral("SELECT COUNT(*) AS N FROM REGISTRU WHERE ID_ELEV = :ID"));
+    Q6().param(QStringLiteral("ID"), idElev);
+    Q6().deschide();
+    return Q6().intreg(QStringLiteral("N")) > 0;
 }
 
 class Planificare {
@@ -115,7 +109,7 @@ public:
 private:
     // A student deleted since leaves nothing to undo.
     void elevCreat(int id, const QString& amprenta) {
-        if (!StocElevi::Exista(Elevi, id)) return;
+        if (!StocElevi::Exista(TabelulElevilor, id)) return;
         if (inRegistru(id))
             a_.Lasate
                 << QStringLiteral("%1: este trecut in registrul actelor de studii; ramane").arg(elev(id));
@@ -128,8 +122,8 @@ private:
 
     void valoare(const ValoareSchimbata& v) {
         const int id = v.valoare.IdElev;
-        if (!StocElevi::Exista(Elevi, id)) return;
-        const std::optional<QString> acum = StocElevi::Valoare(Elevi, id, v.valoare.Cheie);
+        if (!StocElevi::Exista(TabelulElevilor, id)) return;
+        const std::optional<QString> acum = StocElevi::Valoare(TabelulElevilor, id, v.valoare.Cheie);
         if (acum == v.noua)
             a_.DeRepus.push_back(v.valoare);
         else
@@ -138,7 +132,7 @@ private:
     }
 
     QString elev(int id) const {
-        const std::optional<QString> cnp = StocElevi::Valoare(Elevi, id, cnp_);
+        const std::optional<QString> cnp = StocElevi::Valoare(TabelulElevilor, id, cnp_);
         return cnp && !cnp->isEmpty() ? QStringLiteral("elevul cu CNP %1").arg(*cnp)
                                       : QStringLiteral("elevul nr. %1").arg(id);
     }
@@ -152,24 +146,24 @@ void puneLaLoc(const TAnularePreluare::Valoare& v) {
         StocElevi::RescrieTextul(v.IdElev, v.Cheie, *v.Veche);
         return;
     }
-    q().seteazaSql(QStringLiteral("DELETE FROM \"DATE\" WHERE ID_ELEVI = :ID AND COD_FORMULAR = :F AND "
-                                  "COD_PAGINA = :P AND COD_CAMP = :C"));
-    q().param(QStringLiteral("ID"), v.IdElev);
-    q().param(QStringLiteral("F"), v.Cheie.formular);
-    q().param(QStringLiteral("P"), v.Cheie.pagina);
-    q().param(QStringLiteral("C"), v.Cheie.camp);
-    q().executa();
+    Q6().seteazaSql(QStringLiteral("DELETE FROM \"DATE\" WHERE ID_ELEVI = :ID AND COD_FORMULAR = :F AND "
+                                   "COD_PAGINA = :P AND COD_CAMP = :C"));
+    Q6().param(QStringLiteral("ID"), v.IdElev);
+    Q6().param(QStringLiteral("F"), v.Cheie.formular);
+    Q6().param(QStringLiteral("P"), v.Cheie.pagina);
+    Q6().param(QStringLiteral("C"), v.Cheie.camp);
+    Q6().executa();
 }
 
 void marcheazaAnulata(int id) {
-    q().seteazaSql(
+    Q6().seteazaSql(
         QStringLiteral("UPDATE PRELUARI SET STAREA = :STAREA, MOMENT_ANULARII = CURRENT_TIMESTAMP, "
                        "ANULATA_DE = :DE WHERE ID_PRELUARE = :ID"));
-    q().param(QStringLiteral("STAREA"), StarePreluare::Anulata);
-    q().param(QStringLiteral("DE"),
-              (UtilizatorulSistemului() + QStringLiteral(" pe ") + CalculatorulSistemului()).left(200));
-    q().param(QStringLiteral("ID"), id);
-    q().executa();
+    Q6().param(QStringLiteral("STAREA"), StarePreluare::Anulata);
+    Q6().param(QStringLiteral("DE"),
+               (UtilizatorulSistemului() + QStringLiteral(" pe ") + CalculatorulSistemului()).left(200));
+    Q6().param(QStringLiteral("ID"), id);
+    Q6().executa();
 }
 
 QString elevi(qsizetype n) {
@@ -194,13 +188,13 @@ QString TPreluareJurnalizata::Descriere() const {
 
 std::optional<TPreluareJurnalizata> UltimaPreluare() {
     GardaTranzactie garda(GardaTranzactie::Imbricata);
-    InchideLaIesire inchide(q());
-    q().seteazaSql(
+    InchideLaIesire inchide(Q6());
+    Q6().seteazaSql(
         QStringLiteral("SELECT FIRST 1 %1 FROM PRELUARI WHERE STAREA <> :ANULATA ORDER BY ID_PRELUARE DESC")
             .arg(ColoanePreluare));
-    q().param(QStringLiteral("ANULATA"), StarePreluare::Anulata);
-    q().deschide();
-    if (q().eof()) return std::nullopt;
+    Q6().param(QStringLiteral("ANULATA"), StarePreluare::Anulata);
+    Q6().deschide();
+    if (Q6().eof()) return std::nullopt;
     return preluareCitita();
 }
 
@@ -212,7 +206,7 @@ TAnularePreluare PlanificaAnularea(const TPreluareJurnalizata& preluare) {
 TAnularePreluare AnuleazaPreluarea(int idPreluare) {
     GardaTranzactie garda;
     TAnularePreluare a = Planificare(preluareBlocata(idPreluare)).planifica();
-    if (!a.DeSters.empty()) StocElevi::Sterge(Elevi, a.DeSters);
+    if (!a.DeSters.empty()) StocElevi::Sterge(TabelulElevilor, a.DeSters);
     for (const TAnularePreluare::Valoare& v : a.DeRepus)
         puneLaLoc(v);
     marcheazaAnulata(idPreluare);

@@ -7,17 +7,13 @@
 #include <QCryptographicHash>
 #include <algorithm>
 
+// The journal writes on Q6 only: the import's value writes use Q1 to Q4.
 namespace {
 
-// The journal writes on Q6 only: the import's value writes use Q1 to Q4.
-FbInterogare& q() {
-    return Q6();
-}
-
 void parametriCheie(const CheieCamp& cheie) {
-    q().param(QStringLiteral("COD_FORMULAR"), cheie.formular);
-    q().param(QStringLiteral("COD_PAGINA"), cheie.pagina);
-    q().param(QStringLiteral("COD_CAMP"), cheie.camp);
+    Q6().param(QStringLiteral("COD_FORMULAR"), cheie.formular);
+    Q6().param(QStringLiteral("COD_PAGINA"), cheie.pagina);
+    Q6().param(QStringLiteral("COD_CAMP"), cheie.camp);
 }
 
 } // namespace
@@ -80,65 +76,65 @@ QString AmprentaTextelor(const QHash<QString, QString>& texte) {
 TJurnalPreluare::TJurnalPreluare(const QString& fisier, const QString& foaie, int randuri) {
     GardaTranzactie garda(GardaTranzactie::Imbricata);
     {
-        InchideLaIesire inchide(q());
-        q().seteazaSql(QStringLiteral("SELECT GEN_ID(G_ID_PRELUARE, 1) AS ID FROM RDB$DATABASE"));
-        q().deschide();
-        id_ = int(q().intreg(QStringLiteral("ID")));
+        InchideLaIesire inchide(Q6());
+        Q6().seteazaSql(QStringLiteral("SELECT GEN_ID(G_ID_PRELUARE, 1) AS ID FROM RDB$DATABASE"));
+        Q6().deschide();
+        id_ = int(Q6().intreg(QStringLiteral("ID")));
     }
-    q().seteazaSql(
+    Q6().seteazaSql(
         QStringLiteral("INSERT INTO PRELUARI (ID_PRELUARE, UTILIZATOR, CALCULATOR, FISIER, FOAIA, "
                        "RANDURI) VALUES (:ID, :UTILIZATOR, :CALCULATOR, :FISIER, :FOAIA, :RANDURI)"));
-    q().param(QStringLiteral("ID"), id_);
-    q().param(QStringLiteral("UTILIZATOR"), UtilizatorulSistemului().left(100));
-    q().param(QStringLiteral("CALCULATOR"), CalculatorulSistemului().left(100));
-    q().param(QStringLiteral("FISIER"), fisier.right(1000));
-    q().param(QStringLiteral("FOAIA"), foaie.left(200));
-    q().param(QStringLiteral("RANDURI"), randuri);
-    q().executa();
+    Q6().param(QStringLiteral("ID"), id_);
+    Q6().param(QStringLiteral("UTILIZATOR"), UtilizatorulSistemului().left(100));
+    Q6().param(QStringLiteral("CALCULATOR"), CalculatorulSistemului().left(100));
+    Q6().param(QStringLiteral("FISIER"), fisier.right(1000));
+    Q6().param(QStringLiteral("FOAIA"), foaie.left(200));
+    Q6().param(QStringLiteral("RANDURI"), randuri);
+    Q6().executa();
     garda.Commit();
 }
 
 void TJurnalPreluare::ElevCreat(int idElev, const QString& amprenta) {
-    q().seteazaSql(QStringLiteral("UPDATE OR INSERT INTO PRELUARI_ELEVI (ID_PRELUARE, ID_ELEV, AMPRENTA) "
-                                  "VALUES (:ID, :ELEV, :AMPRENTA) MATCHING (ID_PRELUARE, ID_ELEV)"));
-    q().param(QStringLiteral("ID"), id_);
-    q().param(QStringLiteral("ELEV"), idElev);
-    q().param(QStringLiteral("AMPRENTA"), amprenta);
-    q().executa();
+    Q6().seteazaSql(QStringLiteral("UPDATE OR INSERT INTO PRELUARI_ELEVI (ID_PRELUARE, ID_ELEV, AMPRENTA) "
+                                   "VALUES (:ID, :ELEV, :AMPRENTA) MATCHING (ID_PRELUARE, ID_ELEV)"));
+    Q6().param(QStringLiteral("ID"), id_);
+    Q6().param(QStringLiteral("ELEV"), idElev);
+    Q6().param(QStringLiteral("AMPRENTA"), amprenta);
+    Q6().executa();
 }
 
 void TJurnalPreluare::ValoareSchimbata(int idElev, const CheieCamp& cheie,
                                        const std::optional<QString>& veche, const QString& noua) {
-    q().seteazaSql(QStringLiteral(
+    Q6().seteazaSql(QStringLiteral(
         "MERGE INTO PRELUARI_VALORI v USING RDB$DATABASE ON v.ID_PRELUARE = :ID AND v.ID_ELEV = :ELEV AND "
         "v.COD_FORMULAR = :COD_FORMULAR AND v.COD_PAGINA = :COD_PAGINA AND v.COD_CAMP = :COD_CAMP "
         "WHEN MATCHED THEN UPDATE SET VALOARE_NOUA = :NOUA "
         "WHEN NOT MATCHED THEN INSERT (ID_PRELUARE, ID_ELEV, COD_FORMULAR, COD_PAGINA, COD_CAMP, "
         "VALOARE_VECHE, VALOARE_NOUA) VALUES (:ID, :ELEV, :COD_FORMULAR, :COD_PAGINA, :COD_CAMP, :VECHE, "
         ":NOUA)"));
-    q().param(QStringLiteral("ID"), id_);
-    q().param(QStringLiteral("ELEV"), idElev);
+    Q6().param(QStringLiteral("ID"), id_);
+    Q6().param(QStringLiteral("ELEV"), idElev);
     parametriCheie(cheie);
-    q().param(QStringLiteral("VECHE"), veche ? QVariant(*veche) : QVariant());
-    q().param(QStringLiteral("NOUA"), noua);
-    q().executa();
+    Q6().param(QStringLiteral("VECHE"), veche ? QVariant(*veche) : QVariant());
+    Q6().param(QStringLiteral("NOUA"), noua);
+    Q6().executa();
 }
 
 void TJurnalPreluare::Numara(int adaugati, int actualizati, const QString& stare) {
     {
-        InchideLaIesire inchide(q());
-        q().seteazaSql(QStringLiteral("SELECT STAREA FROM PRELUARI WHERE ID_PRELUARE = :ID WITH LOCK"));
-        q().param(QStringLiteral("ID"), id_);
-        q().deschide();
-        if (q().eof() || q().text(QStringLiteral("STAREA")) != StarePreluare::InCurs)
+        InchideLaIesire inchide(Q6());
+        Q6().seteazaSql(QStringLiteral("SELECT STAREA FROM PRELUARI WHERE ID_PRELUARE = :ID WITH LOCK"));
+        Q6().param(QStringLiteral("ID"), id_);
+        Q6().deschide();
+        if (Q6().eof() || Q6().text(QStringLiteral("STAREA")) != StarePreluare::InCurs)
             throw Eroare(QStringLiteral("Preluarea a fost anulata de pe alt calculator in timp ce se scria; "
                                         "randurile ramase nu s-au mai scris."));
     }
-    q().seteazaSql(QStringLiteral("UPDATE PRELUARI SET ADAUGATI = :ADAUGATI, ACTUALIZATI = :ACTUALIZATI, "
-                                  "STAREA = :STAREA WHERE ID_PRELUARE = :ID"));
-    q().param(QStringLiteral("ID"), id_);
-    q().param(QStringLiteral("ADAUGATI"), adaugati);
-    q().param(QStringLiteral("ACTUALIZATI"), actualizati);
-    q().param(QStringLiteral("STAREA"), stare);
-    q().executa();
+    Q6().seteazaSql(QStringLiteral("UPDATE PRELUARI SET ADAUGATI = :ADAUGATI, ACTUALIZATI = :ACTUALIZATI, "
+                                   "STAREA = :STAREA WHERE ID_PRELUARE = :ID"));
+    Q6().param(QStringLiteral("ID"), id_);
+    Q6().param(QStringLiteral("ADAUGATI"), adaugati);
+    Q6().param(QStringLiteral("ACTUALIZATI"), actualizati);
+    Q6().param(QStringLiteral("STAREA"), stare);
+    Q6().executa();
 }

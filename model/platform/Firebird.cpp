@@ -2,6 +2,7 @@
 
 #include "platform/BazaDeteriorata.h"
 #include "platform/Eroare.h"
+#include "platform/FirebirdClient.h"
 #include "platform/VersiuneFirebird.h"
 
 #include <QDir>
@@ -18,16 +19,22 @@
 
 using namespace Firebird;
 
-namespace {
-
-IMaster* master() {
+IMaster* MasterFirebird() {
     static IMaster* m = fb_get_master_interface();
     return m;
 }
 
+QString TextulMotorului(const IStatus* status) {
+    char buffer[2048];
+    MasterFirebird()->getUtilInterface()->formatStatus(buffer, sizeof buffer, const_cast<IStatus*>(status));
+    return QString::fromUtf8(buffer).trimmed();
+}
+
+namespace {
+
 // A status wrapper that turns the engine's failures into C++ exceptions; one per call.
 struct Stare {
-    ThrowStatusWrapper s{master()->getStatus()};
+    ThrowStatusWrapper s{MasterFirebird()->getStatus()};
     ~Stare() { s.dispose(); }
     ThrowStatusWrapper* operator&() { return &s; }
 };
@@ -48,17 +55,11 @@ bool areCod(const IStatus* status, ISC_STATUS cod) {
     return false;
 }
 
-QString textulMotorului(const IStatus* status) {
-    char buffer[2048];
-    master()->getUtilInterface()->formatStatus(buffer, sizeof buffer, const_cast<IStatus*>(status));
-    return QString::fromUtf8(buffer).trimmed();
-}
-
 // Turns an engine failure into the program's error type, with a Romanian explanation where the
 // user can act on it.
 [[noreturn]] void ridica(const FbException& e, const QString& context = QString()) {
     const IStatus* status = e.getStatus();
-    const QString motor = textulMotorului(status);
+    const QString motor = TextulMotorului(status);
     // The statement's text would only confuse: the remedy is the same whatever was read.
     if (NoteazaDeteriorarea(status)) throw Eroare(MesajBazaDeteriorata() + QStringLiteral("\n\n") + motor);
     if (areCod(status, isc_already_opened) || areCod(status, isc_lock_timeout) ||
@@ -222,7 +223,8 @@ void FbConexiune::pregatesteMotorulIncorporat() {
 
 namespace {
 PtrFb<IXpbBuilder> dpbDinParametri(ThrowStatusWrapper* st, const QStringList& parametri) {
-    PtrFb<IXpbBuilder> dpb(master()->getUtilInterface()->getXpbBuilder(st, IXpbBuilder::DPB, nullptr, 0));
+    PtrFb<IXpbBuilder> dpb(
+        MasterFirebird()->getUtilInterface()->getXpbBuilder(st, IXpbBuilder::DPB, nullptr, 0));
     bool areSetDeCaractere = false;
     for (const QString& p : parametri) {
         const qsizetype egal = p.indexOf(u'=');
@@ -249,7 +251,7 @@ void FbConexiune::conecteaza() {
     Stare st;
     try {
         const PtrFb<IXpbBuilder> dpb = dpbDinParametri(&st, parametri_);
-        const PtrFb<IProvider> furnizor(master()->getDispatcher());
+        const PtrFb<IProvider> furnizor(MasterFirebird()->getDispatcher());
         const QByteArray cale = numeBazaDeDate_.toUtf8();
         atasare_ =
             furnizor->attachDatabase(&st, cale.constData(), dpb->getBufferLength(&st), dpb->getBuffer(&st));
@@ -259,7 +261,7 @@ void FbConexiune::conecteaza() {
 }
 
 QString VersiuneClientFirebird() {
-    const unsigned v = master()->getUtilInterface()->getClientVersion();
+    const unsigned v = MasterFirebird()->getUtilInterface()->getClientVersion();
     return QStringLiteral("%1.%2").arg(v >> 8).arg(v & 0xFF);
 }
 
@@ -318,7 +320,7 @@ void FbConexiune::creeazaBazaDeDate(const QString& cale, const QString& utilizat
             &st, {QStringLiteral("USER_NAME=") + utilizator, QStringLiteral("password=") + parola});
         dpb->insertInt(&st, isc_dpb_sql_dialect, 3);
         dpb->insertString(&st, isc_dpb_set_db_charset, "UTF8");
-        const PtrFb<IProvider> furnizor(master()->getDispatcher());
+        const PtrFb<IProvider> furnizor(MasterFirebird()->getDispatcher());
         IAttachment* a = furnizor->createDatabase(&st, cale.toUtf8().constData(), dpb->getBufferLength(&st),
                                                   dpb->getBuffer(&st));
         try {
@@ -364,7 +366,7 @@ void FbTranzactie::start() {
     Stare st;
     try {
         const PtrFb<IXpbBuilder> tpb(
-            master()->getUtilInterface()->getXpbBuilder(&st, IXpbBuilder::TPB, nullptr, 0));
+            MasterFirebird()->getUtilInterface()->getXpbBuilder(&st, IXpbBuilder::TPB, nullptr, 0));
         tpb->insertTag(&st, isc_tpb_write);
         tpb->insertTag(&st, isc_tpb_read_committed);
         tpb->insertTag(&st, isc_tpb_rec_version);

@@ -3,6 +3,7 @@
 #include "platform/BazaDeteriorata.h"
 #include "platform/Eroare.h"
 #include "platform/Firebird.h"
+#include "platform/FirebirdClient.h"
 #include "platform/IntrareStandard.h"
 #include "platform/SirConexiune.h"
 
@@ -11,17 +12,6 @@
 using namespace Firebird;
 
 namespace {
-
-IMaster* master() {
-    static IMaster* m = fb_get_master_interface();
-    return m;
-}
-
-QString textulMotorului(const IStatus* status) {
-    char buffer[2048];
-    master()->getUtilInterface()->formatStatus(buffer, sizeof buffer, const_cast<IStatus*>(status));
-    return QString::fromUtf8(buffer).trimmed();
-}
 
 // The service manager that serves the database: the embedded engine's, or the server's.
 QByteArray managerulDeServicii(const QString& baza) {
@@ -42,14 +32,14 @@ QByteArray managerulDeServicii(const QString& baza) {
 // Owns what the engine hands out for one service call.
 class Serviciu {
 public:
-    explicit Serviciu(const FbServicii::Acces& acces) : status_(master()->getStatus()) {
+    explicit Serviciu(const FbServicii::Acces& acces) : status_(MasterFirebird()->getStatus()) {
         FbConexiune::pregatesteMotorulIncorporat();
-        IXpbBuilder* spb =
-            master()->getUtilInterface()->getXpbBuilder(&status_, IXpbBuilder::SPB_ATTACH, nullptr, 0);
+        IXpbBuilder* spb = MasterFirebird()->getUtilInterface()->getXpbBuilder(
+            &status_, IXpbBuilder::SPB_ATTACH, nullptr, 0);
         spb->insertString(&status_, isc_spb_user_name, acces.utilizator.toUtf8().constData());
         spb->insertString(&status_, isc_spb_password, acces.parola.toUtf8().constData());
         spb->insertString(&status_, isc_spb_expected_db, caleaBazei(acces.baza).constData());
-        IProvider* furnizor = master()->getDispatcher();
+        IProvider* furnizor = MasterFirebird()->getDispatcher();
         serviciu_ = furnizor->attachServiceManager(&status_, managerulDeServicii(acces.baza).constData(),
                                                    spb->getBufferLength(&status_), spb->getBuffer(&status_));
         furnizor->release();
@@ -88,7 +78,7 @@ public:
 
     IXpbBuilder* actiuneNoua(unsigned char fel) {
         IXpbBuilder* b =
-            master()->getUtilInterface()->getXpbBuilder(&status_, IXpbBuilder::SPB_START, nullptr, 0);
+            MasterFirebird()->getUtilInterface()->getXpbBuilder(&status_, IXpbBuilder::SPB_START, nullptr, 0);
         b->insertTag(&status_, fel);
         return b;
     }
@@ -97,7 +87,7 @@ public:
 private:
     void verifica() {
         if (status_.getState() & IStatus::STATE_ERRORS) {
-            const QString text = textulMotorului(&status_);
+            const QString text = TextulMotorului(&status_);
             NoteazaDeteriorarea(&status_);
             status_.init();
             throw Eroare(text);

@@ -1,20 +1,15 @@
 #include "app/USplashForm.h"
 
+#include "controls/DesenSvg.h"
 #include "platform/Ecran.h"
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QPainter>
-#include <QSvgRenderer>
 #include <QTimer>
 
 namespace {
 QPixmap imagineSplash() {
-    QPixmap p(480, 248);
-    p.fill(Qt::white);
-    QPainter pictor(&p);
-    QSvgRenderer(QStringLiteral(":/app/splash.svg")).render(&pictor);
-    return p;
+    return DesenSvg(QStringLiteral(":/app/splash.svg"), QSize(480, 248), Qt::white);
 }
 } // namespace
 

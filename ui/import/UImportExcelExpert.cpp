@@ -1,5 +1,6 @@
 #include "import/UImportExcelExpert.h"
 
+#include "controls/DesenSvg.h"
 #include "data/UProfilDiploma.h"
 #include "import/AnularePreluare.h"
 #include "import/MemoriePreluare.h"
@@ -19,12 +20,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QSvgRenderer>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -62,12 +61,7 @@ QString NumeScurtMod(int mod) {
 }
 
 QPixmap imagineAntet() {
-    QSvgRenderer svg(QStringLiteral(":/import/antet.svg"));
-    QPixmap p(48, 48);
-    p.fill(Qt::transparent);
-    QPainter pictor(&p);
-    svg.render(&pictor);
-    return p;
+    return DesenSvg(QStringLiteral(":/import/antet.svg"), QSize(48, 48));
 }
 
 } // namespace

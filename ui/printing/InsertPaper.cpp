@@ -1,5 +1,6 @@
 #include "printing/InsertPaper.h"
 
+#include "controls/DesenSvg.h"
 #include "controls/UKivEditors.h"
 #include "platform/Ecran.h"
 #include "platform/Eroare.h"
@@ -12,11 +13,9 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLocale>
-#include <QPainter>
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <cmath>
 
 // ---- the paper-insertion dialog ----
@@ -31,15 +30,6 @@ const char* const fisiereImagini[6] = {
     ":/insertpaper/hartie_rasturnata.svg",
     ":/insertpaper/hartie_normala.svg",
 };
-
-QPixmap desen(const QString& fisier, QSize marime) {
-    QPixmap pixmap(marime);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer svg(fisier);
-    QPainter p(&pixmap);
-    svg.render(&p);
-    return pixmap;
-}
 
 QLabel* eticheta(const QString& text, QWidget* parinte, const QRect& unde) {
     auto* l = new QLabel(text, parinte);
@@ -112,7 +102,7 @@ void TInsertPaperForm::creeazaImaginile() {
         auto* imagine = new QLabel(this);
         imagine->setObjectName(QStringLiteral("Image%1").arg(i + 1));
         imagine->setGeometry(unde);
-        imagine->setPixmap(desen(QString::fromLatin1(fisiereImagini[i]), unde.size()));
+        imagine->setPixmap(DesenSvg(QString::fromLatin1(fisiereImagini[i]), unde.size()));
         imagine->setAttribute(Qt::WA_TranslucentBackground);
         imagine->hide();
         Imagini[size_t(i)] = imagine;

@@ -1,5 +1,6 @@
 #include "printing/PrintWizUnit.h"
 
+#include "controls/DesenSvg.h"
 #include "platform/Dialoguri.h"
 #include "platform/Ecran.h"
 #include "platform/Eroare.h"
@@ -12,7 +13,6 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,16 +25,6 @@ namespace {
 constexpr int latimePagina = 499;
 constexpr int inaltimePagina = 390;
 
-// Every picture is drawn from its vector form at the size it is shown.
-QPixmap desen(const QString& fisier, QSize marime) {
-    QPixmap pixmap(marime);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer svg(fisier);
-    QPainter p(&pixmap);
-    svg.render(&p);
-    return pixmap;
-}
-
 QLabel* imagine(const QString& fisier, QWidget* parinte, const QRect& unde, bool incadrata = false) {
     auto* l = new QLabel(parinte);
     l->setGeometry(unde);
@@ -42,9 +32,9 @@ QLabel* imagine(const QString& fisier, QWidget* parinte, const QRect& unde, bool
     if (incadrata) {
         l->setFrameShape(QFrame::Box);
         l->setStyleSheet(QStringLiteral("QLabel { background: white; }"));
-        l->setPixmap(desen(fisier, unde.size() - QSize(4, 4)));
+        l->setPixmap(DesenSvg(fisier, unde.size() - QSize(4, 4)));
     } else {
-        l->setPixmap(desen(fisier, unde.size()));
+        l->setPixmap(DesenSvg(fisier, unde.size()));
     }
     return l;
 }
@@ -388,7 +378,7 @@ QWidget* TPrintWiz::paginaFinal() {
 void TPrintWiz::FormCreate() {
     CentreazaFereastra(this);
     const Imprimanta& imp = imprimanta();
-    const QIcon icoana(desen(QStringLiteral(":/wizard/imprimanta.svg"), QSize(16, 16)));
+    const QIcon icoana(DesenSvg(QStringLiteral(":/wizard/imprimanta.svg"), QSize(16, 16)));
     const QStringList nume = imp.imprimante();
     for (const QString& n : nume) {
         auto* rand = new QTreeWidgetItem(ListView1, {n});

@@ -198,10 +198,12 @@ private slots:
             env.insert("SALVARE_COPIL_BAZA", baza);
             env.insert("SALVARE_COPIL_DOSAR", s.dosar);
             copil.setProcessEnvironment(env);
+            copil.setProcessChannelMode(QProcess::ForwardedErrorChannel);
             copil.start(QCoreApplication::applicationFilePath(), {});
             QVERIFY(copil.waitForStarted());
             const pid_t pid = pid_t(copil.processId());
-            QVERIFY(!copil.waitForFinished(100 + QRandomGenerator::global()->bounded(900)));
+            QVERIFY2(!copil.waitForFinished(100 + QRandomGenerator::global()->bounded(900)),
+                     qPrintable(QStringLiteral("the child stopped by itself, exit code %1").arg(copil.exitCode())));
             QVERIFY(pid > 0);
             ::kill(pid, SIGKILL);
             copil.waitForFinished();

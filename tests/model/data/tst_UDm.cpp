@@ -1,4 +1,5 @@
 #include "BazaTest.h"
+#include "SetariDeProba.h"
 #include "data/UDm.h"
 #include "data/UProfilDiploma.h"
 #include "data/UProfilVardolin.h"
@@ -32,13 +33,6 @@ public:
         AdaugaTabel("SCOALA", "");
         AdaugaTabel("PROFESOR", "");
     }
-};
-
-class ProfilFaraExpresii : public TClasaProfilDiploma {
-public:
-    QString NumeClasa() const override { return "TProfilDeProba"; }
-    std::unique_ptr<TListaLiniiProfilDiploma> Creeaza() const override { return nullptr; }
-    QString NumeBazaDeDate() const override { return "Proba"; }
 };
 
 // Makes a template at the given schema version in its own folder, as an older release shipped.

@@ -1,3 +1,4 @@
+#include "SetariDeProba.h"
 #include "data/UProfilDiploma.h"
 #include "data/UProfilVardolin.h"
 #include "data/UTabele.h"
@@ -5,13 +6,6 @@
 
 #include <QSet>
 #include <QtTest>
-
-class ProfilFaraExpresii : public TClasaProfilDiploma {
-public:
-    QString NumeClasa() const override { return "TProfilDeProba"; }
-    std::unique_ptr<TListaLiniiProfilDiploma> Creeaza() const override { return nullptr; }
-    QString NumeBazaDeDate() const override { return "Proba"; }
-};
 
 class TestUProfilDiploma : public QObject {
     Q_OBJECT

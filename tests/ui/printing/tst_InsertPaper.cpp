@@ -1,4 +1,5 @@
 #include "MediuTest.h"
+#include "SetariDeProba.h"
 #include "controls/UKivEditors.h"
 #include "platform/Eroare.h"
 #include "platform/ImprimantaInregistrata.h"
@@ -13,10 +14,6 @@
 #include <memory>
 
 namespace {
-
-QString valoareStocata(const QString& nume) {
-    return StocSetari::deschide(TAllStuffReg::Cheie())->value(nume).toString();
-}
 
 void stocheaza(const QString& nume, const QString& valoare) {
     StocSetari::deschide(TAllStuffReg::Cheie())->setValue(nume, valoare);
@@ -68,16 +65,6 @@ std::function<int(QDialog&)> priveste(Vazut& v, std::function<void(TInsertPaperF
         apoi(f);
         return f.result();
     };
-}
-
-void configureaza(int feedMode, bool opus, const QString& oglindescFata = "*",
-                  const QString& oglindescVerso = "*") {
-    TAllStuffReg s;
-    s.Configured = true;
-    s.FeedMode = feedMode;
-    s.OppositeSide = opus;
-    s.OglindescFata = oglindescFata;
-    s.OglindescVerso = oglindescVerso;
 }
 
 } // namespace
@@ -179,10 +166,10 @@ private slots:
             QCOMPARE(s.Oglindire(LaturaVerso), QString("*"));
             QCOMPARE(s.Oglindire(7), QString("*"));
         }
-        QCOMPARE(valoareStocata("all"), QString("0,0,0,0,0,0,0,0,0,0,,0"));
-        QCOMPARE(DesparteTextCuVirgule(valoareStocata("all")).size(), 12);
-        QCOMPARE(valoareStocata("OglindescFata"), QString("*"));
-        QCOMPARE(valoareStocata("OglindescVerso"), QString("*"));
+        QCOMPARE(SetareTiparireStocata("all"), QString("0,0,0,0,0,0,0,0,0,0,,0"));
+        QCOMPARE(DesparteTextCuVirgule(SetareTiparireStocata("all")).size(), 12);
+        QCOMPARE(SetareTiparireStocata("OglindescFata"), QString("*"));
+        QCOMPARE(SetareTiparireStocata("OglindescVerso"), QString("*"));
     }
 
     void totulSeCitesteInapoi() {
@@ -200,7 +187,7 @@ private slots:
             s.SeteazaOglindire(LaturaFata, "D");
             s.SeteazaOglindire(LaturaVerso, "N");
         }
-        QVERIFY(valoareStocata("all").contains("\"2,5\""));
+        QVERIFY(SetareTiparireStocata("all").contains("\"2,5\""));
         TAllStuffReg s;
         QVERIFY(s.Configured && s.OppositeSide && !s.LineRight && s.LineBottom);
         QCOMPARE(s.FeedMode, 3);
@@ -245,13 +232,13 @@ private slots:
             QVERIFY(!s.Configured);
             QCOMPARE(s.FrontTop, 0.0);
         }
-        QCOMPARE(valoareStocata("all"), all);
+        QCOMPARE(SetareTiparireStocata("all"), all);
         {
             TAllStuffReg s;
             s.Configured = true;
             s.Scrie();
         }
-        QCOMPARE(valoareStocata("all_necitit"), all.isEmpty() ? QStringLiteral(" ") : all);
+        QCOMPARE(SetareTiparireStocata("all_necitit"), all.isEmpty() ? QStringLiteral(" ") : all);
         TAllStuffReg citit;
         QVERIFY(citit.AllNecitit.isEmpty());
         QVERIFY(citit.Configured);
@@ -364,7 +351,7 @@ private slots:
         QFETCH(bool, bifat);
         QFETCH(QStringList, imagini);
         QFETCH(QStringList, imaginiDupaClic);
-        configureaza(feedMode, opus);
+        ConfigureazaTiparirea(feedMode, opus);
         TAllStuffReg s;
         Vazut v;
         QStringList dupaClic;
@@ -395,7 +382,7 @@ private slots:
         QFETCH(QString, alegere);
         QFETCH(bool, bifat);
         // FeedMode 1 would tick the front by default; a choice made overrides it.
-        configureaza(1, false, alegere);
+        ConfigureazaTiparirea(1, false, alegere);
         TAllStuffReg s;
         Vazut v;
         mediu_->dialoguri().ferestre.push_back(priveste(v, [](TInsertPaperForm& f) { f.BitBtn1->click(); }));
@@ -406,7 +393,7 @@ private slots:
 
     // A margin no sheet can take is refused with the reason and the dialog stays open.
     void margineaPreaMareSeRefuza() {
-        configureaza(0, false);
+        ConfigureazaTiparirea(0, false);
         TAllStuffReg s;
         Vazut v;
         bool deschis = false;
@@ -448,7 +435,7 @@ private slots:
         QFETCH(QString, tastat);
         QFETCH(double, stangaNoua);
         QLocale::setDefault(QLocale(localizare));
-        configureaza(2, false);
+        ConfigureazaTiparirea(2, false);
         TAllStuffReg s;
         Vazut v;
         mediu_->dialoguri().ferestre.push_back(priveste(v, [&](TInsertPaperForm& f) {
@@ -463,7 +450,7 @@ private slots:
     }
 
     void okRefuzaOMargineGoala() {
-        configureaza(2, false);
+        ConfigureazaTiparirea(2, false);
         TAllStuffReg s;
         bool ramaneDeschis = false;
         mediu_->dialoguri().ferestre.push_back([&](QDialog& d) {
@@ -484,7 +471,7 @@ private slots:
     }
 
     void renuntPastreazaMarginileDarNuIntoarcerea() {
-        configureaza(2, false);
+        ConfigureazaTiparirea(2, false);
         {
             TAllStuffReg s;
             s.SeteazaMargini(LaturaFata, 1.5, 2.5);
@@ -512,7 +499,7 @@ private slots:
     }
 
     void acelasiDialogDeFiecareData() {
-        configureaza(1, false);
+        ConfigureazaTiparirea(1, false);
         TAllStuffReg s;
         QList<QDialog*> aratate;
         const auto inchide = [&](QDialog& d) {
@@ -545,7 +532,7 @@ private slots:
             QVERIFY2(intunecat, qPrintable(l->objectName()));
         }
         if (!qEnvironmentVariableIsEmpty("VARDOLIN_CAPTURI")) {
-            configureaza(1, false);
+            ConfigureazaTiparirea(1, false);
             TAllStuffReg s;
             mediu_->dialoguri().ferestre.push_back([](QDialog& d) {
                 d.show();

@@ -1,4 +1,5 @@
 #include "MediuTest.h"
+#include "SetariDeProba.h"
 #include "app/UVardolinMain.h"
 #include "platform/Eroare.h"
 #include "platform/ImprimantaInregistrata.h"
@@ -68,10 +69,6 @@ QStringList titluriLucrari(const ImprimantaInregistrata& imp) {
     for (const auto& i : imp.doar(Fel::Inceput))
         r << i.text;
     return r;
-}
-
-QString valoareStocata(const QString& nume) {
-    return StocSetari::deschide(TAllStuffReg::Cheie())->value(nume).toString();
 }
 
 // The box around the dark pixels of a PDF's first page, in millimetres.
@@ -427,9 +424,9 @@ private slots:
             QVERIFY(w.Finalizat);
         }
         QCOMPARE(rezultat, int(QDialog::Accepted));
-        QCOMPARE(valoareStocata("all"), all);
-        QCOMPARE(valoareStocata("OglindescFata"), "D");
-        QCOMPARE(valoareStocata("OglindescVerso"), "*");
+        QCOMPARE(SetareTiparireStocata("all"), all);
+        QCOMPARE(SetareTiparireStocata("OglindescFata"), "D");
+        QCOMPARE(SetareTiparireStocata("OglindescVerso"), "*");
     }
 
     // Settings that cannot be read do not block the wizard: its finish stores a fresh value and
@@ -467,8 +464,8 @@ private slots:
             return;
         }
         QCOMPARE(eroare, QString());
-        QCOMPARE(valoareStocata("all"), "0,1,0,0,0,1,0,0,0,0,Inregistrare,0");
-        QCOMPARE(valoareStocata("all_necitit"), stricat);
+        QCOMPARE(SetareTiparireStocata("all"), "0,1,0,0,0,1,0,0,0,0,Inregistrare,0");
+        QCOMPARE(SetareTiparireStocata("all_necitit"), stricat);
     }
 
     void renunt_data() {

@@ -2,6 +2,7 @@
 // the form tool, from a real database.
 #include "BazaTest.h"
 #include "CutiiPdf.h"
+#include "SetariDeProba.h"
 #include "controls/UKivEditors.h"
 #include "entry/UButonFormular.h"
 #include "entry/UKivQuickRegStuff.h"
@@ -34,13 +35,6 @@ void scrie(BazaTest& b, const QString& pagina, const QString& camp, int id, cons
                       "ID_ELEVI) values ('Vardolin', '%1', '%2', '%3', 0, %4)")
                   .arg(pagina, camp, text)
                   .arg(id));
-}
-
-void configureaza(int feedMode, bool opus) {
-    TAllStuffReg s;
-    s.Configured = true;
-    s.FeedMode = feedMode;
-    s.OppositeSide = opus;
 }
 
 // The paper dialog answered with these margins; its caption is kept.
@@ -131,7 +125,7 @@ private slots:
         d = std::make_unique<ImprimantaInregistrata>(
             ImprimantaInregistrata::a4(600, QPageLayout::Landscape, 50, 40, 60, 70));
         instaleazaImprimanta(d.get());
-        configureaza(1, false);
+        ConfigureazaTiparirea(1, false);
     }
     void cleanup() {
         fereastra.reset();
@@ -202,7 +196,7 @@ private slots:
         QFETCH(bool, opus);
         QFETCH(QList<int>, ordine);
         QFETCH(QString, titlu);
-        configureaza(feedMode, opus);
+        ConfigureazaTiparirea(feedMode, opus);
         TPrintVardolin& f = fereastraPentruToti(latura);
         QString titluHartie;
         // The certificate of student 3 cannot be printed: the others are.
