@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <benchmark/benchmark.h>
 #include <ctime>
 #include <numeric>
