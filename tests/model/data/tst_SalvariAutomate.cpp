@@ -203,7 +203,8 @@ private slots:
             QVERIFY(copil.waitForStarted());
             const pid_t pid = pid_t(copil.processId());
             QVERIFY2(!copil.waitForFinished(100 + QRandomGenerator::global()->bounded(900)),
-                     qPrintable(QStringLiteral("the child stopped by itself, exit code %1").arg(copil.exitCode())));
+                     qPrintable(
+                         QStringLiteral("the child stopped by itself, exit code %1").arg(copil.exitCode())));
             QVERIFY(pid > 0);
             ::kill(pid, SIGKILL);
             copil.waitForFinished();
