@@ -304,6 +304,9 @@ void TKivVirtualGrid::RecalculeazaLayout() {
 }
 
 bool TKivVirtualGrid::event(QEvent* e) {
+    // The shadow's kept colours were worked out from the old palette.
+    if (e->type() == QEvent::PaletteChange || e->type() == QEvent::ApplicationPaletteChange)
+        umbra_.culori.clear();
     if (e->type() == TKivMesajFereastra::Tip()) {
         const int mesaj = static_cast<TKivMesajFereastra*>(e)->mesaj();
         if (mesaj == MesajRecalculeaza) {
